@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace Velmora {
+
+/// Single-byte text as our files hold it: Windows-1252.
+///
+/// Every one of the 256 byte values decodes to one character and encodes back to the same byte:
+/// the five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
+/// control characters of the same value, as Windows itself does. Characters that Windows-1252
+/// cannot hold encode as "?".
+class CodePage
+{
+public:
+    static QString toUnicode(QByteArrayView bytes);
+    static QByteArray fromUnicode(QStringView text);
+    /// True when every character of `text` has a Windows-1252 byte.
+    static bool canEncode(QStringView text);
+    static QChar toUnicode(unsigned char byte);
+};
+
+} // namespace Velmora

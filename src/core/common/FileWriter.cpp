@@ -1,0 +1,22 @@
+#include "core/common/FileWriter.h"
+
+#include <QSaveFile>
+
+namespace Velmora {
+
+std::optional<FileError> FileWriter::writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileError{path, file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileError{path, reason};
+    }
+    if (!file.commit())
+        return FileError{path, file.errorString()};
+    return std::nullopt;
+}
+
+} // namespace Velmora
