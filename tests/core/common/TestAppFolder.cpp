@@ -1,0 +1,121 @@
+#include "core/common/AppFolder.h"
+#include "core/common/FileWriter.h"
+#include "core/common/RandomSource.h"
+
+#include "support/TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+class TestAppFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void locateFollowsVelmoraHome();
+    void namesIgnoreCase_data();
+    void namesIgnoreCase();
+    void seedingKeepsWhatTheUserHas();
+    void atomicWriteKeepsOldFileOnFailure();
+    void rollCoversOneToN();
+};
+
+void TestAppFolder::locateFollowsVelmoraHome()
+{
+    TestHome home;
+    QCOMPARE(AppFolder::locate().root(), home.path());
+}
+
+void TestAppFolder::namesIgnoreCase_data()
+{
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as on disk") << u"Sounds/Intro.WAV"_s << u"Sounds/Intro.WAV"_s;
+    QTest::newRow("other case, backslashes") << u"\\sounds\\intro.wav"_s << u"Sounds/Intro.WAV"_s;
+    QTest::newRow("blank in the name") << u"\\SOUNDS\\dice roll.WAV"_s << u"Sounds/Dice Roll.wav"_s;
+    QTest::newRow("missing file keeps the asked name") << u"\\Sounds\\Gone.wav"_s << u"Sounds/Gone.wav"_s;
+}
+
+void TestAppFolder::namesIgnoreCase()
+{
+    QFETCH(QString, asked);
+    QFETCH(QString, found);
+    TestHome home;
+    home.write(u"Sounds/Intro.WAV"_s, "RIFF"_ba);
+    home.write(u"Sounds/Dice Roll.wav"_s, "RIFF"_ba);
+    QCOMPARE(home.folder().file(asked), home.file(found));
+}
+
+void TestAppFolder::seedingKeepsWhatTheUserHas()
+{
+    TestHome shipped;
+    shipped.write(u"Sounds/Intro.WAV"_s, "shipped intro"_ba);
+    shipped.write(u"TIPOFDAY.TXT"_s, "shipped tips"_ba);
+    shipped.write(u"Campaigns/Default Data.vlt"_s, "shipped campaign"_ba);
+
+    TestHome home;
+    home.write(u"sounds/intro.wav"_s, "the user's own"_ba);
+    const QStringList copied = home.folder().seedFrom(shipped.path());
+    QCOMPARE(copied.size(), 2);
+    QCOMPARE(home.read(u"sounds/intro.wav"_s), "the user's own"_ba);
+    QVERIFY(!QFile::exists(home.file(u"Sounds/Intro.WAV"_s)));
+    QCOMPARE(home.read(u"TIPOFDAY.TXT"_s), "shipped tips"_ba);
+    QCOMPARE(home.read(u"Campaigns/Default Data.vlt"_s), "shipped campaign"_ba);
+    QVERIFY(home.folder().seedFrom(shipped.path()).isEmpty());
+}
+
+void TestAppFolder::atomicWriteKeepsOldFileOnFailure()
+{
+    TestHome home;
+    const QString path = home.write(u"Campaigns/c.vlf"_s, "old"_ba);
+    QVERIFY(!FileWriter::writeAtomically(path, "new"_ba));
+    QCOMPARE(home.read(u"Campaigns/c.vlf"_s), "new"_ba);
+
+    // A full disk, even for root: the process may not write files larger than 1 KiB.
+    struct rlimit old;
+    getrlimit(RLIMIT_FSIZE, &old);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto error = FileWriter::writeAtomically(path, QByteArray(64 * 1024, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(error);
+    QCOMPARE(error->path, path);
+    QVERIFY(!error->reason.isEmpty());
+    QCOMPARE(home.read(u"Campaigns/c.vlf"_s), "new"_ba);
+    QCOMPARE(QDir(home.file(u"Campaigns"_s)).entryList(QDir::Files), QStringList{u"c.vlf"_s});
+
+    const auto noFolder = FileWriter::writeAtomically(home.file(u"Campaigns/c.vlf/inner.vlf"_s), "x"_ba);
+    QVERIFY(noFolder);
+}
+
+void TestAppFolder::rollCoversOneToN()
+{
+    MersenneRandomSource random(42);
+    QSet<int> seen;
+    for (int i = 0; i < 2000; ++i) {
+        const float r = random.next();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        const int roll = random.roll(6);
+        QVERIFY(roll >= 1 && roll <= 6);
+        seen.insert(roll);
+    }
+    QCOMPARE(seen.size(), 6);
+    MersenneRandomSource a(7), b(7);
+    QCOMPARE(a.next(), b.next());
+}
+
+} // namespace Velmora
+
+QTEST_GUILESS_MAIN(Velmora::TestAppFolder)
+#include "TestAppFolder.moc"
