@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QStringList>
 #include <QTextStream>
 
@@ -16,6 +17,8 @@ public:
 private:
     int usage();
     int version();
+    int ini(const QString &path);
+    void printJson(const QJsonObject &object);
 
     QTextStream &m_out;
     QTextStream &m_err;
