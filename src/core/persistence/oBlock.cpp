@@ -1,1 +1,88 @@
-// being written
+#include "core/persistence/oBlock.h"
+
+#include "core/common/CodePage.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+void oBlock::init(QString label, QStringList items, QString splitChr)
+{
+    m_label = std::move(label);
+    m_splitChr = std::move(splitChr);
+    Update(std::move(items));
+}
+
+void oBlock::Update(QStringList items)
+{
+    m_items = std::move(items);
+    m_text.clear();
+    m_built = false;
+}
+
+qint32 oBlock::GetFullBlockSize() const
+{
+    return qint32(HeaderSize + blockText().size());
+}
+
+// The whole file is assembled in memory so that a save can replace the old file in one step;
+// writing each block straight to disk would leave a half-written campaign behind on failure.
+std::optional<VLFileError> oBlock::PutBlock(QByteArray &file, qsizetype &position) const
+{
+    const QByteArray &text = blockText();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (!labelFits())
+        return labelTooLong();
+
+    const qsizetype end = position + HeaderSize + text.size();
+    if (file.size() < end)
+        file.resize(end);
+    char *out = file.data() + position;
+    const QByteArray label = CodePage::fromUnicode(m_label);
+    std::memset(out, 0, HeaderSize);
+    std::memcpy(out, label.constData(), size_t(label.size()));
+    qToLittleEndian<qint32>(qint32(text.size()), out + MaxLabelLength);
+    std::memcpy(out + HeaderSize, text.constData(), size_t(text.size()));
+    position = end;
+    return std::nullopt;
+}
+
+bool oBlock::labelFits() const
+{
+    return m_label.size() <= MaxLabelLength;
+}
+
+VLFileError oBlock::labelTooLong() const
+{
+    return VLFileError{VLFileError::Code::LabelTooLong,
+                       u"block label '%1' is longer than %2 characters"_s.arg(m_label).arg(MaxLabelLength)};
+}
+
+const QByteArray &oBlock::blockText() const
+{
+    if (m_built)
+        return m_text;
+    qsizetype length = 0;
+    for (const QString &item : m_items)
+        length += item.size() + 1;
+    const qsizetype padded = (length + 15) / 16 * 16;
+
+    // Joined once in UTF-16 and converted in one pass: one allocation per block, not per item.
+    QString text;
+    text.reserve(padded);
+    for (const QString &item : m_items) {
+        text += item;
+        text += QChar(u'\0');
+    }
+    text.resize(padded, QChar(u'\0'));
+    m_text = CodePage::fromUnicode(text);
+    m_built = true;
+    return m_text;
+}
+
+} // namespace Velmora

@@ -1,1 +1,235 @@
-// being written
+#include "core/persistence/oVLFile.h"
+
+#include "core/common/CodePage.h"
+#include "core/common/FileWriter.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+constexpr qsizetype kMarkerSize = 8;
+
+bool isBlankOrNul(char c)
+{
+    return c == '\0' || c == ' ';
+}
+
+/// The bytes left after stripping NULs and blanks from the end and blanks from the start.
+QByteArrayView trimmed(QByteArrayView bytes)
+{
+    qsizetype end = bytes.size();
+    while (end > 0 && isBlankOrNul(bytes[end - 1]))
+        --end;
+    qsizetype start = 0;
+    while (start < end && bytes[start] == ' ')
+        ++start;
+    return bytes.sliced(start, end - start);
+}
+
+QStringList splitItems(QByteArrayView text)
+{
+    QStringList items;
+    if (text.isEmpty())
+        return items;
+    items.reserve(std::count(text.begin(), text.end(), '\0') + 1);
+    const char *from = text.data();
+    const char *const end = from + text.size();
+    for (;;) {
+        const char *nul = static_cast<const char *>(std::memchr(from, '\0', size_t(end - from)));
+        items.append(CodePage::toUnicode(QByteArrayView(from, (nul ? nul : end) - from)));
+        if (!nul)
+            return items;
+        from = nul + 1;
+    }
+}
+
+} // namespace
+
+void oVLFile::init(const QString &path, const QString &version)
+{
+    m_path = path;
+    m_hasPath = !path.isEmpty();
+    m_version = version;
+}
+
+qint32 oVLFile::ParseVLFile(const QString &path)
+{
+    m_error.reset();
+    m_path = path;
+    m_hasPath = !path.isEmpty();
+    if (path.isEmpty())
+        return NoPathResult;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_blocks.clear();
+        m_index.clear();
+        m_error = VLFileError{VLFileError::Code::CannotOpen,
+                              u"cannot open '%1': %2"_s.arg(path, file.errorString())};
+        return 0;
+    }
+    parse(file);
+    return 0;
+}
+
+std::optional<VLFileError> oVLFile::parse(QIODevice &device)
+{
+    m_blocks.clear();
+    m_index.clear();
+    if (device.isSequential()) {
+        // The remaining length must be known before a block's text is read.
+        QBuffer buffer;
+        buffer.setData(device.readAll());
+        buffer.open(QIODevice::ReadOnly);
+        m_error = readBlocks(buffer);
+    } else {
+        m_error = readBlocks(device);
+    }
+    return m_error;
+}
+
+std::optional<VLFileError> oVLFile::readBlocks(QIODevice &device)
+{
+    char header[oBlock::HeaderSize];
+    const qint64 got = device.read(header, oBlock::HeaderSize);
+    m_marker = CodePage::toUnicode(QByteArrayView(header, qBound<qint64>(0, got, kMarkerSize)));
+    if (got < oBlock::HeaderSize)
+        return std::nullopt;
+    // Lists hold at most 32767 rows, and so does a file: the count is read as 16-bit signed.
+    const qint16 count = qint16(qFromLittleEndian<quint16>(header + 12));
+
+    QByteArray text; // reused by every block
+    for (qint16 i = 0; i < count; ++i) {
+        const qint64 offset = device.pos();
+        if (device.read(header, oBlock::HeaderSize) < oBlock::HeaderSize)
+            break;
+        const qint32 length = qFromLittleEndian<qint32>(header + oBlock::MaxLabelLength);
+        if (length <= 0)
+            continue;
+        // Never trust the length further than the bytes that are really there.
+        const qint64 take = std::min<qint64>(length, device.size() - device.pos());
+        if (take <= 0)
+            break;
+        text.resize(take);
+        const qint64 read = device.read(text.data(), take);
+        if (read < 0)
+            return VLFileError{VLFileError::Code::ReadFailed,
+                               u"read error in block at offset %1: %2"_s.arg(offset).arg(device.errorString())};
+
+        QStringList items = splitItems(trimmed(QByteArrayView(text.constData(), read)));
+        if (items.isEmpty())
+            continue;
+        QString label = CodePage::toUnicode(trimmed(QByteArrayView(header, oBlock::MaxLabelLength)));
+        QString key = label.toCaseFolded();
+        if (m_index.contains(key))
+            return VLFileError{VLFileError::Code::DuplicateLabel,
+                               u"duplicate block label '%1' at offset %2"_s.arg(label).arg(offset)};
+        oBlock block;
+        block.init(std::move(label), std::move(items));
+        appendBlock(std::move(block), key);
+    }
+    return std::nullopt;
+}
+
+void oVLFile::UpdateBlock(const QString &label, const QStringList &items)
+{
+    const QString key = label.toCaseFolded();
+    const auto found = m_index.constFind(key);
+    if (found != m_index.constEnd()) {
+        m_blocks[*found].Update(items);
+        return;
+    }
+    oBlock block;
+    block.init(label, items);
+    appendBlock(std::move(block), key);
+}
+
+void oVLFile::RemoveBlock(const QString &label)
+{
+    for (qsizetype i = m_blocks.size() - 1; i >= 0; --i) {
+        if (m_blocks.at(i).Label() == label) {
+            m_blocks.removeAt(i);
+            reindex();
+            return;
+        }
+    }
+}
+
+std::optional<VLFileError> oVLFile::WriteData(const QString &path)
+{
+    QByteArray bytes;
+    m_error = toBytes(bytes);
+    if (m_error)
+        return m_error;
+    if (const auto failure = FileWriter::writeAtomically(path, bytes)) {
+        m_error = VLFileError{VLFileError::Code::WriteFailed,
+                              u"cannot write '%1': %2"_s.arg(failure->path, failure->reason)};
+        return m_error;
+    }
+    m_marker = QString::fromLatin1(FormatMarker);
+    return std::nullopt;
+}
+
+std::optional<VLFileError> oVLFile::toBytes(QByteArray &bytes) const
+{
+    // The header's total counts 16 bytes for every block, even for one without items that is
+    // not written at all.
+    qint64 total = 0;
+    qsizetype size = oBlock::HeaderSize;
+    for (const oBlock &block : m_blocks) {
+        const qint32 full = block.GetFullBlockSize();
+        total += full;
+        if (full == oBlock::HeaderSize)
+            continue;
+        if (!block.labelFits()) // refused before the first byte is written
+            return block.labelTooLong();
+        size += full;
+    }
+    bytes = QByteArray(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    std::memcpy(out, FormatMarker, kMarkerSize);
+    qToLittleEndian<qint32>(qint32(total), out + 8);
+    qToLittleEndian<qint32>(qint32(m_blocks.size()), out + 12);
+
+    qsizetype position = oBlock::HeaderSize;
+    for (const oBlock &block : m_blocks) {
+        if (auto failure = block.PutBlock(bytes, position))
+            return failure;
+    }
+    return std::nullopt;
+}
+
+qint16 oVLFile::NumberOfBlocks() const
+{
+    return qint16(std::min<qsizetype>(m_blocks.size(), 32767));
+}
+
+const oBlock *oVLFile::block(const QString &label) const
+{
+    const auto found = m_index.constFind(label.toCaseFolded());
+    return found == m_index.constEnd() ? nullptr : &m_blocks.at(*found);
+}
+
+void oVLFile::appendBlock(oBlock block, const QString &key)
+{
+    m_index.insert(key, m_blocks.size());
+    m_blocks.append(std::move(block));
+}
+
+void oVLFile::reindex()
+{
+    m_index.clear();
+    for (qsizetype i = 0; i < m_blocks.size(); ++i)
+        m_index.insert(m_blocks.at(i).Label().toCaseFolded(), i);
+}
+
+} // namespace Velmora

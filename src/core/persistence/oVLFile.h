@@ -1,1 +1,81 @@
 #pragma once
+
+#include "core/persistence/oBlock.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+
+namespace Velmora {
+
+/// A campaign file of format 4.0 (".vlf", template ".vlt"): a 16-byte header ("VL400000", total
+/// size, block count) followed by named blocks of text items. One object lives for the open
+/// campaign and is reused by every save, so blocks keep their order in the file and new ones are
+/// appended. Blocks are found by label without regard to letter case.
+///
+/// Reading survives any bytes: a short file, a block count or text length that claims more than
+/// the file holds, or a negative one, reads what is there. Writing builds the whole file in memory
+/// and replaces the old one only when everything was written.
+class oVLFile
+{
+public:
+    /// ParseVLFile's result for an empty path.
+    static constexpr qint32 NoPathResult = 900;
+    static constexpr char FormatMarker[] = "VL400000";
+
+    /// Stores the campaign path and the program version (kept in memory only).
+    void init(const QString &path, const QString &version);
+
+    /// Replaces the blocks by those of the file at `path`. Returns 900 when `path` is empty
+    /// (nothing read), else 0; a failure is then told by error(). Blocks read before a failure
+    /// (a duplicate label, say) stay.
+    qint32 ParseVLFile(const QString &path);
+    /// ParseVLFile on an open device: a file, or bytes in memory. Also sets error().
+    std::optional<VLFileError> parse(QIODevice &device);
+
+    /// Updates the block of that label (letter case ignored), or appends a new one with ";".
+    void UpdateBlock(const QString &label, const QStringList &items);
+    /// Removes the last block whose label equals `label` exactly, if any.
+    void RemoveBlock(const QString &label);
+
+    /// Writes the whole file. The old file at `path` stays as it was unless everything could be
+    /// written; a block with items whose label is longer than 10 characters is refused before
+    /// anything is written (a block without items is not written, whatever its label). Also
+    /// sets error().
+    std::optional<VLFileError> WriteData(const QString &path);
+    /// The bytes WriteData writes.
+    std::optional<VLFileError> toBytes(QByteArray &bytes) const;
+
+    /// The format marker of the header last read or written ("" before either).
+    QString GetVersion() const { return m_marker; }
+    qint16 NumberOfBlocks() const;
+    const QList<oBlock> &Blocks() const { return m_blocks; }
+    /// The block of that label (letter case ignored), or nullptr: a missing block is absent.
+    const oBlock *block(const QString &label) const;
+
+    /// Why the last ParseVLFile, parse or WriteData failed; std::nullopt when it did not.
+    const std::optional<VLFileError> &error() const { return m_error; }
+    const QString &path() const { return m_path; }
+    bool hasPath() const { return m_hasPath; }
+    const QString &version() const { return m_version; }
+
+private:
+    std::optional<VLFileError> readBlocks(QIODevice &device);
+    void appendBlock(oBlock block, const QString &key);
+    void reindex();
+
+    QString m_path;
+    bool m_hasPath = false;
+    QString m_version;
+    QString m_marker;
+    QList<oBlock> m_blocks;
+    QHash<QString, qsizetype> m_index; // case-folded label -> position in m_blocks
+    std::optional<VLFileError> m_error;
+};
+
+} // namespace Velmora
