@@ -34,22 +34,30 @@ QChar CodePage::toUnicode(unsigned char byte)
     return QChar(char16_t(byte));
 }
 
+// Windows-1252 is Latin-1 but for 0x80..0x9F: convert as Latin-1 (fast), then mend that range.
 QString CodePage::toUnicode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text = QString::fromLatin1(bytes);
     QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = toUnicode(static_cast<unsigned char>(bytes[i]));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = out[i].unicode();
+        if (c >= 0x80 && c < 0xA0)
+            out[i] = QChar(kHigh[size_t(c - 0x80)]);
+    }
     return text;
 }
 
 QByteArray CodePage::fromUnicode(QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
+    QByteArray bytes = text.toLatin1();
     char *out = bytes.data();
+    const QChar *in = text.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = encodeChar(text[i].unicode());
-        out[i] = b < 0 ? '?' : static_cast<char>(b);
+        const char16_t c = in[i].unicode();
+        if (c >= 0x80 && (c < 0xA0 || c > 0xFF)) {
+            const int b = encodeChar(c);
+            out[i] = b < 0 ? '?' : static_cast<char>(b);
+        }
     }
     return bytes;
 }

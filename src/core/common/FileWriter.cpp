@@ -14,6 +14,13 @@ std::optional<FileError> FileWriter::writeAtomically(const QString &path, const 
         file.cancelWriting();
         return FileError{path, reason};
     }
+    // QSaveFile buffers small writes and reports them as written; a short write to disk only
+    // shows when the buffer is flushed, and commit() would then rename a truncated file.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileError{path, reason};
+    }
     if (!file.commit())
         return FileError{path, file.errorString()};
     return std::nullopt;
