@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class QWidget;
+
+namespace Velmora {
+
+class CampaignCommands;
+class Platform;
+class SessionSettings;
+class SoundCuePlayer;
+struct ProgramState;
+
+/// What the program does when the main window closes: decide whether to save and save, write
+/// the session settings, save the documents, close the other windows, play the close sound.
+/// Errors along the way are ignored; closing always goes on to the end.
+class ClosingSequence
+{
+    Q_DECLARE_TR_FUNCTIONS(ClosingSequence)
+
+public:
+    ClosingSequence(ProgramState &state, Platform &platform, CampaignCommands &campaign,
+                    SessionSettings &session, const SoundCuePlayer &sounds, QWidget *mainWindow);
+
+    void CloseProgram();
+
+    /// Asks whether to save the campaign (the closing prompt, also used by New and Open).
+    /// True for Yes.
+    static bool AskSaveCampaign(Platform &platform, const QString &currentPath);
+
+private:
+    void decideWhetherToSave();
+    void saveCampaign();
+    void closeOtherWindows();
+
+    ProgramState &m_state;
+    Platform &m_platform;
+    CampaignCommands &m_campaign;
+    SessionSettings &m_session;
+    const SoundCuePlayer &m_sounds;
+    QWidget *m_mainWindow;
+};
+
+} // namespace Velmora

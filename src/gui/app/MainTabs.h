@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTabWidget>
+
+#include <array>
+
+namespace Velmora {
+
+/// VelmoraTab: the seven tabs "Main", "User", "Classes", "Resources", "Tools", "Maps", "Docs".
+/// Tab i holds the page pctTab<i>, on which that tab's tools sit.
+class MainTabs : public QTabWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Count = 7;
+
+    explicit MainTabs(QWidget *parent = nullptr);
+
+    QWidget *pctTab(int index) const;
+
+private:
+    std::array<QWidget *, Count> m_pages{};
+};
+
+} // namespace Velmora

@@ -1,0 +1,421 @@
+#include "gui/app/VelmoraForm.h"
+
+#include "core/common/Version.h"
+#include "gui/app/ClosingSequence.h"
+#include "gui/app/InterimCampaignCommands.h"
+#include "gui/app/MainStatusBar.h"
+#include "gui/app/MainTabs.h"
+#include "gui/app/MainToolBar.h"
+#include "gui/app/VelmoraSplash.h"
+#include "gui/app/frmTip.h"
+#include "gui/ui/Platform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+constexpr int AutoSaveTickMs = 60000;
+constexpr int TwipsPerInch = 1440;
+
+QList<DefaultFile> defaultPictureList()
+{
+    return {
+        {u"main"_s, u"\\Pictures\\Main.bmp"_s},
+        {u"class"_s, u"\\Pictures\\Classes.bmp"_s},
+        {u"calendar"_s, u"\\Pictures\\Calendar.bmp"_s},
+        {u"about"_s, u"\\Pictures\\About.bmp"_s},
+        {u"tip"_s, u"\\Pictures\\Tip Of The Day.jpg"_s},
+    };
+}
+
+QString finishingMessage(int dots)
+{
+    return u"Finishing loading. Please wait"_s + QString(dots, u'.');
+}
+
+} // namespace
+
+VelmoraForm::VelmoraForm(AppFolder folder, Platform &platform, QWidget *parent)
+    : QMainWindow(parent)
+    , m_folder(std::move(folder))
+    , m_platform(platform)
+    , m_session(m_folder)
+    , m_soundCues(m_folder)
+    , m_sounds(m_soundCues, m_state, m_platform)
+    , m_campaign(std::make_unique<InterimCampaignCommands>(*this))
+    , m_menus(MainMenus::build(this))
+    , m_toolBar(new MainToolBar(this))
+    , m_tabs(new MainTabs(this))
+    , m_statusBar(new MainStatusBar(this))
+    , m_tmrAutoSave(new QTimer(this))
+{
+    setObjectName(u"VelmoraForm"_s);
+    setWindowTitle(u"Velmora"_s);
+    setWindowIcon(programIcon());
+    addToolBar(m_toolBar);
+    setCentralWidget(m_tabs);
+    setStatusBar(m_statusBar);
+    m_tmrAutoSave->setObjectName(u"tmrAutoSave"_s);
+    m_tmrAutoSave->setInterval(AutoSaveTickMs);
+    resize(1000, 700);
+    connectCommands();
+}
+
+VelmoraForm::~VelmoraForm() = default;
+
+void VelmoraForm::connectCommands()
+{
+    const auto onTrigger = [this](QAction *action, void (CampaignCommands::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] { (m_campaign.get()->*command)(); });
+    };
+    onTrigger(m_menus.mnuFileNew, &CampaignCommands::mnuFileNew_Click);
+    onTrigger(m_menus.mnuFileOpen, &CampaignCommands::mnuFileOpen_Click);
+    onTrigger(m_menus.mnuFileSave, &CampaignCommands::mnuFileSave_Click);
+    onTrigger(m_menus.mnuFileSaveAs, &CampaignCommands::mnuFileSaveAs_Click);
+    for (int i = 0; i < MainMenus::RecentItems; ++i)
+        connect(m_menus.mnuFileMRU[i], &QAction::triggered, this, [this, i] { mnuFileMRU_Click(i); });
+    connect(m_menus.mnuFileExit, &QAction::triggered, this, &VelmoraForm::mnuFileExit_Click);
+    connect(m_menus.mnuHelpContents, &QAction::triggered, this, &VelmoraForm::showHelp);
+    connect(m_toolBar, &MainToolBar::buttonClick, this, &VelmoraForm::tbToolBar_ButtonClick);
+    connect(m_statusBar->SoundCheck(), &QCheckBox::toggled, this, &VelmoraForm::SoundCheck_Click);
+    connect(m_statusBar->Check1(), &QCheckBox::toggled, this, &VelmoraForm::Check1_Click);
+    connect(m_tmrAutoSave, &QTimer::timeout, this, [this] { m_campaign->tmrAutoSave_Timer(); });
+}
+
+void VelmoraForm::setCampaignCommands(std::unique_ptr<CampaignCommands> commands)
+{
+    if (commands)
+        m_campaign = std::move(commands);
+}
+
+QWidget *VelmoraForm::pctTab(int index) const
+{
+    return m_tabs->pctTab(index);
+}
+
+void VelmoraForm::Form_Load()
+{
+    showTrayIcon();
+    m_state.loading = true;
+    m_state.startingUp = true;
+    m_statusBar->setPanelText(1, u"Version "_s + Version::text());
+    m_helpFile = m_folder.file(u"Help/index.html"_s);
+
+    m_state.splashActive = true;
+    m_splash = std::make_unique<VelmoraSplash>();
+    m_splash->setProgressRange(0, VelmoraSplash::LeastMax);
+    m_splash->show();
+
+    ShowLoadingMessage(u"Loading default pictures"_s);
+    m_defaultPictures = defaultPictureList();
+    // The default sounds are SoundCues' own; no campaign has configured others yet.
+    ShowLoadingMessage(u"Loading default sounds"_s);
+    for (int event = 0; event < SoundCues::Count; ++event)
+        m_soundCues.setConfiguredPath(static_cast<SoundEvent>(event), QString());
+    ShowLoadingMessage(u"Loading default options"_s);
+    m_state.saveOnClose = true;
+    setSoundsOn(true);
+    setTipFlag(true);
+    setOpenLastCampaign(false);
+    // The custom-tools menu, the resource frames' captions and the list layouts are set up
+    // here by those tools once they exist.
+
+    // The Battle Box and the statistics lists draw their striped rows here once they exist.
+    ShowLoadingMessage(u"Battle Box set-up"_s);
+    ShowLoadingMessage(u"Statistic Box set-up"_s);
+    ShowLoadingMessage(u"Checking screen resolution."_s);
+    checkScreenResolution();
+    centreOnScreen();
+    applySessionSettings();
+}
+
+void VelmoraForm::InitMainWindow(const QString &path)
+{
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        AddToRecentFiles(path);
+        setOpenLastCampaign(true);
+    }
+    m_campaign->OpenCampaign(true);
+    m_platform.random().seed(m_platform.clock().timerTicks());
+    for (int dots : {0, 3, 6, 9, 12})
+        ShowLoadingMessage(finishingMessage(dots));
+    // The campaign clock selects its first current month here once it exists.
+    for (int dots : {15, 18, 21})
+        ShowLoadingMessage(finishingMessage(dots));
+    if (m_splash)
+        m_splash->close();
+    m_splash.reset();
+    m_state.loading = false;
+}
+
+void VelmoraForm::ShowLoadingMessage(const QString &text)
+{
+    if (!m_state.splashActive || !m_splash)
+        return;
+    m_splash->ShowLoadingMessage(text);
+    emit loadingMessageShown(text);
+}
+
+void VelmoraForm::Form_Activate()
+{
+    if (!m_state.splashActive)
+        return;
+    m_state.splashActive = false;
+    // The document viewers reset their edit toggles and modified flags around the intro sound,
+    // and the lists hook their column drags after the tip window, once they exist.
+    m_sounds.play(SoundEvent::Intro);
+    m_state.startingUp = false;
+    if (m_statusBar->Check1()->isChecked()) {
+        frmTip tip(m_folder, m_platform.random(), this);
+        m_platform.execDialog(tip);
+    }
+    emit firstActivationDone();
+}
+
+bool VelmoraForm::event(QEvent *event)
+{
+    // The first activation finishes start-up. It runs after the event, so that its sound and
+    // the tip window do not play inside the window system's activation; the first showing
+    // counts too, in case the window system never activates the window.
+    const bool activation = event->type() == QEvent::WindowActivate || event->type() == QEvent::Show;
+    if (activation && m_state.splashActive && !m_activationQueued) {
+        m_activationQueued = true;
+        QTimer::singleShot(0, this, &VelmoraForm::Form_Activate);
+    }
+    return QMainWindow::event(event);
+}
+
+void VelmoraForm::closeEvent(QCloseEvent *event)
+{
+    Form_QueryUnload(event);
+}
+
+void VelmoraForm::Form_QueryUnload(QCloseEvent *event)
+{
+    // Every kind of close (close box, Exit, end of session) is allowed and runs the sequence.
+    event->accept();
+    if (m_closed)
+        return;
+    m_closed = true;
+    CloseProgram();
+    if (m_trayArea)
+        m_trayArea->hide();
+    emit unloaded();
+}
+
+void VelmoraForm::mnuFileExit_Click()
+{
+    close();
+}
+
+void VelmoraForm::CloseProgram()
+{
+    ClosingSequence(m_state, m_platform, *m_campaign, m_session, m_sounds, this).CloseProgram();
+}
+
+bool VelmoraForm::AskSaveCampaign()
+{
+    return ClosingSequence::AskSaveCampaign(m_platform, m_state.currentCampaignPath);
+}
+
+void VelmoraForm::showTrayIcon()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    if (!m_trayArea) {
+        m_trayArea = new QSystemTrayIcon(programIcon(), this);
+        m_trayArea->setObjectName(u"TrayArea1"_s);
+        connect(m_trayArea, &QSystemTrayIcon::activated, this, [this] {
+            showNormal();
+            raise();
+            activateWindow();
+        });
+    }
+    m_trayArea->setToolTip(u"Velmora "_s + Version::text());
+    m_trayArea->show();
+}
+
+QString VelmoraForm::smallScreenWarning(int width, int height)
+{
+    return u"The current screen resolution is "_s + QString::number(width) + u" x "_s + QString::number(height)
+        + u". Best screen resolution for Velmora to display properly is 1024 x 768."_s;
+}
+
+void VelmoraForm::checkScreenResolution()
+{
+    const QSize screen = m_platform.screenSize();
+    // Only a screen small in both directions gets the warning.
+    if (screen.width() < 1024 && screen.height() < 768) {
+        m_state.smallScreen = true;
+        m_platform.exclamation(u"Velmora"_s, smallScreenWarning(screen.width(), screen.height()));
+    }
+}
+
+void VelmoraForm::centreOnScreen()
+{
+    const QSize screen = m_platform.screenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+int VelmoraForm::twipsToPixels(int twips) const
+{
+    return twips * qMax(1, logicalDpiX()) / TwipsPerInch;
+}
+
+void VelmoraForm::applySessionSettings()
+{
+    const SessionSettings::Applied applied = m_session.ApplySessionSettings();
+    switch (applied.placement) {
+    case SessionSettings::Placement::Maximised:
+        setWindowState(windowState() | Qt::WindowMaximized);
+        break;
+    case SessionSettings::Placement::TopLeftSized:
+        move(0, 0);
+        resize(twipsToPixels(applied.widthTwips), twipsToPixels(applied.heightTwips));
+        break;
+    case SessionSettings::Placement::Unchanged:
+        break;
+    }
+    m_state.currentCampaignPath = applied.campaignPath;
+    m_state.openLastCampaign = m_session.openLastCampaign();
+    refreshRecentFilesMenu();
+}
+
+void VelmoraForm::showCampaignPath()
+{
+    const QString &path = m_state.currentCampaignPath;
+    m_statusBar->setPanelText(2, path.isEmpty() ? u"New un-named campaign"_s : path);
+}
+
+void VelmoraForm::AddToRecentFiles(const QString &path)
+{
+    m_session.AddToRecentFiles(path);
+    refreshRecentFilesMenu();
+}
+
+void VelmoraForm::SaveSessionSettings()
+{
+    m_session.SaveSessionSettings(m_state.currentCampaignPath, m_state.version3Loaded);
+    refreshRecentFilesMenu();
+}
+
+void VelmoraForm::refreshRecentFilesMenu()
+{
+    m_menus.showRecentFiles(m_session.menuCaptions(), m_session.separatorVisible());
+}
+
+void VelmoraForm::mnuFileMRU_Click(int index)
+{
+    const QString path = m_menus.mnuFileMRU[index]->data().toString();
+    if (SessionSettings::OpenRecentEntry(path) == SessionSettings::RecentEntryAction::Open)
+        m_campaign->OpenRecentFile(path);
+    else
+        m_platform.information(SessionSettings::notFoundTitle(), SessionSettings::notFoundText());
+}
+
+void VelmoraForm::setSoundsOn(bool on)
+{
+    m_state.soundsOn = on;
+    const QSignalBlocker quiet(m_statusBar->SoundCheck());
+    m_statusBar->SoundCheck()->setChecked(on);
+}
+
+void VelmoraForm::setTipFlag(bool on)
+{
+    m_state.tipFlag = on;
+    const QSignalBlocker quiet(m_statusBar->Check1());
+    m_statusBar->Check1()->setChecked(on);
+}
+
+void VelmoraForm::setOpenLastCampaign(bool on)
+{
+    m_state.openLastCampaign = on;
+    m_session.setOpenLastCampaign(on);
+}
+
+void VelmoraForm::SoundCheck_Click(bool on)
+{
+    m_state.soundsOn = on;
+    if (m_state.loading)
+        return;
+    // The click plays under the new setting, and the setting is saved with the campaign.
+    m_sounds.play(SoundEvent::Click);
+    m_state.campaignModified = true;
+}
+
+void VelmoraForm::Check1_Click(bool on)
+{
+    m_state.tipFlag = on;
+    if (!m_state.loading)
+        m_state.campaignModified = true;
+}
+
+void VelmoraForm::SetAutoSaveTimer()
+{
+    if (m_state.timedSave) {
+        m_tmrAutoSave->start(AutoSaveTickMs);
+    } else {
+        m_tmrAutoSave->stop();
+        m_tmrAutoSave->setInterval(0);
+    }
+}
+
+void VelmoraForm::tbToolBar_ButtonClick(const QString &key)
+{
+    m_sounds.play(SoundEvent::Click);
+    if (key == u"New") {
+        m_campaign->mnuFileNew_Click();
+        m_state.currentCampaignPath.clear();
+    } else if (key == u"Open") {
+        m_campaign->mnuFileOpen_Click();
+    } else if (key == u"Save") {
+        m_campaign->SaveOrSaveAs();
+    } else if (key == u"SaveAs") {
+        m_campaign->SaveCampaignAs();
+    } else if (key == u"Help") {
+        showHelp();
+    } else if (key == u"ask") {
+        openOracle();
+    }
+}
+
+void VelmoraForm::showHelp()
+{
+    m_platform.showHelp(m_helpFile.isEmpty() ? m_folder.file(u"Help/index.html"_s) : m_helpFile);
+}
+
+void VelmoraForm::openOracle()
+{
+    m_platform.information(u"Velmora"_s, tr("The oracle comes with a later version."));
+}
+
+QIcon VelmoraForm::programIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x5a, 0x2e, 0x12));
+    painter.setPen(QPen(QColor(0xd4, 0xa0, 0x3a), 3));
+    painter.drawEllipse(QRectF(3, 3, 58, 58));
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(38);
+    painter.setFont(font);
+    painter.setPen(QColor(0xf2, 0xe6, 0xc9));
+    painter.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, u"V"_s);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace Velmora

@@ -1,0 +1,88 @@
+#include "gui/app/VelmoraSplash.h"
+
+#include "core/common/Version.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+VelmoraSplash::VelmoraSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_label(new QLabel(this))
+    , m_bar(new QProgressBar(this))
+{
+    setObjectName(u"VelmoraSplash"_s);
+    setWindowTitle(u"Velmora"_s);
+
+    auto *frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setStyleSheet(u"QFrame { background: #2b1d12; color: #f2e6c9; }"_s);
+    auto *title = new QLabel(u"Velmora"_s, frame);
+    QFont big = title->font();
+    big.setPointSize(big.pointSize() * 3);
+    big.setBold(true);
+    title->setFont(big);
+    title->setAlignment(Qt::AlignCenter);
+    auto *version = new QLabel(tr("Version %1").arg(Version::text()), frame);
+    version->setAlignment(Qt::AlignCenter);
+
+    m_label->setObjectName(u"VelmoraLoadingLabel"_s);
+    m_label->setParent(frame);
+    m_bar->setObjectName(u"VelmoraProgressBar"_s);
+    m_bar->setParent(frame);
+    m_bar->setTextVisible(false);
+    setProgressRange(0, LeastMax);
+
+    auto *inner = new QVBoxLayout(frame);
+    inner->setContentsMargins(24, 24, 24, 16);
+    inner->addWidget(title);
+    inner->addWidget(version);
+    inner->addStretch();
+    inner->addWidget(m_label);
+    inner->addWidget(m_bar);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+    setFixedSize(420, 220);
+}
+
+void VelmoraSplash::setProgressRange(int min, int max)
+{
+    m_bar->setRange(min, qMax(max, qMax(min, LeastMax)));
+    m_bar->setValue(min);
+}
+
+void VelmoraSplash::ShowLoadingMessage(const QString &text)
+{
+    m_label->setText(text);
+    // QProgressBar ignores values beyond its range, so the last steps stay on Max.
+    m_bar->setValue(qMin(m_bar->value() + 1, m_bar->maximum()));
+    repaint();
+}
+
+int VelmoraSplash::Min() const
+{
+    return m_bar->minimum();
+}
+
+int VelmoraSplash::Max() const
+{
+    return m_bar->maximum();
+}
+
+int VelmoraSplash::value() const
+{
+    return m_bar->value();
+}
+
+QString VelmoraSplash::loadingText() const
+{
+    return m_label->text();
+}
+
+} // namespace Velmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace Velmora {
+
+/// The filter of a file dialog as the program writes it, pairs of description and pattern
+/// joined by "|" ("Zip (*.zip)|*.zip|All (*.*)|*.*"), turned into Qt's name filters.
+class FileFilterList
+{
+public:
+    struct Entry
+    {
+        QString description;
+        QString pattern; ///< masks joined by ";", as written
+    };
+
+    explicit FileFilterList(const QString &pipeFilter);
+
+    const QList<Entry> &entries() const { return m_entries; }
+    /// One Qt name filter per pair: the description, with its masks in parentheses unless the
+    /// description already ends with them.
+    QStringList qtFilters() const;
+    /// The index of a Qt name filter from qtFilters(), or -1.
+    int indexOf(const QString &qtFilter) const;
+
+private:
+    QList<Entry> m_entries;
+};
+
+} // namespace Velmora

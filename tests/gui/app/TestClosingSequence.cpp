@@ -1,0 +1,143 @@
+#include "core/app/ProgramState.h"
+#include "core/app/SessionSettings.h"
+#include "gui/app/ClosingSequence.h"
+#include "gui/options/SoundCuePlayer.h"
+#include "support/TestHome.h"
+#include "support/gui/RecordingCampaignCommands.h"
+#include "support/gui/ScriptedPlatform.h"
+
+#include <QTest>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+const QString askNew = u"message Save New Campaign: Do you want to save this new campaign ?"_s;
+const QString askChanges = u"message Save New Campaign: Do you want to save your changes ?"_s;
+const QString documents = u"SaveModifiedDocuments()"_s;
+const QString closeSound = u"sound End.WAV"_s;
+
+} // namespace
+
+class TestClosingSequence : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void CloseProgram_data();
+    void CloseProgram();
+    void otherWindowsClose();
+};
+
+void TestClosingSequence::CloseProgram_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("saveOnClose");
+    QTest::addColumn<QString>("answer");    // "Yes", "No" or "" (none expected)
+    QTest::addColumn<QString>("saveName");  // what the save dialog returns; "" cancels
+    QTest::addColumn<QStringList>("trace");
+    QTest::addColumn<QString>("finalPath");
+    QTest::addColumn<bool>("finalSaveOnClose");
+
+    const QString named = u"/camp/Greyhawk.vlf"_s;
+    const QString chosen = u"/camp/NewCampaign_1.vlf"_s;
+    QTest::newRow("un-named, unchanged, No")
+        << QString() << false << true << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
+        << QString() << false;
+    QTest::newRow("un-named, unchanged, Yes")
+        << QString() << false << true << u"Yes"_s << chosen
+        << QStringList{askNew, u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound}
+        << chosen << true;
+    QTest::newRow("un-named, unchanged, Yes, dialog cancelled")
+        << QString() << false << false << u"Yes"_s << QString()
+        << QStringList{askNew, u"ChooseSaveName()"_s, documents, closeSound} << QString() << true;
+    QTest::newRow("un-named, modified, save on close: straight to Save As")
+        << QString() << true << true << QString() << chosen
+        << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound} << chosen
+        << true;
+    QTest::newRow("un-named, modified, not save on close, No")
+        << QString() << true << false << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
+        << QString() << false;
+    QTest::newRow("named, modified, save on close: saved without asking")
+        << named << true << true << QString() << QString()
+        << QStringList{u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
+    QTest::newRow("named, modified, not save on close, Yes")
+        << named << true << false << u"Yes"_s << QString()
+        << QStringList{askChanges, u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
+    QTest::newRow("named, modified, not save on close, No")
+        << named << true << false << u"No"_s << QString() << QStringList{askChanges, documents, closeSound} << named
+        << false;
+    QTest::newRow("named, unchanged") << named << false << true << QString() << QString()
+                                      << QStringList{documents, closeSound} << named << true;
+}
+
+void TestClosingSequence::CloseProgram()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, modified);
+    QFETCH(bool, saveOnClose);
+    QFETCH(QString, answer);
+    QFETCH(QString, saveName);
+    QFETCH(QStringList, trace);
+    QFETCH(QString, finalPath);
+    QFETCH(bool, finalSaveOnClose);
+
+    TestHome home;
+    ScriptedPlatform platform;
+    ProgramState state;
+    state.currentCampaignPath = path;
+    state.campaignModified = modified;
+    state.saveOnClose = saveOnClose;
+    if (!answer.isEmpty())
+        platform.answerMessage(answer == u"Yes" ? MessageAnswer::Yes : MessageAnswer::No);
+    RecordingCampaignCommands campaign(platform, state);
+    if (!saveName.isEmpty())
+        campaign.saveName = saveName;
+    SessionSettings session(home.folder());
+    const SoundCues cues(home.folder());
+    const SoundCuePlayer sounds(cues, state, platform);
+
+    ClosingSequence(state, platform, campaign, session, sounds, nullptr).CloseProgram();
+    QCOMPARE(platform.trace(), trace);
+    QCOMPARE(platform.unusedAnswers(), 0);
+    for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
+        QCOMPARE(call.buttons, MessageButtons::YesNo);
+        QCOMPARE(call.icon, MessageIcon::Question);
+    }
+    QCOMPARE(state.currentCampaignPath, finalPath);
+    QCOMPARE(state.saveOnClose, finalSaveOnClose);
+    QVERIFY(!state.campaignModified || !state.saveOnClose || finalPath.isEmpty());
+    // The session settings are written with the campaign that was current at the end.
+    const QByteArray ini = home.read(u"default_4.ini"_s);
+    QVERIFY(ini.contains("MRU1=" + finalPath.toUtf8() + "\r\n"));
+}
+
+void TestClosingSequence::otherWindowsClose()
+{
+    TestHome home;
+    ScriptedPlatform platform;
+    ProgramState state;
+    state.currentCampaignPath = u"/camp/a.vlf"_s;
+    state.soundsOn = false;
+    RecordingCampaignCommands campaign(platform, state);
+    SessionSettings session(home.folder());
+    const SoundCues cues(home.folder());
+    const SoundCuePlayer sounds(cues, state, platform);
+    QWidget main;
+    main.setWindowTitle(u"Velmora"_s);
+    QWidget help;
+    help.setWindowTitle(u"Velmora Help"_s);
+    main.show();
+    help.show();
+
+    ClosingSequence(state, platform, campaign, session, sounds, &main).CloseProgram();
+    QVERIFY(!help.isVisible());
+    QVERIFY(main.isVisible());
+    QCOMPARE(platform.sounds(), QStringList());
+}
+
+QTEST_MAIN(TestClosingSequence)
+#include "TestClosingSequence.moc"

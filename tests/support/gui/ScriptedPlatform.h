@@ -1,0 +1,105 @@
+#pragma once
+
+#include "gui/ui/Platform.h"
+#include "support/ScriptedRandomSource.h"
+#include "support/gui/ScriptedClock.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+#include <functional>
+
+namespace Velmora {
+
+/// The platform of GUI tests. Records every call in order and answers from a script:
+/// message boxes take the next queued answer (or the button that changes nothing: No, Cancel,
+/// OK), file dialogs the next queued file (or cancel), our own dialogs run the next queued
+/// handler instead of exec() (or are rejected). Nothing is shown, played or opened.
+///
+///     ScriptedPlatform platform;
+///     platform.answerMessage(MessageAnswer::Yes);
+///     platform.answerFile(u"/tmp/x.vlf"_s);
+///     ... run the code ...
+///     QCOMPARE(platform.trace(), QStringList{u"message Save New Campaign: Do you ..."_s, ...});
+///     QCOMPARE(platform.calls().at(0).text, u"Line one\r\nLine two"_s);
+class ScriptedPlatform final : public Platform
+{
+public:
+    enum class Kind { Message, OpenFile, SaveFile, Colour, Font, Dialog, Sound, ShellOpen, Help, Note };
+
+    struct Call
+    {
+        Kind kind = Kind::Note;
+        QString title;          ///< message box, file dialog, colour/font dialog, our dialog's window title
+        QString text;           ///< message text as given (CR LF kept), or the note
+        MessageButtons buttons = MessageButtons::Ok;
+        MessageIcon icon = MessageIcon::None;
+        FileDialogRequest request; ///< open and save dialogs
+        QString target;         ///< sound file, shell target, help file, our dialog's objectName
+
+        /// One line per call, for comparing whole sequences: "message <title>: <text>",
+        /// "open-dialog <title>", "save-dialog <title>", "colour-dialog <title>",
+        /// "font-dialog <title>", "dialog <objectName>", "sound <file name>", "shell <target>",
+        /// "help <file name>", or the note itself.
+        QString summary() const;
+    };
+
+    // The script.
+    void answerMessage(MessageAnswer answer);
+    /// "" cancels. `filterIndex` -1: the filter the request selected.
+    void answerFile(const QString &path, int filterIndex = -1);
+    void answerColour(std::optional<QColor> colour);
+    void answerFont(std::optional<QFont> font);
+    /// Runs instead of exec(); returns the dialog code (for instance after accept()).
+    void answerDialog(std::function<int(QDialog &)> handler);
+    void setScreenSize(QSize size) { m_screen = size; }
+    void setUserName(const QString &name) { m_userName = name; }
+    void setShellOpenResult(bool opened) { m_shellOpens = opened; }
+    ScriptedRandomSource &scriptedRandom() { return m_random; }
+    ScriptedClock &scriptedClock() { return m_clock; }
+    /// Adds a line to the record, so that fakes of other seams show up in the same sequence.
+    void note(const QString &text);
+
+    // The record.
+    const QList<Call> &calls() const { return m_calls; }
+    QList<Call> callsOf(Kind kind) const;
+    QStringList trace() const;
+    /// The file names (without folder) of the sounds played, in order.
+    QStringList sounds() const;
+    void clearCalls() { m_calls.clear(); }
+    /// Scripted answers not used yet (messages, files, colours, fonts, dialogs).
+    int unusedAnswers() const;
+
+    MessageAnswer message(const QString &title, const QString &text, MessageButtons buttons,
+                          MessageIcon icon) override;
+    FileDialogResult openFile(const FileDialogRequest &request) override;
+    FileDialogResult saveFile(const FileDialogRequest &request) override;
+    std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
+    std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    int execDialog(QDialog &dialog) override;
+    void playSound(const QString &wavFile) override;
+    bool shellOpen(const QString &target) override;
+    void showHelp(const QString &helpFile) override;
+    QString userName() override { return m_userName; }
+    QSize screenSize() override { return m_screen; }
+    Clock &clock() override { return m_clock; }
+    RandomSource &random() override { return m_random; }
+
+private:
+    FileDialogResult answerFileDialog(Kind kind, const FileDialogRequest &request);
+
+    QList<Call> m_calls;
+    QQueue<MessageAnswer> m_answers;
+    QQueue<FileDialogResult> m_files;
+    QQueue<std::optional<QColor>> m_colours;
+    QQueue<std::optional<QFont>> m_fonts;
+    QQueue<std::function<int(QDialog &)>> m_dialogs;
+    QSize m_screen{1280, 1024};
+    QString m_userName = QStringLiteral("gamemaster");
+    bool m_shellOpens = true;
+    ScriptedRandomSource m_random;
+    ScriptedClock m_clock;
+};
+
+} // namespace Velmora
