@@ -104,7 +104,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Velmora"_s);
     QApplication::setApplicationVersion(Velmora::Version::text());
-    QApplication::setWindowIcon(Velmora::VelmoraForm::programIcon());
     // The program ends when the main window has closed, not when its last window has.
     QApplication::setQuitOnLastWindowClosed(false);
     return Velmora::Main(app);

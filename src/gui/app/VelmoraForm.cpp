@@ -10,6 +10,7 @@
 #include "gui/app/frmTip.h"
 #include "gui/ui/Platform.h"
 
+#include <QGuiApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -61,7 +62,9 @@ VelmoraForm::VelmoraForm(AppFolder folder, Platform &platform, QWidget *parent)
 {
     setObjectName(u"VelmoraForm"_s);
     setWindowTitle(u"Velmora"_s);
-    setWindowIcon(programIcon());
+    // Every window of the program, dialogs included, shows the program icon.
+    QGuiApplication::setWindowIcon(programIcon());
+    setWindowIcon(QGuiApplication::windowIcon());
     addToolBar(m_toolBar);
     setCentralWidget(m_tabs);
     setStatusBar(m_statusBar);
@@ -399,8 +402,11 @@ void VelmoraForm::openOracle()
     m_platform.information(u"Velmora"_s, tr("The oracle comes with a later version."));
 }
 
-QIcon VelmoraForm::programIcon()
+QIcon VelmoraForm::programIcon() const
 {
+    const QIcon shipped(m_folder.file(u"\\Icons\\Velmora.ico"_s));
+    if (!shipped.availableSizes().isEmpty())
+        return shipped;
     QPixmap pixmap(64, 64);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -87,7 +87,8 @@ public:
     bool AskSaveCampaign();
     void showHelp();
 
-    static QIcon programIcon();
+    /// The shipped icon of the application folder, or a drawn one when it is missing.
+    QIcon programIcon() const;
     static QString smallScreenWarning(int width, int height);
 
 signals:
