@@ -102,10 +102,14 @@ std::optional<VLFileError> oVLFile::readBlocks(QIODevice &device)
     char header[oBlock::HeaderSize];
     const qint64 got = device.read(header, oBlock::HeaderSize);
     m_marker = CodePage::toUnicode(QByteArrayView(header, qBound<qint64>(0, got, kMarkerSize)));
+    m_headerTotalSize = 0;
+    m_headerBlockCount = 0;
     if (got < oBlock::HeaderSize)
         return std::nullopt;
     // Lists hold at most 32767 rows, and so does a file: the count is read as 16-bit signed.
     const qint16 count = qint16(qFromLittleEndian<quint16>(header + 12));
+    m_headerTotalSize = qFromLittleEndian<qint32>(header + 8);
+    m_headerBlockCount = qFromLittleEndian<qint32>(header + 12);
 
     QByteArray text; // reused by every block
     for (qint16 i = 0; i < count; ++i) {

@@ -54,6 +54,9 @@ public:
     /// The format marker of the header last read or written ("" before either).
     QString GetVersion() const { return m_marker; }
     qint16 NumberOfBlocks() const;
+    /// The total size and block count of the header last read (0 before, or for a short file).
+    qint32 headerTotalSize() const { return m_headerTotalSize; }
+    qint32 headerBlockCount() const { return m_headerBlockCount; }
     const QList<oBlock> &Blocks() const { return m_blocks; }
     /// The block of that label (letter case ignored), or nullptr: a missing block is absent.
     const oBlock *block(const QString &label) const;
@@ -73,6 +76,8 @@ private:
     bool m_hasPath = false;
     QString m_version;
     QString m_marker;
+    qint32 m_headerTotalSize = 0;
+    qint32 m_headerBlockCount = 0;
     QList<oBlock> m_blocks;
     QHash<QString, qsizetype> m_index; // case-folded label -> position in m_blocks
     std::optional<VLFileError> m_error;
