@@ -1,12 +1,14 @@
 #include "cli/CliCommands.h"
 
+#include "core/common/AppFolder.h"
 #include "core/common/Version.h"
+#include "core/persistence/Campaign.h"
 #include "core/persistence/oIniFile.h"
+#include "core/persistence/oVLFile.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 using namespace Qt::StringLiterals;
 
@@ -20,43 +22,66 @@ CliCommands::CliCommands(QTextStream &out, QTextStream &err)
 
 int CliCommands::run(const QStringList &arguments)
 {
-    if (arguments.isEmpty())
-        return usage();
-    const QString &command = arguments.first();
-    if (command == u"version"_s && arguments.size() == 1)
+    const QString command = arguments.value(0);
+    const qsizetype operands = arguments.size() - 1;
+    if (command == u"version"_s && operands == 0)
         return version();
-    if (command == u"ini"_s && arguments.size() == 2)
+    if (command == u"ini"_s && operands == 1)
         return ini(arguments.at(1));
+    if (command == u"blocks"_s && operands == 1)
+        return blocks(arguments.at(1));
+    if (command == u"new"_s && operands == 1)
+        return newCampaign(arguments.at(1));
+    if (command == u"resave"_s && operands == 2)
+        return resave(arguments.at(1), arguments.at(2));
+    if (command == u"upgrade"_s && operands == 2)
+        return upgrade(arguments.at(1), arguments.at(2));
+    if (command == u"dump"_s && operands == 1)
+        return dump(arguments.at(1));
     return usage();
 }
 
 int CliCommands::usage()
 {
-    m_err << "usage: velmora-cli version | ini FILE" << Qt::endl;
-    return 2;
+    m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT | resave IN OUT"
+             " | upgrade IN.vls OUT.vlf | dump FILE"
+          << Qt::endl;
+    return Usage;
+}
+
+int CliCommands::refuse(const QString &path, const QString &why)
+{
+    m_err << "velmora-cli: " << path << ": " << why << Qt::endl;
+    return Refused;
+}
+
+bool CliCommands::inputExists(const QString &path)
+{
+    if (QFileInfo(path).isFile())
+        return true;
+    refuse(path, u"no such file"_s);
+    return false;
+}
+
+void CliCommands::printJson(const QJsonObject &object)
+{
+    m_out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    m_out.flush();
 }
 
 int CliCommands::version()
 {
     printJson(QJsonObject{{u"version"_s, Version::text()}});
-    return 0;
+    return Success;
 }
-
-} // namespace Velmora
-
-namespace Velmora {
 
 int CliCommands::ini(const QString &path)
 {
-    if (!QFileInfo(path).isFile()) {
-        m_err << "velmora-cli: " << path << ": no such file" << Qt::endl;
-        return 1;
-    }
+    if (!inputExists(path))
+        return Refused;
     oIniFile file;
-    if (const auto error = file.init(path)) {
-        m_err << "velmora-cli: " << path << ": " << error->message() << Qt::endl;
-        return 1;
-    }
+    if (const auto error = file.init(path))
+        return refuse(path, error->message());
     QJsonArray sections;
     for (const oSection &section : file.Sections()) {
         QJsonArray keys;
@@ -65,13 +90,88 @@ int CliCommands::ini(const QString &path)
         sections.append(QJsonObject{{u"name"_s, section.Name()}, {u"keys"_s, keys}});
     }
     printJson(QJsonObject{{u"sections"_s, sections}});
-    return 0;
+    return Success;
 }
 
-void CliCommands::printJson(const QJsonObject &object)
+int CliCommands::blocks(const QString &path)
 {
-    m_out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-    m_out.flush();
+    if (!inputExists(path))
+        return Refused;
+    oVLFile file;
+    file.ParseVLFile(path);
+    if (const auto &error = file.error())
+        return refuse(path, error->detail);
+    QJsonArray blocks;
+    for (const oBlock &block : file.Blocks())
+        blocks.append(QJsonObject{{u"label"_s, block.Label()}, {u"items"_s, QJsonArray::fromStringList(block.Items())}});
+    printJson(QJsonObject{{u"marker"_s, file.GetVersion()},
+                          {u"totalSize"_s, file.headerTotalSize()},
+                          {u"blockCount"_s, file.headerBlockCount()},
+                          {u"blocks"_s, blocks}});
+    return Success;
+}
+
+bool CliCommands::load(Campaign &campaign, const QString &path, LoadOutcome &outcome)
+{
+    if (!inputExists(path))
+        return false;
+    outcome = campaign.LoadCampaignFile(path);
+    if (!outcome.readable) {
+        refuse(path, outcome.problem);
+        return false;
+    }
+    return true;
+}
+
+int CliCommands::save(Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome)
+{
+    if (const auto error = campaign.SaveCampaign(out, version3Loaded))
+        return refuse(out, u"could not be saved: "_s + error->reason);
+    printJson(QJsonObject{{u"written"_s, out}, {u"skipped"_s, QJsonArray::fromStringList(outcome.skipped)}});
+    return Success;
+}
+
+int CliCommands::newCampaign(const QString &out)
+{
+    Campaign campaign(AppFolder::locate());
+    campaign.ResetToNewCampaign();
+    return save(campaign, out, false, LoadOutcome{});
+}
+
+int CliCommands::resave(const QString &in, const QString &out)
+{
+    Campaign campaign(AppFolder::locate());
+    LoadOutcome outcome;
+    if (!load(campaign, in, outcome))
+        return Refused;
+    return save(campaign, out, false, outcome);
+}
+
+int CliCommands::upgrade(const QString &in, const QString &out)
+{
+    if (!inputExists(in))
+        return Refused;
+    const AppFolder folder = AppFolder::locate();
+    // The settings file, as the program reads it: its older form names the old campaign's
+    // map collection and sounds.
+    const QString current = folder.root() + u"/default_4.ini"_s;
+    oIniFile settings;
+    settings.init(QFileInfo::exists(current) ? current : folder.root() + u"/default.ini"_s);
+    Campaign campaign(folder);
+    const LoadOutcome outcome = campaign.LoadVersion3Campaign(in, &settings);
+    if (!outcome.readable)
+        return refuse(in, outcome.problem);
+    return save(campaign, out, true, outcome);
+}
+
+int CliCommands::dump(const QString &path)
+{
+    Campaign campaign(AppFolder::locate());
+    LoadOutcome outcome;
+    if (!load(campaign, path, outcome))
+        return Refused;
+    printJson(campaign.model.toJson());
+    return Success;
 }
 
 } // namespace Velmora

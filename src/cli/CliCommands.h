@@ -6,11 +6,16 @@
 
 namespace Velmora {
 
-/// The commands of velmora-cli. Each writes JSON to `out` and one clear line to `err` when it
+class Campaign;
+struct LoadOutcome;
+
+/// The commands of velmora-cli. Each writes JSON to `out`, or one clear line to `err` when it
 /// refuses its input. Exit codes: 0 success, 1 input refused, 2 usage.
 class CliCommands
 {
 public:
+    enum Exit { Success = 0, Refused = 1, Usage = 2 };
+
     CliCommands(QTextStream &out, QTextStream &err);
     int run(const QStringList &arguments);
 
@@ -18,6 +23,18 @@ private:
     int usage();
     int version();
     int ini(const QString &path);
+    int blocks(const QString &path);
+    int newCampaign(const QString &out);
+    int resave(const QString &in, const QString &out);
+    int upgrade(const QString &in, const QString &out);
+    int dump(const QString &path);
+
+    /// Refuses a missing input file; true when it exists.
+    bool inputExists(const QString &path);
+    /// Loads a 4.0 campaign; false (after saying why) when it cannot be read.
+    bool load(Campaign &campaign, const QString &path, LoadOutcome &outcome);
+    int save(Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome);
+    int refuse(const QString &path, const QString &why);
     void printJson(const QJsonObject &object);
 
     QTextStream &m_out;

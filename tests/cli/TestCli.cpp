@@ -1,5 +1,8 @@
 #include "support/TestHome.h"
 
+#include "TestConfig.h"
+
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -16,7 +19,30 @@ class TestCli : public QObject
 private slots:
     void commands_data();
     void commands();
+    void blocksOfAFile();
+    void newIsTheShippedDefaultCampaign();
+    void resaveIsAFixedPoint();
+    void refusedInputLeavesNoOutput_data();
+    void refusedInputLeavesNoOutput();
+    void dumpShowsRecords();
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    static Run cli(const QStringList &arguments);
 };
+
+TestCli::Run TestCli::cli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QString::fromUtf8(VELMORA_CLI), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
 
 void TestCli::commands_data()
 {
@@ -58,6 +84,85 @@ void TestCli::commands()
     else
         QCOMPARE(QJsonDocument::fromJson(out).toJson(QJsonDocument::Compact), json);
     QVERIFY2(cli.readAllStandardError().contains(stderr), stderr.constData());
+}
+
+void TestCli::blocksOfAFile()
+{
+    TestHome home;
+    // A header claiming 3 blocks (one of them empty and not written), "a" and "bc" in one block.
+    QByteArray bytes = "VL400000"_ba;
+    bytes += QByteArray("\x30\x00\x00\x00\x03\x00\x00\x00", 8);
+    bytes += QByteArray("MOONS\0\0\0\0\0\x10\x00\x00\x00\x00\x00", 16);
+    bytes += QByteArray("a\0bc\0\0\0\0\0\0\0\0\0\0\0", 16);
+    const QString path = home.write(u"c.vlf"_s, bytes);
+    const Run run = cli({u"blocks"_s, path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact),
+             R"({"blockCount":3,"blocks":[{"items":["a","bc"],"label":"MOONS"}],"marker":"VL400000","totalSize":48})"_ba);
+}
+
+void TestCli::newIsTheShippedDefaultCampaign()
+{
+    TestHome home;
+    const QString out = home.file(u"new.vlf"_s);
+    QCOMPARE(cli({u"new"_s, out}).exitCode, 0);
+    QFile shipped(QString::fromUtf8(VELMORA_SHIPPED_DATA_DIR) + u"/Campaigns/Default Data.vlt"_s);
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(home.read(u"new.vlf"_s), shipped.readAll());
+}
+
+void TestCli::resaveIsAFixedPoint()
+{
+    TestHome home;
+    QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
+    QVERIFY(cli({u"resave"_s, home.file(u"a.vlf"_s), home.file(u"b.vlf"_s)}).exitCode == 0);
+    QVERIFY(cli({u"resave"_s, home.file(u"b.vlf"_s), home.file(u"c.vlf"_s)}).exitCode == 0);
+    QCOMPARE(home.read(u"c.vlf"_s), home.read(u"b.vlf"_s));
+}
+
+void TestCli::refusedInputLeavesNoOutput_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("why");
+    QTest::newRow("resave of garbage") << u"resave"_s << "not a campaign at all"_ba << "not a Velmora 4.0 campaign file"_ba;
+    QTest::newRow("resave of a header without blocks") << u"resave"_s << "VL400000"_ba + QByteArray(8, '\0') << "no campaign data"_ba;
+    QTest::newRow("resave of unknown blocks") << u"resave"_s
+        << "VL400000"_ba + QByteArray("\x20\0\0\0\x01\0\0\0", 8) + QByteArray("OTHER\0\0\0\0\0\x10\0\0\0\0\0", 16)
+            + QByteArray("x\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16)
+        << "none of the blocks of a Velmora campaign"_ba;
+    QTest::newRow("resave of a duplicate label") << u"resave"_s
+        << ("VL400000"_ba + QByteArray(8, '\0').replace(4, 1, "\x02") + QByteArray("LOG\0\0\0\0\0\0\0\x10\0\0\0\0\0", 16)
+            + QByteArray("x\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16) + QByteArray("log\0\0\0\0\0\0\0\x10\0\0\0\0\0", 16)
+            + QByteArray("y\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16))
+        << "duplicate block label"_ba;
+    QTest::newRow("resave of an empty file") << u"resave"_s << QByteArray() << "not a Velmora 4.0 campaign file"_ba;
+}
+
+void TestCli::refusedInputLeavesNoOutput()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, why);
+    TestHome home;
+    const QString in = home.write(u"in.vlf"_s, input);
+    const Run run = cli({command, in, home.file(u"out.vlf"_s)});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(why), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(!QFile::exists(home.file(u"out.vlf"_s)));
+    QCOMPARE(home.read(u"in.vlf"_s), input);
+}
+
+void TestCli::dumpShowsRecords()
+{
+    TestHome home;
+    QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
+    const Run run = cli({u"dump"_s, home.file(u"a.vlf"_s)});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
+    for (const char *key : {"weather", "time", "calendar", "classes", "options", "layout", "labels", "webSites"})
+        QVERIFY2(dump.contains(QLatin1String(key)), key);
 }
 
 } // namespace Velmora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/common/AppFolder.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace Velmora {
+
+/// The files of the three notes documents of the Docs tab (block DOCUMENTS). The documents
+/// themselves are rich-text files of their own; the campaign keeps only where they are.
+struct NotesDocuments
+{
+    enum Slot { Notes, LastLeftOff, NpcsMet };
+    static constexpr int SlotCount = 3;
+
+    /// Full path of each slot's file: general notes, where the last game left off, the
+    /// non-player characters the party has met.
+    std::array<QString, SlotCount> paths;
+
+    /// The slot's key in the block: "Notes", "Last", "NPCs".
+    static QString key(int slot);
+    /// The slot's default file, relative to the application folder ("\Documents\DM Notes.rtf").
+    static QString defaultFile(int slot);
+
+    /// The three default files of the application folder.
+    /// The same, in the application folder the program runs with (AppFolder::locate()).
+    static NotesDocuments defaults();
+
+    /// Items "key;path" (the path may hold ";"). Each item with a known key sets that slot;
+    /// false when an item has no ";" or an unknown key (both are passed over).
+    bool load(const QStringList &items);
+    /// "Notes;" + path, "Last;" + path, "NPCs;" + path.
+    QStringList toItems() const;
+    QJsonObject toJson() const;
+
+    bool operator==(const NotesDocuments &) const = default;
+};
+
+} // namespace Velmora

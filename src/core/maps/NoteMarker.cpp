@@ -1,0 +1,34 @@
+#include "core/maps/NoteMarker.h"
+
+#include "core/maps/MarkerFields_p.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+std::optional<NoteMarker> NoteMarker::fromItem(const QString &item)
+{
+    const QStringList fields = item.split(u';');
+    if (fields.size() < 6 || fields.at(0).isEmpty())
+        return std::nullopt;
+    const std::optional<float> x = markerPosition(fields.at(3));
+    const std::optional<float> y = markerPosition(fields.at(4));
+    if (!x || !y)
+        return std::nullopt;
+    return NoteMarker{fields.at(0), fields.at(1), fields.at(2), *x, *y, fields.mid(5).join(u';')};
+}
+
+QString NoteMarker::toItem() const
+{
+    return QStringList{key, content, mapKey, markerPositionText(x), markerPositionText(y), icon}.join(u';');
+}
+
+QJsonObject NoteMarker::toJson() const
+{
+    return QJsonObject{
+        {u"key"_s, key}, {u"content"_s, content}, {u"mapKey"_s, mapKey}, {u"x"_s, x}, {u"y"_s, y}, {u"icon"_s, icon}};
+}
+
+} // namespace Velmora

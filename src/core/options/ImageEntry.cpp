@@ -1,0 +1,36 @@
+#include "core/options/ImageEntry.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+QList<ImageEntry> ImageEntry::defaultList()
+{
+    return {
+        {u"main"_s, u"\\Pictures\\Main.bmp"_s},
+        {u"class"_s, u"\\Pictures\\Classes.bmp"_s},
+        {u"calendar"_s, u"\\Pictures\\Calendar.bmp"_s},
+        {u"about"_s, u"\\Pictures\\About.bmp"_s},
+        {u"tip"_s, u"\\Pictures\\Tip Of The Day.jpg"_s},
+    };
+}
+
+std::optional<ImageEntry> ImageEntry::fromItem(const QString &item)
+{
+    const qsizetype split = item.indexOf(u';');
+    if (split <= 0)
+        return std::nullopt;
+    return ImageEntry{item.left(split), item.mid(split + 1)};
+}
+
+QString ImageEntry::toItem() const
+{
+    return key + u';' + path;
+}
+
+QJsonObject ImageEntry::toJson() const
+{
+    return {{u"key"_s, key}, {u"path"_s, path}};
+}
+
+} // namespace Velmora

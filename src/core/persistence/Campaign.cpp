@@ -1,0 +1,85 @@
+#include "core/persistence/Campaign.h"
+
+#include "core/common/Version.h"
+#include "core/persistence/CampaignBlocks.h"
+#include "core/persistence/Version3Reader.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+Campaign::Campaign(AppFolder folder)
+    : model(CampaignModel::newCampaign())
+    , m_folder(std::move(folder))
+{
+}
+
+Campaign::~Campaign() = default;
+
+void Campaign::ResetToNewCampaign()
+{
+    model = CampaignModel::newCampaign();
+    m_file.reset();
+}
+
+LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)
+{
+    LoadOutcome outcome;
+    ResetToNewCampaign();
+    m_file = std::make_unique<oVLFile>();
+    m_file->ParseVLFile(path);
+    progress.range(m_file->NumberOfBlocks());
+
+    if (const auto &error = m_file->error()) {
+        outcome.readable = false;
+        outcome.problem = error->detail;
+    } else {
+        bool known = false;
+        for (const oBlock &block : m_file->Blocks())
+            known = known || CampaignBlocks::labels().contains(block.Label(), Qt::CaseInsensitive);
+        if (!known) {
+            outcome.readable = false;
+            if (m_file->GetVersion() != QLatin1String(oVLFile::FormatMarker))
+                outcome.problem = tr("The file is not a Velmora 4.0 campaign file.");
+            else if (m_file->Blocks().isEmpty())
+                outcome.problem = tr("The file holds no campaign data.");
+            else
+                outcome.problem = tr("The file holds none of the blocks of a Velmora campaign.");
+        }
+    }
+    if (!outcome.readable) {
+        // Nothing of an unreadable file is kept: the next save must not write it back.
+        ResetToNewCampaign();
+        return outcome;
+    }
+    CampaignBlocks::load(*m_file, model, outcome, progress);
+    return outcome;
+}
+
+void Campaign::WriteCampaignBlocks(const QString &path, bool version3Loaded)
+{
+    if (version3Loaded || !m_file) {
+        m_file = std::make_unique<oVLFile>();
+        m_file->init(path, Version::text());
+    }
+    CampaignBlocks::write(model, *m_file);
+}
+
+std::optional<FileError> Campaign::SaveCampaign(const QString &path, bool version3Loaded)
+{
+    WriteCampaignBlocks(path, version3Loaded);
+    if (const auto error = m_file->WriteData(path))
+        return FileError{path, error->detail};
+    return std::nullopt;
+}
+
+LoadOutcome Campaign::LoadVersion3Campaign(const QString &path, const oIniFile *sessionSettings,
+                                           const LoadProgress &progress)
+{
+    ResetToNewCampaign();
+    return Version3Reader::read(path, model, sessionSettings, progress);
+}
+
+} // namespace Velmora

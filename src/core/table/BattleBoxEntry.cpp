@@ -1,0 +1,78 @@
+#include "core/table/BattleBoxEntry.h"
+
+#include <QStringList>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+// The text fields in item order (fields 1 to 14).
+struct TextField
+{
+    QString BattleBoxEntry::*field;
+    QString jsonKey;
+};
+
+const std::array<TextField, BattleBoxEntry::FieldCount - 1> &textFields()
+{
+    static const std::array<TextField, BattleBoxEntry::FieldCount - 1> all = {{
+        {&BattleBoxEntry::initiative, u"initiative"_s},
+        {&BattleBoxEntry::name, u"name"_s},
+        {&BattleBoxEntry::fortitude, u"fortitude"_s},
+        {&BattleBoxEntry::reflex, u"reflex"_s},
+        {&BattleBoxEntry::will, u"will"_s},
+        {&BattleBoxEntry::special, u"special"_s},
+        {&BattleBoxEntry::speed, u"speed"_s},
+        {&BattleBoxEntry::armourClass, u"armourClass"_s},
+        {&BattleBoxEntry::melee, u"melee"_s},
+        {&BattleBoxEntry::meleeDamage, u"meleeDamage"_s},
+        {&BattleBoxEntry::ranged, u"ranged"_s},
+        {&BattleBoxEntry::rangedDamage, u"rangedDamage"_s},
+        {&BattleBoxEntry::hitPoints, u"hitPoints"_s},
+        {&BattleBoxEntry::icon, u"icon"_s},
+    }};
+    return all;
+}
+
+} // namespace
+
+QString BattleBoxEntry::PadLeftZeros(const QString &text, int width)
+{
+    if (text.size() >= width)
+        return text;
+    return QString(width - text.size(), u'0') + text;
+}
+
+std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item)
+{
+    QStringList fields = item.split(u';');
+    if (fields.size() > FieldCount)
+        fields = fields.mid(0, FieldCount - 1) << fields.mid(FieldCount - 1).join(u';');
+    BattleBoxEntry entry;
+    entry.ticked = fields.at(0) == u"T"_s;
+    for (qsizetype i = 1; i < fields.size(); ++i)
+        entry.*textFields()[size_t(i - 1)].field = fields.at(i);
+    return entry;
+}
+
+QString BattleBoxEntry::toItem() const
+{
+    QStringList fields{ticked ? u"T"_s : u"F"_s};
+    for (const TextField &text : textFields())
+        fields << this->*text.field;
+    return fields.join(u';');
+}
+
+QJsonObject BattleBoxEntry::toJson() const
+{
+    QJsonObject json{{u"ticked"_s, ticked}, {u"sortKey"_s, sortKey()}};
+    for (const TextField &text : textFields())
+        json.insert(text.jsonKey, this->*text.field);
+    return json;
+}
+
+} // namespace Velmora
