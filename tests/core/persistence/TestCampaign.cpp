@@ -1,0 +1,237 @@
+#include "core/persistence/Campaign.h"
+#include "core/persistence/CampaignBlocks.h"
+
+#include "support/TestHome.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+class TestCampaign : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyBlockComesBackByteForByte();
+    void unknownBlocksKeepTheirPlace();
+    void emptiedListLeavesTheFile();
+    void loadingMessages_data();
+    void loadingMessages();
+    void absentBlocksLeaveNewCampaign();
+    void itemNotUnderstoodKeepsWhatCameBefore();
+    void unreadableFileLeavesNewCampaign();
+    void newCampaignBlockOrder();
+
+private:
+    using Blocks = QList<QPair<QString, QStringList>>;
+    static Blocks everyBlock();
+    static QString writeFile(const TestHome &home, const QString &name, const Blocks &blocks);
+    static QStringList labels(const oVLFile &file);
+};
+
+// One block of each label, in the writer's order, with items as this program writes them.
+TestCampaign::Blocks TestCampaign::everyBlock()
+{
+    QStringList layout = ListLayout::defaults().toItems();
+    layout[0] = u"Tabs;2;0;1;0;1"_s;
+    QStringList calendar = CalendarState::defaults().toItems();
+    calendar.last() = u"2007:1:1;2008:3:4"_s;
+    QStringList options = CampaignOptions::defaults().toItems();
+    options[2] = u"Click;/c/sounds/tick.wav"_s;
+    QStringList images = {u"main;/c/pictures/my main.png"_s};
+    return {
+        {u"WEATHER"_s, {u"1"_s, u"Cold and clear"_s}},
+        {u"TIME"_s, {u"3;45;PM"_s}},
+        {u"MOONS"_s, {u"Luna;28;2007:1:3"_s, u"Selune;30;2007:1:10"_s}},
+        {u"TOOLS"_s, {u"Notes;/usr/bin/gedit;-s file"_s}},
+        {u"GUISET"_s, layout},
+        {u"CALENDAR"_s, calendar},
+        {u"XP"_s, {u"Aragorn;1500;500"_s}},
+        {u"DOCUMENTS"_s, {u"Notes;/c/n.rtf"_s, u"Last;/c/l.rtf"_s, u"NPCs;/c/p.rtf"_s}},
+        {u"LOG"_s, {u"2007:1:4;Buy rope"_s}},
+        {u"ALMANACH"_s, {u"2007:2:1;Spring festival; all week"_s}},
+        {u"STATS"_s, {u"Aragorn"_s + u";x"_s.repeated(22)}},
+        {u"CLASSES"_s, {u"standardFlag;\\Documents\\Fighter.rtf;Fighter"_s, u"prestigeFlag;\\Documents\\Duelist.rtf;Duelist"_s}},
+        {u"LINKS"_s, {u"Rules;/c/rules.txt"_s}},
+        {u"BATTLEBOX"_s, {u"T;15;Orc (1);2;1;0;;30;13;+4;1d12+3;+1;1d6;12;orc.ico"_s}},
+        {u"LINKBB"_s, {u"Goblins;/c/goblins.bbx"_s}},
+        {u"TOWN"_s, {u"Millbrook"_s, u"Faerun"_s, u"Village"_s, u"400"_s, u"200"_s, u"Conventional"_s, u"LG"_s,
+                     u"Magical"_s, u"N"_s, QString(), QString(), QString(), QString(), u"Mixed"_s, u"Human"_s}},
+        {u"MAPS"_s, {u"/c/map.bmp;FITTED;TRUE;10;8;255;0;0;TRUE;FALSE"_s}},
+        {u"MNOTES"_s, {u"n1;Secret door;map;10;20;note.ico"_s}},
+        {u"MPLAYERS"_s, {u"Aragorn;map;5;6;pawn.ico"_s}},
+        {u"MOBJECTS"_s, {u"Chest;map;7;8;chest.ico;TRUE"_s}},
+        {u"ARTICLES"_s, {u"Grappling;/c/grapple.txt"_s}},
+        {u"NETBOOKS"_s, {u"Herbs;/c/herbs.rtf"_s}},
+        {u"WEBSITES"_s, {u"SRD;https://www.d20srd.org/"_s}},
+        {u"IMAGES"_s, images},
+        {u"OPTIONS"_s, options},
+        {u"LABELS"_s, FrameLabels::defaults().toItems()},
+    };
+}
+
+QString TestCampaign::writeFile(const TestHome &home, const QString &name, const Blocks &blocks)
+{
+    oVLFile file;
+    for (const auto &[label, items] : blocks)
+        file.UpdateBlock(label, items);
+    const QString path = home.file(name);
+    if (file.WriteData(path))
+        qFatal("cannot write the test campaign");
+    return path;
+}
+
+QStringList TestCampaign::labels(const oVLFile &file)
+{
+    QStringList result;
+    for (const oBlock &block : file.Blocks())
+        result << block.Label();
+    return result;
+}
+
+void TestCampaign::everyBlockComesBackByteForByte()
+{
+    TestHome home;
+    const QString path = writeFile(home, u"full.vlf"_s, everyBlock());
+    Campaign campaign(home.folder());
+    const LoadOutcome outcome = campaign.LoadCampaignFile(path);
+    QVERIFY(outcome.readable);
+    QCOMPARE(outcome.skipped, QStringList());
+    QCOMPARE(campaign.model.moons.size(), 2);
+    QCOMPARE(campaign.model.almanach.first().text, u"Spring festival; all week"_s);
+
+    QVERIFY(!campaign.SaveCampaign(home.file(u"again.vlf"_s), false));
+    QCOMPARE(home.read(u"again.vlf"_s), home.read(u"full.vlf"_s));
+    // A second save with no change in between writes the same bytes again.
+    QVERIFY(!campaign.SaveCampaign(home.file(u"again.vlf"_s), false));
+    QCOMPARE(home.read(u"again.vlf"_s), home.read(u"full.vlf"_s));
+
+    Campaign reloaded(home.folder());
+    QVERIFY(reloaded.LoadCampaignFile(home.file(u"again.vlf"_s)).readable);
+    QVERIFY(reloaded.model == campaign.model);
+}
+
+void TestCampaign::unknownBlocksKeepTheirPlace()
+{
+    TestHome home;
+    Blocks blocks = everyBlock();
+    blocks.insert(3, {u"EXTRA"_s, {u"kept as it is"_s, u"x;y"_s}});
+    const QString path = writeFile(home, u"extra.vlf"_s, blocks);
+    Campaign campaign(home.folder());
+    QVERIFY(campaign.LoadCampaignFile(path).readable);
+    QVERIFY(!campaign.SaveCampaign(home.file(u"out.vlf"_s), false));
+    QCOMPARE(home.read(u"out.vlf"_s), home.read(u"extra.vlf"_s));
+}
+
+void TestCampaign::emptiedListLeavesTheFile()
+{
+    TestHome home;
+    Campaign campaign(home.folder());
+    QVERIFY(campaign.LoadCampaignFile(writeFile(home, u"c.vlf"_s, everyBlock())).readable);
+    campaign.model.moons.clear();
+    campaign.model.agenda.clear();
+    QVERIFY(!campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+    QVERIFY(!labels(*campaign.blockFile()).contains(u"MOONS"_s));
+    QVERIFY(!labels(*campaign.blockFile()).contains(u"LOG"_s));
+
+    Campaign reloaded(home.folder());
+    QVERIFY(reloaded.LoadCampaignFile(home.file(u"c.vlf"_s)).readable);
+    QVERIFY(reloaded.model.moons.isEmpty());
+    QVERIFY(reloaded.model.agenda.isEmpty());
+    QCOMPARE(reloaded.model.almanach.size(), 1);
+}
+
+void TestCampaign::loadingMessages_data()
+{
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("no options, no layout")
+        << QStringList{u"MOONS"_s, u"OTHER"_s, u"WEATHER"_s, u"LOG"_s}
+        << QStringList{u"Loading moons"_s, u"Loading weather"_s, u"Loading agenda and almanach"_s,
+                       u"Loading default options"_s, u"Loading all maps"_s, u"Loading character library"_s,
+                       u"Loading event collection"_s};
+    QTest::newRow("file order, options and layout")
+        << QStringList{u"OPTIONS"_s, u"TIME"_s, u"GUISET"_s, u"MAPS"_s, u"LABELS"_s}
+        << QStringList{u"Loading time data"_s, u"Loading maps data"_s, u"Loading custom labels"_s,
+                       u"Loading agenda and almanach"_s, u"Loading custom options"_s, u"Loading all maps"_s,
+                       u"Loading last GUI settings"_s, u"Loading character library"_s, u"Loading event collection"_s};
+}
+
+void TestCampaign::loadingMessages()
+{
+    QFETCH(QStringList, labels);
+    QFETCH(QStringList, messages);
+    TestHome home;
+    Blocks blocks;
+    const Blocks every = everyBlock();
+    for (const QString &label : labels) {
+        const auto it = std::find_if(every.begin(), every.end(), [&](const auto &b) { return b.first == label; });
+        blocks << (it == every.end() ? qMakePair(label, QStringList{u"x"_s}) : *it);
+    }
+    QStringList shown;
+    int range = -1;
+    Campaign campaign(home.folder());
+    campaign.LoadCampaignFile(writeFile(home, u"c.vlf"_s, blocks),
+                              {[&](const QString &text) { shown << text; }, [&](int steps) { range = steps; }});
+    QCOMPARE(shown, messages);
+    QCOMPARE(range, labels.size());
+}
+
+void TestCampaign::absentBlocksLeaveNewCampaign()
+{
+    TestHome home;
+    const QString path = writeFile(home, u"c.vlf"_s, {{u"WEATHER"_s, {QString(), u"Warm"_s}}});
+    Campaign campaign(home.folder());
+    QVERIFY(campaign.LoadCampaignFile(path).readable);
+    CampaignModel expected = CampaignModel::newCampaign();
+    expected.weather.text = u"Warm"_s;
+    expected.weather.climate = 0; // no climate selected: the first one
+    QVERIFY(campaign.model == expected);
+    QCOMPARE(campaign.model.layout.toItems().first(), u"Tabs;0;0;0;0;1"_s);
+}
+
+void TestCampaign::itemNotUnderstoodKeepsWhatCameBefore()
+{
+    TestHome home;
+    const QString path = writeFile(home, u"c.vlf"_s,
+                                   {{u"MOONS"_s, {u"Luna;28;2007:1:3"_s, u"broken"_s, u"Selune;30;2007:1:10"_s}},
+                                    {u"LOG"_s, {u"2007:1:4;a"_s, u"no date"_s, u"2007:1:5;b"_s}},
+                                    {u"BATTLEBOX"_s, {u"F;1;;0;0;0;;0;0;0;0;0;0;0;"_s, u"T;2;Orc;0;0;0;;0;0;0;0;0;0;0;"_s}}});
+    Campaign campaign(home.folder());
+    const LoadOutcome outcome = campaign.LoadCampaignFile(path);
+    QCOMPARE(campaign.model.moons.size(), 1);
+    QCOMPARE(campaign.model.agenda.size(), 2); // the agenda passes over a line it cannot read
+    QCOMPARE(campaign.model.battleBox.size(), 1); // a combatant without a name is not taken
+    QCOMPARE(outcome.skipped.size(), 2);
+    QVERIFY(outcome.skipped.first().startsWith(u"MOONS: item 2"_s));
+}
+
+void TestCampaign::unreadableFileLeavesNewCampaign()
+{
+    TestHome home;
+    Campaign campaign(home.folder());
+    QVERIFY(campaign.LoadCampaignFile(writeFile(home, u"c.vlf"_s, everyBlock())).readable);
+    const LoadOutcome outcome = campaign.LoadCampaignFile(home.write(u"bad.vlf"_s, "garbage"_ba));
+    QVERIFY(!outcome.readable);
+    QVERIFY(!outcome.problem.isEmpty());
+    QVERIFY(campaign.model == CampaignModel::newCampaign());
+    QCOMPARE(campaign.blockFile(), nullptr);
+}
+
+void TestCampaign::newCampaignBlockOrder()
+{
+    TestHome home;
+    Campaign campaign(home.folder());
+    campaign.WriteCampaignBlocks(home.file(u"Campaigns/NewCampaign.vlf"_s), false);
+    QCOMPARE(labels(*campaign.blockFile()),
+             (QStringList{u"WEATHER"_s, u"TIME"_s, u"GUISET"_s, u"CALENDAR"_s, u"DOCUMENTS"_s, u"CLASSES"_s,
+                          u"TOWN"_s, u"ARTICLES"_s, u"NETBOOKS"_s, u"WEBSITES"_s, u"IMAGES"_s, u"OPTIONS"_s,
+                          u"LABELS"_s}));
+}
+
+} // namespace Velmora
+
+QTEST_GUILESS_MAIN(Velmora::TestCampaign)
+#include "TestCampaign.moc"
