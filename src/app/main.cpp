@@ -7,6 +7,8 @@
 
 #include "core/common/AppFolder.h"
 #include "core/common/Version.h"
+#include "core/persistence/Campaign.h"
+#include "gui/app/CampaignLifecycle.h"
 #include "gui/app/CommandLine.h"
 #include "gui/app/VelmoraForm.h"
 #include "gui/ui/QtPlatform.h"
@@ -17,6 +19,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -81,7 +84,10 @@ int Main(QApplication &app)
 
     int result = 0;
     {
+        // The open campaign outlives the main window, whose life cycle works on it.
+        Campaign campaign(folder);
         VelmoraForm form(folder, platform);
+        form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
         form.Form_Load();
         form.InitMainWindow(CommandLine::GetCommandLineFile(CommandLine::text(options.arguments)));
         if (!options.screenshotFile.isEmpty()) {

@@ -79,7 +79,7 @@ LoadOutcome Campaign::LoadVersion3Campaign(const QString &path, const oIniFile *
                                            const LoadProgress &progress)
 {
     ResetToNewCampaign();
-    return Version3Reader::read(path, model, sessionSettings, progress);
+    return Version3Reader::read(path, model, sessionSettings, progress, m_folder);
 }
 
 } // namespace Velmora

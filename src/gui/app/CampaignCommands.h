@@ -8,8 +8,8 @@ namespace Velmora {
 
 /// The campaign's life cycle as the main window calls it: the open step of start-up, the File
 /// menu and toolbar commands, the recent files, the save steps of the closing sequence and the
-/// autosave tick. VelmoraForm starts with InterimCampaignCommands; the campaign persistence
-/// replaces it through VelmoraForm::setCampaignCommands.
+/// autosave tick. The program installs CampaignLifecycle through VelmoraForm::setCampaignCommands;
+/// tests of the shell install a recording one.
 class CampaignCommands
 {
 public:

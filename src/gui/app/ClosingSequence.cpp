@@ -31,15 +31,26 @@ bool ClosingSequence::AskSaveCampaign(Platform &platform, const QString &current
     return platform.question(u"Save New Campaign"_s, text);
 }
 
-void ClosingSequence::CloseProgram()
+QString ClosingSequence::closeAnywayText()
 {
+    return tr("The campaign was not saved.") + u"\r\n"_s + tr("Close Velmora anyway and lose its changes ?");
+}
+
+bool ClosingSequence::CloseProgram()
+{
+    const ProgramState before = m_state;
     decideWhetherToSave();
-    if (m_state.saveOnClose)
-        saveCampaign();
+    if (m_state.saveOnClose && !saveCampaign() && !m_platform.question(u"Velmora"_s, closeAnywayText())) {
+        // The program stays open as it was before the close: the answer given for this close
+        // and a name that could not be written are not kept.
+        m_state = before;
+        return false;
+    }
     m_session.SaveSessionSettings(m_state.currentCampaignPath, m_state.version3Loaded);
     m_campaign.SaveModifiedDocuments();
     closeOtherWindows();
     m_sounds.play(SoundEvent::Close);
+    return true;
 }
 
 void ClosingSequence::decideWhetherToSave()
@@ -51,7 +62,7 @@ void ClosingSequence::decideWhetherToSave()
         m_state.saveOnClose = AskSaveCampaign(m_platform, m_state.currentCampaignPath);
 }
 
-void ClosingSequence::saveCampaign()
+bool ClosingSequence::saveCampaign()
 {
     if (m_state.currentCampaignPath.isEmpty()) {
         const std::optional<QString> chosen = m_campaign.ChooseSaveName(m_state.currentCampaignPath);
@@ -60,7 +71,8 @@ void ClosingSequence::saveCampaign()
             m_state.currentCampaignPath = *chosen;
     }
     if (m_state.campaignModified)
-        m_campaign.SaveCampaign(m_state.currentCampaignPath);
+        return m_campaign.SaveCampaign(m_state.currentCampaignPath);
+    return true;
 }
 
 void ClosingSequence::closeOtherWindows()

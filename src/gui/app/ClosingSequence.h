@@ -15,7 +15,9 @@ struct ProgramState;
 
 /// What the program does when the main window closes: decide whether to save and save, write
 /// the session settings, save the documents, close the other windows, play the close sound.
-/// Errors along the way are ignored; closing always goes on to the end.
+/// Errors along the way are ignored, with one exception: when the campaign could not be saved,
+/// the user is asked whether to close anyway, and may keep the program open to save it
+/// elsewhere rather than lose the changes.
 class ClosingSequence
 {
     Q_DECLARE_TR_FUNCTIONS(ClosingSequence)
@@ -24,7 +26,11 @@ public:
     ClosingSequence(ProgramState &state, Platform &platform, CampaignCommands &campaign,
                     SessionSettings &session, const SoundCuePlayer &sounds, QWidget *mainWindow);
 
-    void CloseProgram();
+    /// False when the campaign could not be saved and the user chose not to close: the sequence
+    /// stopped before anything else happened.
+    bool CloseProgram();
+
+    static QString closeAnywayText();
 
     /// Asks whether to save the campaign (the closing prompt, also used by New and Open).
     /// True for Yes.
@@ -32,7 +38,8 @@ public:
 
 private:
     void decideWhetherToSave();
-    void saveCampaign();
+    /// False when a save was tried and did not succeed.
+    bool saveCampaign();
     void closeOtherWindows();
 
     ProgramState &m_state;

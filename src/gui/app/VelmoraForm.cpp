@@ -1,8 +1,8 @@
 #include "gui/app/VelmoraForm.h"
 
 #include "core/common/Version.h"
+#include "gui/app/CampaignCommands.h"
 #include "gui/app/ClosingSequence.h"
-#include "gui/app/InterimCampaignCommands.h"
 #include "gui/app/MainStatusBar.h"
 #include "gui/app/MainTabs.h"
 #include "gui/app/MainToolBar.h"
@@ -53,7 +53,6 @@ VelmoraForm::VelmoraForm(AppFolder folder, Platform &platform, QWidget *parent)
     , m_session(m_folder)
     , m_soundCues(m_folder)
     , m_sounds(m_soundCues, m_state, m_platform)
-    , m_campaign(std::make_unique<InterimCampaignCommands>(*this))
     , m_menus(MainMenus::build(this))
     , m_toolBar(new MainToolBar(this))
     , m_tabs(new MainTabs(this))
@@ -79,7 +78,7 @@ VelmoraForm::~VelmoraForm() = default;
 void VelmoraForm::connectCommands()
 {
     const auto onTrigger = [this](QAction *action, void (CampaignCommands::*command)()) {
-        connect(action, &QAction::triggered, this, [this, command] { (m_campaign.get()->*command)(); });
+        connect(action, &QAction::triggered, this, [this, command] { (campaign().*command)(); });
     };
     onTrigger(m_menus.mnuFileNew, &CampaignCommands::mnuFileNew_Click);
     onTrigger(m_menus.mnuFileOpen, &CampaignCommands::mnuFileOpen_Click);
@@ -92,7 +91,13 @@ void VelmoraForm::connectCommands()
     connect(m_toolBar, &MainToolBar::buttonClick, this, &VelmoraForm::tbToolBar_ButtonClick);
     connect(m_statusBar->SoundCheck(), &QCheckBox::toggled, this, &VelmoraForm::SoundCheck_Click);
     connect(m_statusBar->Check1(), &QCheckBox::toggled, this, &VelmoraForm::Check1_Click);
-    connect(m_tmrAutoSave, &QTimer::timeout, this, [this] { m_campaign->tmrAutoSave_Timer(); });
+    connect(m_tmrAutoSave, &QTimer::timeout, this, [this] { campaign().tmrAutoSave_Timer(); });
+}
+
+CampaignCommands &VelmoraForm::campaign()
+{
+    Q_ASSERT_X(m_campaign, "VelmoraForm", "install the campaign life cycle with setCampaignCommands()");
+    return *m_campaign;
 }
 
 void VelmoraForm::setCampaignCommands(std::unique_ptr<CampaignCommands> commands)
@@ -148,7 +153,7 @@ void VelmoraForm::InitMainWindow(const QString &path)
         AddToRecentFiles(path);
         setOpenLastCampaign(true);
     }
-    m_campaign->OpenCampaign(true);
+    campaign().OpenCampaign(true);
     m_platform.random().seed(m_platform.clock().timerTicks());
     for (int dots : {0, 3, 6, 9, 12})
         ShowLoadingMessage(finishingMessage(dots));
@@ -167,6 +172,12 @@ void VelmoraForm::ShowLoadingMessage(const QString &text)
         return;
     m_splash->ShowLoadingMessage(text);
     emit loadingMessageShown(text);
+}
+
+void VelmoraForm::setLoadingRange(int steps)
+{
+    if (m_state.splashActive && m_splash)
+        m_splash->setProgressRange(0, steps);
 }
 
 void VelmoraForm::Form_Activate()
@@ -210,7 +221,13 @@ void VelmoraForm::Form_QueryUnload(QCloseEvent *event)
     if (m_closed)
         return;
     m_closed = true;
-    CloseProgram();
+    if (!CloseProgram()) {
+        // The campaign could not be saved and the user keeps the program open to save it
+        // elsewhere: nothing is lost.
+        m_closed = false;
+        event->ignore();
+        return;
+    }
     if (m_trayArea)
         m_trayArea->hide();
     emit unloaded();
@@ -221,9 +238,9 @@ void VelmoraForm::mnuFileExit_Click()
     close();
 }
 
-void VelmoraForm::CloseProgram()
+bool VelmoraForm::CloseProgram()
 {
-    ClosingSequence(m_state, m_platform, *m_campaign, m_session, m_sounds, this).CloseProgram();
+    return ClosingSequence(m_state, m_platform, campaign(), m_session, m_sounds, this).CloseProgram();
 }
 
 bool VelmoraForm::AskSaveCampaign()
@@ -321,7 +338,7 @@ void VelmoraForm::mnuFileMRU_Click(int index)
 {
     const QString path = m_menus.mnuFileMRU[index]->data().toString();
     if (SessionSettings::OpenRecentEntry(path) == SessionSettings::RecentEntryAction::Open)
-        m_campaign->OpenRecentFile(path);
+        campaign().OpenRecentFile(path);
     else
         m_platform.information(SessionSettings::notFoundTitle(), SessionSettings::notFoundText());
 }
@@ -377,14 +394,14 @@ void VelmoraForm::tbToolBar_ButtonClick(const QString &key)
 {
     m_sounds.play(SoundEvent::Click);
     if (key == u"New") {
-        m_campaign->mnuFileNew_Click();
+        campaign().mnuFileNew_Click();
         m_state.currentCampaignPath.clear();
     } else if (key == u"Open") {
-        m_campaign->mnuFileOpen_Click();
+        campaign().mnuFileOpen_Click();
     } else if (key == u"Save") {
-        m_campaign->SaveOrSaveAs();
+        campaign().SaveOrSaveAs();
     } else if (key == u"SaveAs") {
-        m_campaign->SaveCampaignAs();
+        campaign().SaveCampaignAs();
     } else if (key == u"Help") {
         showHelp();
     } else if (key == u"ask") {

@@ -52,10 +52,13 @@ public:
     void InitMainWindow(const QString &path);
     /// Runs once, at the first activation; later calls do nothing.
     void Form_Activate();
-    /// The closing sequence; closeEvent runs it once.
-    void CloseProgram();
+    /// The closing sequence; closeEvent runs it once it has gone to the end. False when the
+    /// campaign could not be saved and the user chose to keep the program open.
+    bool CloseProgram();
     /// One progress step on the splash window, while it is up.
     void ShowLoadingMessage(const QString &text);
+    /// The number of steps of the loading that starts now (at least 25), while the splash is up.
+    void setLoadingRange(int steps);
 
     // For the campaign's life cycle and the tools.
     ProgramState &state() { return m_state; }
@@ -64,7 +67,8 @@ public:
     SessionSettings &sessionSettings() { return m_session; }
     SoundCues &soundCues() { return m_soundCues; }
     const SoundCuePlayer &sounds() const { return m_sounds; }
-    CampaignCommands &campaign() { return *m_campaign; }
+    /// The campaign's life cycle; main.cpp (or a test) installs it before Form_Load.
+    CampaignCommands &campaign();
     void setCampaignCommands(std::unique_ptr<CampaignCommands> commands);
     QWidget *pctTab(int index) const;
     QTimer *tmrAutoSave() const { return m_tmrAutoSave; }

@@ -6,6 +6,7 @@
 #include "support/gui/RecordingCampaignCommands.h"
 #include "support/gui/ScriptedPlatform.h"
 
+#include <QFile>
 #include <QTest>
 #include <QWidget>
 
@@ -28,6 +29,8 @@ class TestClosingSequence : public QObject
 private slots:
     void CloseProgram_data();
     void CloseProgram();
+    void failedSave_data();
+    void failedSave();
     void otherWindowsClose();
 };
 
@@ -113,6 +116,52 @@ void TestClosingSequence::CloseProgram()
     // The session settings are written with the campaign that was current at the end.
     const QByteArray ini = home.read(u"default_4.ini"_s);
     QVERIFY(ini.contains("MRU1=" + finalPath.toUtf8() + "\r\n"));
+}
+
+void TestClosingSequence::failedSave_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("closeAnyway");
+    QTest::addColumn<QStringList>("trace");
+    const QString named = u"/camp/Greyhawk.vlf"_s;
+    const QString question = u"message Velmora: "_s + ClosingSequence::closeAnywayText();
+    QTest::newRow("named, stay open") << named << false
+                                      << QStringList{u"SaveCampaign("_s + named + u')', question};
+    QTest::newRow("named, close anyway")
+        << named << true << QStringList{u"SaveCampaign("_s + named + u')', question, documents, closeSound};
+    QTest::newRow("un-named, stay open")
+        << QString() << false
+        << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign(/camp/New.vlf)"_s, question};
+}
+
+void TestClosingSequence::failedSave()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, closeAnyway);
+    QFETCH(QStringList, trace);
+    TestHome home;
+    ScriptedPlatform platform;
+    ProgramState state;
+    state.currentCampaignPath = path;
+    state.campaignModified = true;
+    state.saveOnClose = true;
+    platform.answerMessage(closeAnyway ? MessageAnswer::Yes : MessageAnswer::No);
+    RecordingCampaignCommands campaign(platform, state);
+    campaign.saveName = u"/camp/New.vlf"_s;
+    campaign.saveFails = true;
+    SessionSettings session(home.folder());
+    const SoundCues cues(home.folder());
+    const SoundCuePlayer sounds(cues, state, platform);
+
+    QCOMPARE(ClosingSequence(state, platform, campaign, session, sounds, nullptr).CloseProgram(), closeAnyway);
+    QCOMPARE(platform.trace(), trace);
+    QCOMPARE(platform.callsOf(ScriptedPlatform::Kind::Message).first().buttons, MessageButtons::YesNo);
+    if (!closeAnyway) {
+        // Staying open leaves the program as it was before the close.
+        QCOMPARE(state.currentCampaignPath, path);
+        QVERIFY(state.campaignModified);
+        QVERIFY(!QFile::exists(home.file(u"default_4.ini"_s)));
+    }
 }
 
 void TestClosingSequence::otherWindowsClose()

@@ -1,0 +1,109 @@
+#include "gui/app/CampaignLifecycle.h"
+
+#include "core/persistence/Campaign.h"
+#include "gui/app/CampaignFileKind.h"
+#include "gui/app/VelmoraForm.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+CampaignLifecycle::CampaignLifecycle(VelmoraForm &form, Campaign &campaign)
+    : m_form(form)
+    , m_campaign(campaign)
+    , m_binding(form)
+    , m_saving(form, campaign, m_binding)
+    , m_opening(form, campaign, m_binding, m_saving)
+{
+}
+
+void CampaignLifecycle::OpenCampaign(bool atStartup)
+{
+    m_opening.openCampaign(atStartup);
+}
+
+void CampaignLifecycle::OpenRecentFile(const QString &path)
+{
+    m_opening.openRecentFile(path);
+}
+
+void CampaignLifecycle::mnuFileNew_Click()
+{
+    // A campaign whose save failed is not replaced: its changes would be lost.
+    const ProgramState &state = m_form.state();
+    if (!state.currentCampaignPath.isEmpty()) {
+        if (state.campaignModified && m_saving.save(state.currentCampaignPath) == SaveResult::Failed)
+            return;
+    } else if (m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed) {
+        return;
+    }
+    m_opening.startNewCampaign();
+    // The new campaign's blocks are built in memory only; nothing is written to disk.
+    m_campaign.WriteCampaignBlocks(m_form.folder().file(u"\\Campaigns\\NewCampaign.vlf"_s),
+                                   m_form.state().version3Loaded);
+}
+
+void CampaignLifecycle::mnuFileOpen_Click()
+{
+    const ProgramState &state = m_form.state();
+    if (state.currentCampaignPath.isEmpty()) {
+        if (m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed)
+            return;
+    } else if (state.campaignModified && m_saving.save(state.currentCampaignPath) == SaveResult::Failed) {
+        return;
+    }
+    m_opening.openCampaign(false);
+}
+
+void CampaignLifecycle::mnuFileSave_Click()
+{
+    // The menu's save writes a template in place; only the toolbar's save protects it.
+    const QString path = m_form.state().currentCampaignPath;
+    const SaveResult saved = path.isEmpty() ? m_saving.saveAs() : m_saving.save(path);
+    if (saved == SaveResult::Saved)
+        m_form.sounds().play(SoundEvent::Save, m_form.state().soundsOn);
+}
+
+void CampaignLifecycle::mnuFileSaveAs_Click()
+{
+    if (m_saving.saveAs() == SaveResult::Saved)
+        m_form.sounds().play(SoundEvent::Save, m_form.state().soundsOn);
+}
+
+void CampaignLifecycle::SaveOrSaveAs()
+{
+    m_saving.saveOrSaveAs();
+}
+
+void CampaignLifecycle::SaveCampaignAs()
+{
+    m_saving.saveAs();
+}
+
+std::optional<QString> CampaignLifecycle::ChooseSaveName(const QString &currentPath)
+{
+    return m_saving.chooseSaveName(currentPath);
+}
+
+bool CampaignLifecycle::SaveCampaign(const QString &path)
+{
+    return m_saving.save(path) == SaveResult::Saved;
+}
+
+void CampaignLifecycle::SaveModifiedDocuments()
+{
+    m_saving.saveModifiedDocuments();
+}
+
+void CampaignLifecycle::tmrAutoSave_Timer()
+{
+    const ProgramState &state = m_form.state();
+    if (!m_autoSave.tick(state.autosaveIntervalMinutes))
+        return;
+    // A save needs a name: an un-named campaign, or one still under its 3.0 name, waits for the
+    // user's own save rather than opening a dialog in the middle of a game.
+    if (state.campaignModified && isWritableCampaignName(state.currentCampaignPath))
+        m_saving.save(state.currentCampaignPath);
+}
+
+} // namespace Velmora

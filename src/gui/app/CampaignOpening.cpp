@@ -1,0 +1,212 @@
+#include "gui/app/CampaignOpening.h"
+
+#include "core/persistence/Campaign.h"
+#include "gui/app/CampaignFileKind.h"
+#include "gui/app/CampaignOptionsBinding.h"
+#include "gui/app/CampaignSaving.h"
+#include "gui/app/VelmoraForm.h"
+#include "gui/ui/Platform.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+// A campaign upgraded from format 3.0 is saved every quarter of an hour and when the program
+// closes, so that its new form comes about without the user having to think of it.
+constexpr int Version3AutosaveMinutes = 15;
+
+} // namespace
+
+CampaignOpening::CampaignOpening(VelmoraForm &form, Campaign &campaign, CampaignOptionsBinding &binding,
+                                 CampaignSaving &saving)
+    : m_form(form)
+    , m_campaign(campaign)
+    , m_binding(binding)
+    , m_saving(saving)
+{
+}
+
+QString CampaignOpening::upgradeText()
+{
+    return u"This is a version 3.0 Velmora file.\r\n\r\nIt will be saved under the new version 4.0 format\r\n"
+           u"  which will include your map collection.\r\nAll your old files will remain intact\r\n"
+           u"  and still be accessible by this program."_s;
+}
+
+QString CampaignOpening::unreadableText(const QString &path, const QString &problem)
+{
+    return tr("\"%1\" could not be opened as a campaign.").arg(path) + u"\r\n"_s + problem + u"\r\n\r\n"_s
+        + tr("A new, un-named campaign was started instead; the file was left as it is.");
+}
+
+QString CampaignOpening::encryptedText(const QString &path)
+{
+    return tr("\"%1\" is an encrypted campaign file.").arg(path) + u"\r\n"_s
+        + tr("Encrypted campaigns can be opened in a later version of Velmora.");
+}
+
+QString CampaignOpening::notACampaignText(const QString &path)
+{
+    return tr("\"%1\" is not a Velmora campaign file.").arg(path);
+}
+
+LoadProgress CampaignOpening::progress() const
+{
+    VelmoraForm *form = &m_form;
+    return LoadProgress{[form](const QString &text) { form->ShowLoadingMessage(text); },
+                        [form](int steps) { form->setLoadingRange(steps); }};
+}
+
+void CampaignOpening::startNewCampaign()
+{
+    ProgramState &state = m_form.state();
+    state.currentCampaignPath.clear();
+    m_campaign.ResetToNewCampaign();
+    m_binding.apply(m_campaign.model, CampaignOptionsBinding::Extent::CampaignSwitches);
+    state.campaignModified = false;
+    m_form.showCampaignPath();
+}
+
+void CampaignOpening::openCampaign(bool atStartup)
+{
+    const QString first = m_form.sessionSettings().recentFiles().value(0);
+    const bool firstExists = !first.isEmpty() && QFileInfo(first).isFile();
+    if (atStartup && m_form.state().openLastCampaign && firstExists) {
+        // Opened by its kind like any other file: the loader of format 4.0 cannot read the
+        // others, and a 3.0 campaign reopened from the recent files deserves its upgrade.
+        if (!openByKind(first))
+            startNewCampaign();
+        m_form.showCampaignPath();
+        return;
+    }
+
+    FileDialogRequest request;
+    request.title = u"Open Velmora Campaign File"_s;
+    request.filter = u"Any Velmora file (*.vl*)|*.vl*|Velmora 4.0 (*.vlf)|*.vlf|"
+                     u"Encrypted Velmora 4.0 (*.vlk)|*.vlk|Velmora 4.0 Template (*.vlt)|*.vlt|"
+                     u"Velmora 3.0 (*.vls)|*.vls|Encrypted Velmora 3.0 (*.vle)|*.vle"_s;
+    request.selectedFilter = 1;
+    request.initialFolder = m_form.folder().file(u"\\Campaigns"_s);
+    request.initialFileName = firstExists ? first : QString();
+    request.fileMustExist = true;
+    const FileDialogResult chosen = m_form.platform().openFile(request);
+    if (!chosen.accepted()) {
+        if (atStartup)
+            startNewCampaign();
+        return;
+    }
+    if (!atStartup && !offerSaveBeforeOpening())
+        return;
+    if (!openByKind(chosen.path)) {
+        if (atStartup)
+            startNewCampaign();
+        return;
+    }
+    m_form.AddToRecentFiles(m_form.state().currentCampaignPath);
+    m_form.showCampaignPath();
+}
+
+bool CampaignOpening::offerSaveBeforeOpening()
+{
+    const ProgramState &state = m_form.state();
+    const bool unnamed = state.currentCampaignPath.isEmpty();
+    if (!unnamed && !state.campaignModified)
+        return true;
+    const QString text = unnamed ? u"Do you wish to save any changes made to the previous un-named file ?"_s
+                                 : u"Do you wish to save any changes made to your campaign file ?"_s;
+    if (!m_form.platform().question(u"Saving Changes"_s, text))
+        return true;
+    m_form.sounds().play(SoundEvent::Save);
+    const SaveResult saved = unnamed ? m_saving.saveAs() : m_saving.saveOrSaveAs();
+    return saved != SaveResult::Failed;
+}
+
+void CampaignOpening::openRecentFile(const QString &path)
+{
+    ProgramState &state = m_form.state();
+    if (state.campaignModified) {
+        if (m_form.platform().question(u"Open Campaign File"_s, u"Do you want to save your current campaign ?"_s)) {
+            if (m_saving.save(state.currentCampaignPath) == SaveResult::Failed)
+                return;
+        } else {
+            state.campaignModified = false;
+        }
+    }
+    if (!openByKind(path))
+        return;
+    m_form.AddToRecentFiles(state.currentCampaignPath);
+    m_form.showCampaignPath();
+    m_form.sounds().play(SoundEvent::Intro);
+}
+
+bool CampaignOpening::openByKind(const QString &path)
+{
+    switch (campaignFileKind(path)) {
+    case CampaignFileKind::Campaign:
+    case CampaignFileKind::Template:
+        loadVersion4(path);
+        return true;
+    case CampaignFileKind::Version3:
+        m_form.platform().information(u"Updating to New Version"_s, upgradeText());
+        loadVersion3(path);
+        return true;
+    case CampaignFileKind::Encrypted:
+    case CampaignFileKind::EncryptedVersion3:
+        m_form.platform().information(u"Velmora"_s, encryptedText(path));
+        return false;
+    case CampaignFileKind::Unknown:
+        break;
+    }
+    m_form.platform().information(u"Velmora"_s, notACampaignText(path));
+    return false;
+}
+
+void CampaignOpening::loadVersion4(const QString &path)
+{
+    ProgramState &state = m_form.state();
+    state.campaignModified = false;
+    state.currentCampaignPath = path;
+    const LoadOutcome outcome = m_campaign.LoadCampaignFile(path, progress());
+    if (!outcome.readable) {
+        refuseUnreadable(path, outcome);
+        return;
+    }
+    const bool ownOptions = outcome.labels.contains(u"OPTIONS"_s, Qt::CaseInsensitive);
+    m_binding.apply(m_campaign.model, ownOptions ? CampaignOptionsBinding::Extent::AllOptions
+                                                 : CampaignOptionsBinding::Extent::CampaignSwitches);
+    state.campaignModified = false;
+}
+
+void CampaignOpening::loadVersion3(const QString &path)
+{
+    ProgramState &state = m_form.state();
+    state.campaignModified = false;
+    state.currentCampaignPath = path;
+    const LoadOutcome outcome =
+        m_campaign.LoadVersion3Campaign(path, m_form.sessionSettings().settings(), progress());
+    if (!outcome.readable) {
+        refuseUnreadable(path, outcome);
+        return;
+    }
+    m_binding.apply(m_campaign.model, CampaignOptionsBinding::Extent::CampaignSwitches);
+    // The next save makes a fresh campaign file and rewrites the session settings whole; the
+    // .vls path stays current, and saving it goes through the save dialog (CampaignSaving).
+    state.version3Loaded = true;
+    state.autosaveIntervalMinutes = Version3AutosaveMinutes;
+    state.saveOnClose = true;
+    state.campaignModified = false;
+}
+
+void CampaignOpening::refuseUnreadable(const QString &path, const LoadOutcome &outcome)
+{
+    // The campaign becomes a new, un-named one, so that nothing (a save, the autosave, the save
+    // at close) can write over the file the user tried to open.
+    startNewCampaign();
+    m_form.platform().exclamation(u"Velmora"_s, unreadableText(path, outcome.problem));
+}
+
+} // namespace Velmora
