@@ -1,8 +1,12 @@
+#include "core/persistence/Campaign.h"
+
+#include "support/MaximalCampaign.h"
 #include "support/TestHome.h"
 
 #include "TestConfig.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -25,6 +29,7 @@ private slots:
     void refusedInputLeavesNoOutput_data();
     void refusedInputLeavesNoOutput();
     void dumpShowsRecords();
+    void maximalCampaignResavesByteForByte();
 
 private:
     struct Run
@@ -163,6 +168,23 @@ void TestCli::dumpShowsRecords()
     const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
     for (const char *key : {"weather", "time", "calendar", "classes", "options", "layout", "labels", "webSites"})
         QVERIFY2(dump.contains(QLatin1String(key)), key);
+}
+
+void TestCli::maximalCampaignResavesByteForByte()
+{
+    TestHome home;
+    Campaign campaign(home.folder());
+    campaign.model = maximalCampaign();
+    QVERIFY(!campaign.SaveCampaign(home.file(u"max.vlf"_s), false));
+    const Run run = cli({u"resave"_s, home.file(u"max.vlf"_s), home.file(u"again.vlf"_s)});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QJsonDocument::fromJson(run.out).object().value(u"skipped"_s).toArray().size(), 0);
+    QCOMPARE(home.read(u"again.vlf"_s), home.read(u"max.vlf"_s));
+
+    Campaign reloaded(home.folder());
+    QVERIFY(reloaded.LoadCampaignFile(home.file(u"again.vlf"_s)).readable);
+    QCOMPARE(reloaded.model.battleBox.size(), 32767);
+    QVERIFY(reloaded.model == campaign.model);
 }
 
 } // namespace Velmora

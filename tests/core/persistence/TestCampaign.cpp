@@ -3,7 +3,11 @@
 
 #include "support/TestHome.h"
 
+#include <QDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +27,7 @@ private slots:
     void itemNotUnderstoodKeepsWhatCameBefore();
     void unreadableFileLeavesNewCampaign();
     void newCampaignBlockOrder();
+    void failedSaveKeepsThePreviousFile();
 
 private:
     using Blocks = QList<QPair<QString, QStringList>>;
@@ -229,6 +234,36 @@ void TestCampaign::newCampaignBlockOrder()
              (QStringList{u"WEATHER"_s, u"TIME"_s, u"GUISET"_s, u"CALENDAR"_s, u"DOCUMENTS"_s, u"CLASSES"_s,
                           u"TOWN"_s, u"ARTICLES"_s, u"NETBOOKS"_s, u"WEBSITES"_s, u"IMAGES"_s, u"OPTIONS"_s,
                           u"LABELS"_s}));
+}
+
+void TestCampaign::failedSaveKeepsThePreviousFile()
+{
+    TestHome home;
+    const QString path = writeFile(home, u"c.vlf"_s, everyBlock());
+    const QByteArray before = home.read(u"c.vlf"_s);
+    Campaign campaign(home.folder());
+    QVERIFY(campaign.LoadCampaignFile(path).readable);
+    for (int i = 0; i < 500; ++i)
+        campaign.model.xp << *XpRow::fromItem(u"Player %1;100;200"_s.arg(i));
+
+    // The disk fills up halfway through the save: no file may grow beyond the old one's size.
+    struct rlimit old;
+    getrlimit(RLIMIT_FSIZE, &old);
+    struct rlimit limit = old;
+    limit.rlim_cur = rlim_t(before.size());
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const auto error = campaign.SaveCampaign(path, false);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(error);
+    QCOMPARE(error->path, path);
+    QCOMPARE(home.read(u"c.vlf"_s), before);
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{u"c.vlf"_s});
+    // Once there is room again, the same campaign saves.
+    QVERIFY(!campaign.SaveCampaign(path, false));
+    QVERIFY(home.read(u"c.vlf"_s).size() > before.size());
 }
 
 } // namespace Velmora

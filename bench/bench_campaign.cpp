@@ -1,0 +1,85 @@
+// Loading and saving the largest campaign (every block filled, 32767 Battle Box entries),
+// headless, beside a plain read and write of the same bytes.
+// Usage: bench_campaign
+
+#include "core/common/AppFolder.h"
+#include "core/persistence/Campaign.h"
+
+#include "support/MaximalCampaign.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+constexpr int kRuns = 5;
+
+double best(const std::function<void()> &work)
+{
+    double fastest = std::numeric_limits<double>::max();
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, double(timer.nsecsElapsed()) / 1e9);
+    }
+    return fastest;
+}
+
+void report(const char *what, qint64 bytes, double seconds)
+{
+    std::printf("%-26s %8.1f MB/s  (%.1f ms)\n", what, double(bytes) / 1e6 / seconds, seconds * 1e3);
+}
+
+[[noreturn]] void fail(const QString &why)
+{
+    std::fprintf(stderr, "bench_campaign: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+} // namespace
+
+int main()
+{
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    const QString path = dir.filePath(u"maximal.vlf"_s);
+    const QString copy = dir.filePath(u"copy.vlf"_s);
+    Campaign campaign(folder);
+    campaign.model = maximalCampaign();
+    if (const auto error = campaign.SaveCampaign(path, false))
+        fail(error->reason);
+    const qint64 size = QFile(path).size();
+    std::printf("maximal campaign: %.1f MB, best of %d runs\n", double(size) / 1e6, kRuns);
+
+    QByteArray bytes;
+    report("plain read", size, best([&] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            fail(file.errorString());
+        bytes = file.readAll();
+    }));
+    report("LoadCampaignFile", size, best([&] {
+        if (!campaign.LoadCampaignFile(path).readable)
+            fail(u"the maximal campaign did not load"_s);
+    }));
+    report("plain write", size, best([&] {
+        QFile file(copy);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            fail(file.errorString());
+    }));
+    // Each save rebuilds the blocks from the model, as a save after editing does.
+    report("SaveCampaign", size, best([&] {
+        if (const auto error = campaign.SaveCampaign(copy, true))
+            fail(error->reason);
+    }));
+    return 0;
+}
