@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include "cli/RtfCommand.h"
+
 #include "core/common/AppFolder.h"
 #include "core/common/Version.h"
 #include "core/persistence/Campaign.h"
@@ -38,13 +40,15 @@ int CliCommands::run(const QStringList &arguments)
         return upgrade(arguments.at(1), arguments.at(2));
     if (command == u"dump"_s && operands == 1)
         return dump(arguments.at(1));
+    if (command == u"rtf"_s)
+        return RtfCommand(m_out, m_err).run(arguments.mid(1));
     return usage();
 }
 
 int CliCommands::usage()
 {
     m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT | resave IN OUT"
-             " | upgrade IN.vls OUT.vlf | dump FILE"
+             " | upgrade IN.vls OUT.vlf | dump FILE | rtf FILE --to text|html | rtf FILE --from html --out OUT.rtf"
           << Qt::endl;
     return Usage;
 }

@@ -14,7 +14,7 @@ execute_process(COMMAND readelf -d "${CLI}" OUTPUT_VARIABLE dynamic RESULT_VARIA
 if(NOT rc EQUAL 0)
     list(APPEND failures "readelf failed on ${CLI}")
 elseif(dynamic MATCHES "libQt6(Gui|Widgets)")
-    list(APPEND failures "velmora-cli links Qt Gui or Widgets:\n${dynamic}")
+    list(APPEND failures "a core-only program links Qt Gui or Widgets:\n${dynamic}")
 endif()
 
 if(failures)

@@ -30,6 +30,8 @@ private slots:
     void refusedInputLeavesNoOutput();
     void dumpShowsRecords();
     void maximalCampaignResavesByteForByte();
+    void rtfConversions_data();
+    void rtfConversions();
 
 private:
     struct Run
@@ -185,6 +187,48 @@ void TestCli::maximalCampaignResavesByteForByte()
     QVERIFY(reloaded.LoadCampaignFile(home.file(u"again.vlf"_s)).readable);
     QCOMPARE(reloaded.model.battleBox.size(), 32767);
     QVERIFY(reloaded.model == campaign.model);
+}
+
+void TestCli::rtfConversions_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("arguments"); // "@" is the input file, "#" the output file
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("stdoutPart");
+    QTest::addColumn<QByteArray>("stderrPart");
+
+    const QByteArray rtf = R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 Hello {\b bold} w\u233?rld\par\qc Centred\par})"_ba;
+    QTest::newRow("to text") << rtf << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 0 << "Hello bold w\xc3\xa9rld\nCentred\n"_ba << QByteArray();
+    QTest::newRow("to html") << rtf << QStringList{u"@"_s, u"--to"_s, u"html"_s} << 0 << "font-weight:700;\">bold</span>"_ba << QByteArray();
+    QTest::newRow("from html") << "<p>One <b>two</b></p><p align=\"center\">three</p>"_ba
+                               << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"written\""_ba << QByteArray();
+    QTest::newRow("not rtf") << "plain words"_ba << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 1 << QByteArray() << "at byte"_ba;
+    QTest::newRow("usage") << rtf << QStringList{u"@"_s, u"--to"_s, u"pdf"_s} << 2 << QByteArray() << "usage:"_ba;
+}
+
+void TestCli::rtfConversions()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, stdoutPart);
+    QFETCH(QByteArray, stderrPart);
+    TestHome home;
+    const QString in = home.write(u"in.doc"_s, input);
+    const QString out = home.file(u"out.rtf"_s);
+    arguments.replaceInStrings(u"@"_s, in);
+    arguments.replaceInStrings(u"#"_s, out);
+    const Run run = cli(QStringList{u"rtf"_s} + arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.out.contains(stdoutPart), run.out.constData());
+    QVERIFY2(run.err.contains(stderrPart), run.err.constData());
+    if (arguments.contains(u"--out"_s)) {
+        // What was written reads back as the same text, bold and centring kept.
+        const Run text = cli({u"rtf"_s, out, u"--to"_s, u"html"_s});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY(text.out.contains("font-weight:700;\">two</span>"));
+        QVERIFY(text.out.contains("align=\"center\""));
+    }
 }
 
 } // namespace Velmora

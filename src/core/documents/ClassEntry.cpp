@@ -63,9 +63,9 @@ const QStringList &ClassEntry::prestigeClassNames()
 QList<ClassEntry> ClassEntry::defaultClasses()
 {
     QList<ClassEntry> classes;
-    const auto add = [&](bool prestige, const QStringList &names) {
-        for (const QString &name : names)
-            classes << ClassEntry{prestige, u"\\Documents\\"_s + name + u".rtf"_s, name};
+    const auto add = [&](bool isPrestige, const QStringList &names) {
+        for (const QString &className : names)
+            classes << ClassEntry{isPrestige, u"\\Documents\\"_s + className + u".rtf"_s, className};
     };
     add(false, standardClassNames());
     add(true, prestigeClassNames());
