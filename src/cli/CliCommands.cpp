@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CalendarCommands.h"
 #include "cli/RtfCommand.h"
 
 #include "core/common/AppFolder.h"
@@ -40,6 +41,8 @@ int CliCommands::run(const QStringList &arguments)
         return upgrade(arguments.at(1), arguments.at(2));
     if (command == u"dump"_s && operands == 1)
         return dump(arguments.at(1));
+    if (command == u"calendar"_s || command == u"moons"_s || command == u"agenda"_s || command == u"almanach"_s)
+        return CalendarCommands(m_out, m_err).run(arguments);
     if (command == u"rtf"_s)
         return RtfCommand(m_out, m_err).run(arguments.mid(1));
     return usage();
@@ -49,6 +52,7 @@ int CliCommands::usage()
 {
     m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT | resave IN OUT"
              " | upgrade IN.vls OUT.vlf | dump FILE | rtf FILE --to text|html | rtf FILE --from html --out OUT.rtf"
+             " | calendar FILE [--ordinal DATE | --date N | --next DATE | --prev DATE] | moons FILE | agenda FILE | almanach FILE"
           << Qt::endl;
     return Usage;
 }

@@ -30,6 +30,9 @@ private slots:
     void refusedInputLeavesNoOutput();
     void dumpShowsRecords();
     void maximalCampaignResavesByteForByte();
+    void calendarCommands_data();
+    void calendarCommands();
+    void moonPhases();
     void rtfConversions_data();
     void rtfConversions();
 
@@ -187,6 +190,67 @@ void TestCli::maximalCampaignResavesByteForByte()
     QVERIFY(reloaded.LoadCampaignFile(home.file(u"again.vlf"_s)).readable);
     QCOMPARE(reloaded.model.battleBox.size(), 32767);
     QVERIFY(reloaded.model == campaign.model);
+}
+
+void TestCli::calendarCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "@" is the campaign
+    QTest::addColumn<QByteArray>("json");
+
+    QTest::newRow("calendar") << QStringList{u"calendar"_s, u"@"_s}
+        << R"({"climate":"temperate","currentDate":"2007:3:4","months":[{"days":31,"name":"January"},{"days":28,"name":"February"},{"days":31,"name":"March"},{"days":30,"name":"April"},{"days":31,"name":"May"},{"days":30,"name":"June"},{"days":31,"name":"July"},{"days":31,"name":"August"},{"days":30,"name":"September"},{"days":31,"name":"October"},{"days":30,"name":"November"},{"days":31,"name":"December"}],"startDate":"2007:1:1","time":"11:59 PM","weather":"Mild","yearLength":365})"_ba;
+    QTest::newRow("ordinal") << QStringList{u"calendar"_s, u"@"_s, u"--ordinal"_s, u"2007:3:1"_s}
+                             << R"({"date":"2007:3:1","ordinal":60,"status":0})"_ba;
+    QTest::newRow("date") << QStringList{u"calendar"_s, u"@"_s, u"--date"_s, u"365"_s}
+                          << R"({"date":"2007:12:31","ordinal":365,"status":0})"_ba;
+    QTest::newRow("date outside the year") << QStringList{u"calendar"_s, u"@"_s, u"--date"_s, u"366"_s}
+                                           << R"({"date":"","ordinal":366,"status":98})"_ba;
+    QTest::newRow("next") << QStringList{u"calendar"_s, u"@"_s, u"--next"_s, u"2007:2:28"_s} << R"({"date":"2007:3:1"})"_ba;
+    QTest::newRow("prev") << QStringList{u"calendar"_s, u"@"_s, u"--prev"_s, u"2008:1:1"_s} << R"({"date":"2007:12:31"})"_ba;
+    QTest::newRow("agenda in calendar order") << QStringList{u"agenda"_s, u"@"_s}
+        << R"([{"date":"2007:1:4","text":"Buy rope"},{"date":"2007:3:4","text":"Meet the guild"}])"_ba;
+    QTest::newRow("almanach") << QStringList{u"almanach"_s, u"@"_s} << R"([{"date":"2007:2:1","text":"Festival"}])"_ba;
+}
+
+void TestCli::calendarCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, json);
+    TestHome home;
+    Campaign campaign(home.folder());
+    campaign.model.calendar.currentDate = u"2007:3:4"_s;
+    campaign.model.time.load({u"11;59;PM"_s});
+    campaign.model.weather.load({u"1"_s, u"Mild"_s});
+    campaign.model.agenda = {*DatedLine::fromItem(u"2007:3:4;Meet the guild"_s), *DatedLine::fromItem(u"2007:1:4;Buy rope"_s)};
+    campaign.model.almanach = {*DatedLine::fromItem(u"2007:2:1;Festival"_s)};
+    QVERIFY(!campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+    arguments.replaceInStrings(u"@"_s, home.file(u"c.vlf"_s));
+    const Run run = cli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QJsonDocument document = QJsonDocument::fromJson(run.out);
+    QCOMPARE(document.toJson(QJsonDocument::Compact), json);
+}
+
+void TestCli::moonPhases()
+{
+    TestHome home;
+    Campaign campaign(home.folder());
+    campaign.model.moons = {*MoonRecord::fromItem(u"Luna;28;2007:1:3"_s)};
+    QVERIFY(!campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+    const Run run = cli({u"moons"_s, home.file(u"c.vlf"_s)});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray moons = QJsonDocument::fromJson(run.out).array();
+    QCOMPARE(moons.size(), 1);
+    const QJsonObject luna = moons.first().toObject();
+    QCOMPARE(luna.value(u"name"_s).toString(), u"Luna"_s);
+    QCOMPARE(luna.value(u"period"_s).toInt(), 28);
+    QCOMPARE(luna.value(u"fullDate"_s).toString(), u"2007:1:3"_s);
+    QStringList fifthPhase;
+    for (const QJsonValue &phase : luna.value(u"phases"_s).toArray()) {
+        if (phase.toObject().value(u"phase"_s).toInt() == 5)
+            fifthPhase << phase.toObject().value(u"date"_s).toString();
+    }
+    QCOMPARE(fifthPhase.mid(0, 2), (QStringList{u"2007:1:17"_s, u"2007:2:14"_s}));
 }
 
 void TestCli::rtfConversions_data()
