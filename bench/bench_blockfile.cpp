@@ -1,25 +1,32 @@
 // Speed of the campaign block file against plain file reading and writing of the same bytes.
 // Usage: bench_blockfile [megabytes]  (default 64)
 
+#include "BenchSupport.h"
+
 #include "core/common/FileWriter.h"
 #include "core/persistence/oVLFile.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
-#include <limits>
 #include <memory>
 #include <random>
 
 using namespace Qt::StringLiterals;
 using namespace Velmora;
+using Velmora::Bench::best;
+using Velmora::Bench::report;
+
+namespace {
+[[noreturn]] void fail(const QString &why)
+{
+    Velmora::Bench::fail("bench_blockfile", why);
+}
+} // namespace
 
 namespace {
 
-constexpr int kRuns = 5;
 
 /// Many blocks of many short records, like the lists of a large campaign, a few non-ASCII.
 oVLFile makeCampaign(qint64 bytes)
@@ -43,30 +50,8 @@ oVLFile makeCampaign(qint64 bytes)
     return vl;
 }
 
-/// The best of a few runs, in seconds; `prepare` runs untimed before each.
-double best(const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    double fastest = std::numeric_limits<double>::max();
-    for (int run = 0; run < kRuns; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return fastest;
-}
 
-void report(const char *what, qint64 bytes, double seconds)
-{
-    std::printf("%-28s %8.1f MB/s  (%.1f ms)\n", what, double(bytes) / 1e6 / seconds, seconds * 1e3);
-}
 
-[[noreturn]] void fail(const QString &why)
-{
-    std::fprintf(stderr, "bench_blockfile: %s\n", qPrintable(why));
-    std::exit(1);
-}
 
 } // namespace
 
@@ -81,7 +66,7 @@ int main(int argc, char **argv)
 
     QByteArray bytes;
     const qint64 size = QFile(campaign).size();
-    std::printf("campaign file: %.1f MB, best of %d runs\n", double(size) / 1e6, kRuns);
+    std::printf("campaign file: %.1f MB, best of %d runs\n", double(size) / 1e6, Bench::Runs);
 
     report("plain read (QFile)", size, best([] {}, [&] {
         QFile file(campaign);

@@ -1,21 +1,28 @@
 // Speed of building a campaign calendar and of converting dates to day numbers and back.
 // Usage: bench_calendar [conversions]  (default 1000000)
 
+#include "BenchSupport.h"
+
 #include "core/calendar/oCalendar.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
 
 #include <cstdio>
-#include <functional>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 using namespace Velmora;
+using Velmora::Bench::best;
+using Velmora::Bench::report;
+
+namespace {
+[[noreturn]] void fail(const char *why)
+{
+    Velmora::Bench::fail("bench_calendar", QString::fromUtf8(why));
+}
+} // namespace
 
 namespace {
 
-constexpr int kRuns = 5;
 
 /// The default calendar for 12 months; otherwise `months` months of 28 to 31 days, named
 /// Month1, Month2, ...
@@ -29,24 +36,7 @@ QString definitionOf(int months)
     return fields.join(u';');
 }
 
-/// The best of a few runs, in seconds.
-double best(const std::function<void()> &work)
-{
-    double fastest = std::numeric_limits<double>::max();
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return fastest;
-}
 
-[[noreturn]] void fail(const char *why)
-{
-    std::fprintf(stderr, "bench_calendar: %s\n", why);
-    std::exit(1);
-}
 
 void measure(int months, qint64 conversions)
 {
@@ -88,7 +78,7 @@ int main(int argc, char **argv)
     const qint64 conversions = argc > 1 ? std::atoll(argv[1]) : 1000000;
     if (conversions < 1)
         fail("the number of conversions must be positive");
-    std::printf("best of %d runs\n", kRuns);
+    std::printf("best of %d runs\n", Bench::Runs);
     measure(12, conversions);
     measure(1000, conversions);
     return 0;

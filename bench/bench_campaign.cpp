@@ -2,48 +2,35 @@
 // headless, beside a plain read and write of the same bytes.
 // Usage: bench_campaign
 
+#include "BenchSupport.h"
+
 #include "core/common/AppFolder.h"
 #include "core/persistence/Campaign.h"
 
 #include "support/MaximalCampaign.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 using namespace Velmora;
+using Velmora::Bench::best;
+using Velmora::Bench::report;
+
+namespace {
+[[noreturn]] void fail(const QString &why)
+{
+    Velmora::Bench::fail("bench_campaign", why);
+}
+} // namespace
 
 namespace {
 
-constexpr int kRuns = 5;
 
-double best(const std::function<void()> &work)
-{
-    double fastest = std::numeric_limits<double>::max();
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return fastest;
-}
 
-void report(const char *what, qint64 bytes, double seconds)
-{
-    std::printf("%-26s %8.1f MB/s  (%.1f ms)\n", what, double(bytes) / 1e6 / seconds, seconds * 1e3);
-}
 
-[[noreturn]] void fail(const QString &why)
-{
-    std::fprintf(stderr, "bench_campaign: %s\n", qPrintable(why));
-    std::exit(1);
-}
 
 } // namespace
 
@@ -58,7 +45,7 @@ int main()
     if (const auto error = campaign.SaveCampaign(path, false))
         fail(error->reason);
     const qint64 size = QFile(path).size();
-    std::printf("maximal campaign: %.1f MB, best of %d runs\n", double(size) / 1e6, kRuns);
+    std::printf("maximal campaign: %.1f MB, best of %d runs\n", double(size) / 1e6, Bench::Runs);
 
     QByteArray bytes;
     report("plain read", size, best([&] {

@@ -1,24 +1,31 @@
 // Speed of the RTF reader and writer against plain reading of the same bytes.
 // Usage: bench_rtf [megabytes]  (default 8)
 
+#include "BenchSupport.h"
+
 #include "core/documents/RtfReader.h"
 #include "core/documents/RtfWriter.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
-#include <limits>
 #include <random>
 
 using namespace Qt::StringLiterals;
 using namespace Velmora;
+using Velmora::Bench::best;
+using Velmora::Bench::report;
+
+namespace {
+[[noreturn]] void fail(const QString &why)
+{
+    Velmora::Bench::fail("bench_rtf", why);
+}
+} // namespace
 
 namespace {
 
-constexpr int kRuns = 5;
 
 /// Notes as a game master keeps them: paragraphs of many short runs in mixed formats, a few
 /// non-ASCII letters, a bullet list now and then and a table every few hundred paragraphs.
@@ -72,30 +79,8 @@ RichTextDocument makeNotes(qint64 bytes)
     return document;
 }
 
-/// The best of a few runs, in seconds; `prepare` runs untimed before each.
-double best(const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    double fastest = std::numeric_limits<double>::max();
-    for (int run = 0; run < kRuns; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return fastest;
-}
 
-void report(const char *what, qint64 bytes, double seconds)
-{
-    std::printf("%-28s %8.1f MB/s  (%.1f ms)\n", what, double(bytes) / 1e6 / seconds, seconds * 1e3);
-}
 
-[[noreturn]] void fail(const QString &why)
-{
-    std::fprintf(stderr, "bench_rtf: %s\n", qPrintable(why));
-    std::exit(1);
-}
 
 } // namespace
 
@@ -111,7 +96,7 @@ int main(int argc, char **argv)
         fail(out.errorString());
     out.close();
     std::printf("RTF document: %.1f MB, %lld blocks, best of %d runs\n", double(rtf.size()) / 1e6,
-                qlonglong(notes.blocks.size()), kRuns);
+                qlonglong(notes.blocks.size()), Bench::Runs);
 
     QByteArray bytes;
     report("plain read (QFile)", rtf.size(), best([] {}, [&] {
