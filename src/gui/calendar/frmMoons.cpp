@@ -1,0 +1,343 @@
+#include "gui/calendar/frmMoons.h"
+
+#include "core/calendar/MoonEditRules.h"
+#include "core/calendar/oCalendar.h"
+#include "gui/ui/Platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+enum Column { NameColumn, PeriodColumn, DisplayColumn, DateColumn };
+
+QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Enter belongs to the text boxes; it must not close the dialog.
+    button->setAutoDefault(false);
+    return button;
+}
+
+/// Field `index` (0 year, 1 month, 2 day) of a date string, 0 when it is not a number.
+int dateField(const QString &date, int index)
+{
+    return date.section(u':', index, index).toInt();
+}
+
+} // namespace
+
+frmMoons::frmMoons(Platform &platform, QWidget *parent)
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_list(new QTreeWidget(this))
+    , m_name(new QLineEdit(this))
+    , m_period(new QLineEdit(this))
+    , m_addOne(makeButton(tr("Add one"), u"cmdAdjust"_s, this))
+    , m_substractOne(makeButton(tr("Substract one"), u"cmdAdjust"_s, this))
+    , m_month(new QComboBox(this))
+    , m_day(new QComboBox(this))
+    , m_add(makeButton(tr("Add"), u"cmdAdd"_s, this))
+    , m_cancelEdit(makeButton(tr("Discard"), u"cmdCancelEdit"_s, this))
+    , m_remove(makeButton(tr("Remove"), u"cmdRemove"_s, this))
+    , m_ok(makeButton(tr("OK"), u"cmdDone"_s, this))
+    , m_cancel(makeButton(tr("Cancel"), u"cmdDone"_s, this))
+    , m_showMoons(new QCheckBox(tr("Show moons in Agenda and Almanach"), this))
+{
+    setObjectName(u"frmMoons"_s);
+    setWindowTitle(tr("Moons"));
+    buildWidgets();
+
+    connect(m_month, &QComboBox::currentIndexChanged, this, &frmMoons::cboMonth_Click);
+    connect(m_day, &QComboBox::currentIndexChanged, this, &frmMoons::cboDay_Click);
+    connect(m_name, &QLineEdit::textChanged, this, &frmMoons::markChanged);
+    connect(m_period, &QLineEdit::textChanged, this, &frmMoons::markChanged);
+    connect(m_addOne, &QPushButton::clicked, this, [this] { cmdAdjust_Click(true); });
+    connect(m_substractOne, &QPushButton::clicked, this, [this] { cmdAdjust_Click(false); });
+    connect(m_add, &QPushButton::clicked, this, &frmMoons::cmdAdd_Click);
+    connect(m_cancelEdit, &QPushButton::clicked, this, &frmMoons::cmdCancelEdit_Click);
+    connect(m_remove, &QPushButton::clicked, this, &frmMoons::cmdRemove_Click);
+    connect(m_list, &QTreeWidget::itemClicked, this, &frmMoons::lsvMoons_ItemClick);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmMoons::buildWidgets()
+{
+    m_list->setObjectName(u"lsvMoons"_s);
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({tr("Name"), tr("Period"), tr("First full moon on"), tr("Date YYYYMMDD")});
+    m_name->setObjectName(u"txtName"_s);
+    m_period->setObjectName(u"txtPeriod"_s);
+    m_period->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_period));
+    m_month->setObjectName(u"cboMonth"_s);
+    m_day->setObjectName(u"cboDay"_s);
+    m_showMoons->setObjectName(u"chkShowMoons"_s);
+
+    auto *properties = new QGroupBox(tr(" Moon properties "), this);
+    auto *adjust = new QHBoxLayout;
+    adjust->addWidget(m_addOne);
+    adjust->addWidget(m_substractOne);
+    auto *propertiesLayout = new QFormLayout(properties);
+    propertiesLayout->addRow(tr("Moon name:"), m_name);
+    propertiesLayout->addRow(tr("Period (days):"), m_period);
+    propertiesLayout->addRow(adjust);
+
+    auto *date = new QGroupBox(tr(" Date of first full moon "), this);
+    auto *dateLayout = new QFormLayout(date);
+    dateLayout->addRow(tr("Month:"), m_month);
+    dateLayout->addRow(tr("Day:"), m_day);
+
+    auto *edit = new QHBoxLayout;
+    edit->addWidget(m_add);
+    edit->addWidget(m_cancelEdit);
+    edit->addWidget(m_remove);
+    edit->addStretch();
+    auto *done = new QHBoxLayout;
+    done->addWidget(m_showMoons);
+    done->addStretch();
+    done->addWidget(m_ok);
+    done->addWidget(m_cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Campaign moon list:"), this));
+    layout->addWidget(m_list, 1);
+    auto *boxes = new QHBoxLayout;
+    boxes->addWidget(properties);
+    boxes->addWidget(date);
+    layout->addLayout(boxes);
+    layout->addLayout(edit);
+    layout->addLayout(done);
+}
+
+void frmMoons::init(const QList<MoonRecord> &moons, const oCalendar &calendar, bool showMoons)
+{
+    m_original = moons;
+    m_originalShow = showMoons;
+    const QString start = calendar.StartDate();
+    m_year = start.contains(u':') ? start.section(u':', 0, 0) : start.left(4);
+    m_monthNames = calendar.MonthNames();
+    m_monthDays.clear();
+    for (int month = 1; month <= m_monthNames.size(); ++month)
+        m_monthDays << calendar.GetMonthDays(month).value_or(0);
+
+    m_loading = true;
+    m_month->clear();
+    m_month->addItems(m_monthNames);
+    m_list->clear();
+    for (const MoonRecord &moon : moons)
+        addRow(moon);
+    m_showMoons->setChecked(showMoons);
+    m_loading = false;
+    resetEditArea();
+    m_ok->setEnabled(false);
+    m_cancelled = true;
+}
+
+QList<MoonRecord> frmMoons::moons() const
+{
+    if (m_cancelled)
+        return m_original;
+    QList<MoonRecord> result;
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = m_list->topLevelItem(row);
+        result << MoonRecord{item->text(NameColumn), item->text(PeriodColumn).toInt(), item->text(DateColumn)};
+    }
+    return result;
+}
+
+bool frmMoons::showMoons() const
+{
+    return m_cancelled ? m_originalShow : m_showMoons->isChecked();
+}
+
+void frmMoons::done(int result)
+{
+    m_cancelled = result != QDialog::Accepted;
+    QDialog::done(result);
+}
+
+void frmMoons::resetEditArea()
+{
+    m_loading = true;
+    m_add->setText(tr("Add"));
+    m_remove->setEnabled(false);
+    m_name->clear();
+    m_period->setText(QString::number(MoonEditRules::DefaultPeriod));
+    m_month->setCurrentIndex(0);
+    fillDays(1);
+    m_loading = false;
+    m_editedRow = nullptr;
+    m_list->clearSelection();
+    m_changed = false;
+    updateAddButton();
+}
+
+void frmMoons::fillDays(int keepDay)
+{
+    const int index = m_month->currentIndex();
+    const int days = index >= 0 && index < m_monthDays.size() ? m_monthDays.at(index) : 0;
+    const bool wasLoading = m_loading;
+    m_loading = true;
+    m_day->clear();
+    for (int day = 1; day <= days; ++day)
+        m_day->addItem(QString::number(day));
+    m_day->setCurrentIndex(std::min(keepDay, days) - 1);
+    m_loading = wasLoading;
+}
+
+void frmMoons::addRow(const MoonRecord &moon)
+{
+    auto *item = new QTreeWidgetItem(m_list);
+    item->setText(NameColumn, moon.name);
+    item->setText(PeriodColumn, QString::number(moon.period));
+    item->setText(DisplayColumn, displayText(moon.firstFullMoon));
+    item->setText(DateColumn, moon.firstFullMoon);
+}
+
+QString frmMoons::displayText(const QString &date) const
+{
+    const int month = dateField(date, 1);
+    const QString name = month >= 1 && month <= m_monthNames.size() ? m_monthNames.at(month - 1) : QString();
+    return MoonEditRules::FirstFullMoonText(dateField(date, 2), name, date.section(u':', 0, 0));
+}
+
+void frmMoons::markChanged()
+{
+    if (m_loading)
+        return;
+    m_changed = true;
+    updateAddButton();
+}
+
+void frmMoons::updateAddButton()
+{
+    // The phase table needs the first full moon inside its first period.
+    const int period = MoonEditRules::ReadPeriod(m_period->text());
+    m_add->setEnabled(m_changed && !m_name->text().trimmed().isEmpty() && !m_period->text().isEmpty()
+                      && selectedDay() < period && period <= 32767);
+}
+
+int frmMoons::selectedDay() const
+{
+    return m_day->currentIndex() + 1;
+}
+
+int frmMoons::selectedMonth() const
+{
+    return m_month->currentIndex() + 1;
+}
+
+void frmMoons::cboMonth_Click()
+{
+    fillDays(selectedDay());
+    markChanged();
+}
+
+void frmMoons::cboDay_Click()
+{
+    if (m_loading || m_day->currentIndex() < 0)
+        return;
+    const MoonEditRules::DayCheck check =
+        MoonEditRules::CheckDay(selectedDay(), MoonEditRules::ReadPeriod(m_period->text()));
+    if (check.warn)
+        m_platform.information(MoonEditRules::DateSelectionTitle(), MoonEditRules::EarlierDateMessage());
+    if (check.day != selectedDay())
+        m_day->setCurrentIndex(check.day - 1); // checks the moved day in turn
+    else
+        markChanged();
+}
+
+void frmMoons::cmdAdjust_Click(bool addOne)
+{
+    if (addOne) {
+        m_period->setText(QString::number(MoonEditRules::AddOne(m_period->text())));
+        return;
+    }
+    const MoonEditRules::PeriodStep step = MoonEditRules::SubstractOne(m_period->text(), selectedDay());
+    if (step.warn)
+        m_platform.information(MoonEditRules::DateSelectionTitle(), MoonEditRules::PeriodTooShortMessage());
+    m_period->setText(QString::number(step.period));
+}
+
+void frmMoons::cmdAdd_Click()
+{
+    const MoonRecord moon{m_name->text().trimmed(), MoonEditRules::ReadPeriod(m_period->text()),
+                          MoonEditRules::FirstFullMoonDate(m_year, selectedMonth(), selectedDay())};
+    // Names key the rows: a name already in the list is that moon's row.
+    QTreeWidgetItem *target = m_editedRow;
+    for (int row = m_list->topLevelItemCount() - 1; row >= 0; --row) {
+        QTreeWidgetItem *item = m_list->topLevelItem(row);
+        if (item == target || item->text(NameColumn) != moon.name)
+            continue;
+        if (target)
+            delete item;
+        else
+            target = item;
+    }
+    if (!target)
+        target = new QTreeWidgetItem(m_list);
+    target->setText(NameColumn, moon.name);
+    target->setText(PeriodColumn, QString::number(moon.period));
+    target->setText(DisplayColumn, displayText(moon.firstFullMoon));
+    target->setText(DateColumn, moon.firstFullMoon);
+    resetEditArea();
+    m_ok->setEnabled(true);
+}
+
+void frmMoons::cmdCancelEdit_Click()
+{
+    resetEditArea();
+}
+
+void frmMoons::cmdRemove_Click()
+{
+    delete m_editedRow;
+    m_editedRow = nullptr;
+    m_loading = true;
+    m_name->clear();
+    m_period->setText(QString::number(MoonEditRules::DefaultPeriod));
+    m_loading = false;
+    m_add->setText(tr("Add"));
+    m_changed = false;
+    updateAddButton();
+    m_remove->setEnabled(false);
+    m_ok->setEnabled(true);
+}
+
+void frmMoons::lsvMoons_ItemClick(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString date = item->text(DateColumn);
+    m_loading = true;
+    m_name->setText(item->text(NameColumn));
+    m_period->setText(item->text(PeriodColumn));
+    m_month->setCurrentIndex(std::clamp(dateField(date, 1), 1, int(m_monthNames.size())) - 1);
+    fillDays(std::max(dateField(date, 2), 1));
+    m_loading = false;
+    m_editedRow = item;
+    m_add->setText(tr("Edit"));
+    m_changed = false;
+    updateAddButton();
+    m_remove->setEnabled(true);
+}
+
+} // namespace Velmora
