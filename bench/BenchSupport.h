@@ -41,10 +41,16 @@ inline void report(const char *what, qint64 bytes, double seconds)
     std::printf("%-28s %8.1f MB/s  (%.1f ms)\n", what, double(bytes) / 1e6 / seconds, seconds * 1e3);
 }
 
-[[noreturn]] inline void fail(const char *program, const QString &why)
+/// Says why on standard error, after the benchmark's name, and ends it.
+[[noreturn]] inline void fail(const QString &why)
 {
-    std::fprintf(stderr, "%s: %s\n", program, qPrintable(why));
+    std::fprintf(stderr, "%s: %s\n", VELMORA_BENCH_NAME, qPrintable(why));
     std::exit(1);
+}
+
+[[noreturn]] inline void fail(const char *why)
+{
+    fail(QString::fromUtf8(why));
 }
 
 } // namespace Velmora::Bench

@@ -16,14 +16,9 @@
 using namespace Qt::StringLiterals;
 using namespace Velmora;
 using Velmora::Bench::best;
+using Velmora::Bench::fail;
 using Velmora::Bench::report;
 
-namespace {
-[[noreturn]] void fail(const QString &why)
-{
-    Velmora::Bench::fail("bench_blockfile", why);
-}
-} // namespace
 
 namespace {
 

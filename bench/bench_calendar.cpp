@@ -12,14 +12,9 @@
 using namespace Qt::StringLiterals;
 using namespace Velmora;
 using Velmora::Bench::best;
+using Velmora::Bench::fail;
 using Velmora::Bench::report;
 
-namespace {
-[[noreturn]] void fail(const char *why)
-{
-    Velmora::Bench::fail("bench_calendar", QString::fromUtf8(why));
-}
-} // namespace
 
 namespace {
 

@@ -29,39 +29,32 @@ void writeList(oVLFile &file, const QString &label, const QStringList &items)
         file.UpdateBlock(label, items);
 }
 
-// Reads rows until one cannot be understood: the rows before it stay, the rest of the block is
-// skipped, as a block that fails part-way has always been handled.
+// What a list does with an item it cannot understand.
+enum class OnBadItem {
+    SkipRest, // the rows before it stay, the rest of the block is skipped, as a block that fails
+              // part-way has always been handled
+    SkipItem, // the agenda and the almanach drop the line and carry on with the next
+};
+
 template<typename Row>
-QList<Row> readList(const oBlock &block, LoadOutcome &outcome)
+QList<Row> readList(const oBlock &block, LoadOutcome &outcome, OnBadItem onBad = OnBadItem::SkipRest)
 {
     QList<Row> rows;
     const QStringList &items = block.Items();
     for (qsizetype i = 0; i < items.size(); ++i) {
-        std::optional<Row> row = Row::fromItem(items.at(i));
-        if (!row) {
-            outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood; the rest of the block is skipped")
-                                   .arg(block.Label())
-                                   .arg(i + 1)
-                                   .arg(items.at(i));
-            break;
+        if (std::optional<Row> row = Row::fromItem(items.at(i))) {
+            rows << *row;
+            continue;
         }
-        rows << *row;
+        const QString what = CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
+        if (onBad == OnBadItem::SkipItem) {
+            outcome.skipped << what;
+            continue;
+        }
+        outcome.skipped << what + CampaignBlocks::tr("; the rest of the block is skipped");
+        break;
     }
     return rows;
-}
-
-// The agenda and the almanach drop a line they cannot read and carry on with the next.
-QList<DatedLine> readDatedLines(const oBlock &block, LoadOutcome &outcome)
-{
-    QList<DatedLine> lines;
-    const QStringList &items = block.Items();
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (std::optional<DatedLine> line = DatedLine::fromItem(items.at(i)))
-            lines << *line;
-        else
-            outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
-    }
-    return lines;
 }
 
 // Rows that the writer never writes (a combatant without a name, a Battle Box list without a
@@ -218,9 +211,9 @@ void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome
 
     progress.show(u"Loading agenda and almanach"_s);
     if (log)
-        model.agenda = readDatedLines(*log, outcome);
+        model.agenda = readList<DatedLine>(*log, outcome, OnBadItem::SkipItem);
     if (almanach)
-        model.almanach = readDatedLines(*almanach, outcome);
+        model.almanach = readList<DatedLine>(*almanach, outcome, OnBadItem::SkipItem);
 
     if (options) {
         progress.show(u"Loading custom options"_s);
