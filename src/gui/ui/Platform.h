@@ -11,6 +11,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 
 namespace Velmora {
 
@@ -63,6 +64,9 @@ public:
     /// std::nullopt when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor &initial, const QString &title) = 0;
     virtual std::optional<QFont> chooseFont(const QFont &initial, const QString &title) = 0;
+    /// The print dialog: sets up `printer` (which printer, pages, copies) for a print job called
+    /// `title`. False when cancelled; nothing is printed then.
+    virtual bool choosePrinter(QPrinter &printer, const QString &title) = 0;
 
     /// Runs one of the program's own dialogs modally and returns its QDialog::DialogCode.
     /// Windows open their dialogs through this so that tests can drive them without exec().

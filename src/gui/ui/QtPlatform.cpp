@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QUrl>
 
@@ -194,6 +196,13 @@ std::optional<QFont> QtPlatform::chooseFont(const QFont &initial, const QString 
     if (!ok)
         return std::nullopt;
     return font;
+}
+
+bool QtPlatform::choosePrinter(QPrinter &printer, const QString &title)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int QtPlatform::execDialog(QDialog &dialog)

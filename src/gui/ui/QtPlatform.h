@@ -22,6 +22,7 @@ public:
     FileDialogResult saveFile(const FileDialogRequest &request) override;
     std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
     std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override;
     bool shellOpen(const QString &target) override;

@@ -34,6 +34,11 @@ std::optional<QFont> UnattendedPlatform::chooseFont(const QFont &, const QString
     return std::nullopt;
 }
 
+bool UnattendedPlatform::choosePrinter(QPrinter &, const QString &)
+{
+    return false;
+}
+
 int UnattendedPlatform::execDialog(QDialog &)
 {
     return QDialog::Rejected;

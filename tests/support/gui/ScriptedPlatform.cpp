@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileInfo>
+#include <QPrinter>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +21,8 @@ QString ScriptedPlatform::Call::summary() const
         return u"colour-dialog "_s + title;
     case Kind::Font:
         return u"font-dialog "_s + title;
+    case Kind::Printer:
+        return u"print-dialog "_s + title;
     case Kind::Dialog:
         return u"dialog "_s + target;
     case Kind::Sound:
@@ -52,6 +55,11 @@ void ScriptedPlatform::answerColour(std::optional<QColor> colour)
 void ScriptedPlatform::answerFont(std::optional<QFont> font)
 {
     m_fonts.enqueue(font);
+}
+
+void ScriptedPlatform::answerPrinter(const QString &pdfPath)
+{
+    m_printers.enqueue(pdfPath);
 }
 
 void ScriptedPlatform::answerDialog(std::function<int(QDialog &)> handler)
@@ -94,7 +102,8 @@ QStringList ScriptedPlatform::sounds() const
 
 int ScriptedPlatform::unusedAnswers() const
 {
-    return static_cast<int>(m_answers.size() + m_files.size() + m_colours.size() + m_fonts.size() + m_dialogs.size());
+    return static_cast<int>(m_answers.size() + m_files.size() + m_colours.size() + m_fonts.size() + m_printers.size()
+                            + m_dialogs.size());
 }
 
 MessageAnswer ScriptedPlatform::message(const QString &title, const QString &text, MessageButtons buttons,
@@ -153,6 +162,20 @@ std::optional<QFont> ScriptedPlatform::chooseFont(const QFont &, const QString &
     call.title = title;
     m_calls << call;
     return m_fonts.isEmpty() ? std::nullopt : m_fonts.dequeue();
+}
+
+bool ScriptedPlatform::choosePrinter(QPrinter &printer, const QString &title)
+{
+    Call call;
+    call.kind = Kind::Printer;
+    call.title = title;
+    m_calls << call;
+    const QString pdf = m_printers.isEmpty() ? QString() : m_printers.dequeue();
+    if (pdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
 }
 
 int ScriptedPlatform::execDialog(QDialog &dialog)

@@ -26,7 +26,7 @@ namespace Velmora {
 class ScriptedPlatform final : public Platform
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Colour, Font, Dialog, Sound, ShellOpen, Help, Note };
+    enum class Kind { Message, OpenFile, SaveFile, Colour, Font, Printer, Dialog, Sound, ShellOpen, Help, Note };
 
     struct Call
     {
@@ -40,7 +40,7 @@ public:
 
         /// One line per call, for comparing whole sequences: "message <title>: <text>",
         /// "open-dialog <title>", "save-dialog <title>", "colour-dialog <title>",
-        /// "font-dialog <title>", "dialog <objectName>", "sound <file name>", "shell <target>",
+        /// "font-dialog <title>", "print-dialog <title>", "dialog <objectName>", "sound <file name>", "shell <target>",
         /// "help <file name>", or the note itself.
         QString summary() const;
     };
@@ -51,6 +51,8 @@ public:
     void answerFile(const QString &path, int filterIndex = -1);
     void answerColour(std::optional<QColor> colour);
     void answerFont(std::optional<QFont> font);
+    /// The print dialog prints to this PDF file; "" cancels it. Unscripted, it is cancelled.
+    void answerPrinter(const QString &pdfPath);
     /// Runs instead of exec(); returns the dialog code (for instance after accept()).
     void answerDialog(std::function<int(QDialog &)> handler);
     void setScreenSize(QSize size) { m_screen = size; }
@@ -77,6 +79,7 @@ public:
     FileDialogResult saveFile(const FileDialogRequest &request) override;
     std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
     std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override;
     bool shellOpen(const QString &target) override;
@@ -94,6 +97,7 @@ private:
     QQueue<FileDialogResult> m_files;
     QQueue<std::optional<QColor>> m_colours;
     QQueue<std::optional<QFont>> m_fonts;
+    QQueue<QString> m_printers;
     QQueue<std::function<int(QDialog &)>> m_dialogs;
     QSize m_screen{1280, 1024};
     QString m_userName = QStringLiteral("gamemaster");
