@@ -1,5 +1,7 @@
 #include "core/persistence/CampaignBlocks.h"
 
+#include <algorithm>
+
 #include <QHash>
 
 #include <optional>
@@ -27,6 +29,16 @@ void writeList(oVLFile &file, const QString &label, const QStringList &items)
         file.RemoveBlock(label);
     else
         file.UpdateBlock(label, items);
+}
+
+// A block of fixed fields whose every field is empty is kept without items: the header counts
+// it and nothing of it is written. Written as NUL bytes it would be dropped on reading, and the
+// next save would append it after the others, so the campaign would not resave to the same bytes.
+void writeFixed(oVLFile &file, const QString &label, const QStringList &items)
+{
+    const bool allEmpty =
+        std::all_of(items.cbegin(), items.cend(), [](const QString &item) { return item.isEmpty(); });
+    file.UpdateBlock(label, allEmpty ? QStringList() : items);
 }
 
 // What a list does with an item it cannot understand.
@@ -157,14 +169,14 @@ const QStringList &CampaignBlocks::labels()
 
 void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
 {
-    file.UpdateBlock(u"WEATHER"_s, model.weather.toItems());
-    file.UpdateBlock(u"TIME"_s, model.time.toItems());
+    writeFixed(file, u"WEATHER"_s, model.weather.toItems());
+    writeFixed(file, u"TIME"_s, model.time.toItems());
     writeList(file, u"MOONS"_s, listItems(model.moons));
     writeList(file, u"TOOLS"_s, listItems(model.tools));
-    file.UpdateBlock(u"GUISET"_s, model.layout.toItems());
-    file.UpdateBlock(u"CALENDAR"_s, model.calendar.toItems());
+    writeFixed(file, u"GUISET"_s, model.layout.toItems());
+    writeFixed(file, u"CALENDAR"_s, model.calendar.toItems());
     writeList(file, u"XP"_s, listItems(model.xp));
-    file.UpdateBlock(u"DOCUMENTS"_s, model.documents.toItems());
+    writeFixed(file, u"DOCUMENTS"_s, model.documents.toItems());
     writeList(file, u"LOG"_s, listItems(model.agenda));
     writeList(file, u"ALMANACH"_s, listItems(model.almanach));
     writeList(file, u"STATS"_s, listItems(model.stats));
@@ -172,7 +184,7 @@ void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
     writeList(file, u"LINKS"_s, listItems(model.links));
     writeList(file, u"BATTLEBOX"_s, battleBoxItems(model.battleBox));
     writeList(file, u"LINKBB"_s, linkedBattleBoxItems(model.linkedBattleBoxes));
-    file.UpdateBlock(u"TOWN"_s, model.town.toItems());
+    writeFixed(file, u"TOWN"_s, model.town.toItems());
     writeList(file, u"MAPS"_s, listItems(model.maps));
     writeList(file, u"MNOTES"_s, listItems(model.noteMarkers));
     writeList(file, u"MPLAYERS"_s, listItems(model.playerMarkers));
@@ -181,8 +193,8 @@ void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
     writeList(file, u"NETBOOKS"_s, listItems(model.netBooks));
     writeList(file, u"WEBSITES"_s, listItems(model.webSites));
     writeList(file, u"IMAGES"_s, listItems(model.images));
-    file.UpdateBlock(u"OPTIONS"_s, model.options.toItems());
-    file.UpdateBlock(u"LABELS"_s, model.labels.toItems());
+    writeFixed(file, u"OPTIONS"_s, model.options.toItems());
+    writeFixed(file, u"LABELS"_s, model.labels.toItems());
 }
 
 void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress)
