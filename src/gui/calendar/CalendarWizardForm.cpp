@@ -1,0 +1,444 @@
+#include "gui/calendar/CalendarWizardForm.h"
+
+#include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/Platform.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+enum Column { NameColumn, DaysColumn };
+
+QPushButton *makeButton(const QString &caption, const QString &name, const QString &toolTip, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    // Enter belongs to the text boxes; it must not close the wizard.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *makeBox(const QString &name, const QString &toolTip, const QString &pattern, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(toolTip);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), box));
+    return box;
+}
+
+} // namespace
+
+CalendarWizardForm::CalendarWizardForm(Platform &platform, const SoundCuePlayer &sounds, QWidget *parent)
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_sounds(sounds)
+    , m_grid(new QTableWidget(0, 2, this))
+    // Counts and lengths are 16-bit: five digits at most.
+    , m_monthCount(makeBox(u"CampaignMonthsText"_s, QString(), u"[0-9]{0,5}"_s, this))
+    // Month names key the calendar's months and are written into ";"-separated lines: the
+    // characters that would break them cannot be typed.
+    , m_monthName(makeBox(u"txtMonthName"_s, tr("Month name"), u"[^;_:]*"_s, this))
+    , m_monthLength(makeBox(u"txtMonthLen"_s, tr("Number of days in that month"), u"[0-9]{0,5}"_s, this))
+    , m_add(makeButton(tr("Add"), u"cmdMonthNameAdd"_s, tr("Add new or replace selection"), this))
+    , m_up(makeButton(tr("Up"), u"cmdUp"_s, tr("Move selection up one row"), this))
+    , m_down(makeButton(tr("Down"), u"cmdDown"_s, tr("Move selection down one row"), this))
+    , m_remove(makeButton(tr("Remove"), u"cmdRemove"_s, tr("Remove selected month"), this))
+    , m_clear(makeButton(tr("Clear"), u"cmdClear"_s, tr("Clear the month list"), this))
+    , m_year(makeBox(u"txtYear"_s, tr("Enter year of campaign"), u"[0-9]*"_s, this))
+    , m_month(new QComboBox(this))
+    , m_day(new QComboBox(this))
+    , m_ok(makeButton(tr("OK"), u"cmdOK"_s, tr("Accept changes"), this))
+    , m_cancel(makeButton(tr("Cancel"), u"cmdCancel"_s, tr("Discard changes"), this))
+    , m_image(new QLabel(this))
+{
+    setObjectName(u"CalendarWizardForm"_s);
+    setWindowTitle(tr("Calendar Wizard"));
+    buildWidgets();
+
+    connect(m_monthCount, &QLineEdit::editingFinished, this, &CalendarWizardForm::CampaignMonthsText_LostFocus);
+    for (QLineEdit *box : {m_monthCount, m_monthName, m_monthLength, m_year})
+        connect(box, &QLineEdit::textChanged, this, &CalendarWizardForm::updateButtons);
+    connect(m_grid, &QTableWidget::cellClicked, this, &CalendarWizardForm::MSFlexGrid1_Click);
+    connect(m_grid, &QTableWidget::itemSelectionChanged, this, &CalendarWizardForm::updateButtons);
+    connect(m_add, &QPushButton::clicked, this, &CalendarWizardForm::cmdMonthNameAdd_Click);
+    connect(m_up, &QPushButton::clicked, this, [this] { cmdMove_Click(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { cmdMove_Click(+1); });
+    connect(m_remove, &QPushButton::clicked, this, &CalendarWizardForm::cmdRemove_Click);
+    connect(m_clear, &QPushButton::clicked, this, &CalendarWizardForm::cmdClear_Click);
+    connect(m_month, &QComboBox::currentIndexChanged, this, &CalendarWizardForm::cboMonth_Click);
+    connect(m_day, &QComboBox::currentIndexChanged, this, &CalendarWizardForm::updateButtons);
+    connect(m_ok, &QPushButton::clicked, this, &CalendarWizardForm::cmdOK_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_image->installEventFilter(this);
+    updateButtons();
+}
+
+void CalendarWizardForm::buildWidgets()
+{
+    m_month->setObjectName(u"cboMonth"_s);
+    m_month->setToolTip(tr("Select starting month of campaign"));
+    m_day->setObjectName(u"cboDay"_s);
+    m_day->setToolTip(tr("Select starting date of campaign"));
+    m_image->setObjectName(u"CalendarWizardImage"_s);
+    m_image->setCursor(Qt::PointingHandCursor);
+    // Still something to click while the campaign has no picture for the wizard.
+    m_image->setMinimumSize(32, 32);
+    m_monthName->setPlaceholderText(m_monthName->toolTip());
+    m_monthLength->setPlaceholderText(m_monthLength->toolTip());
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_image);
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildCalendarFrame(), 1);
+    layout->addWidget(buildStartFrame());
+    layout->addLayout(buttons);
+}
+
+QWidget *CalendarWizardForm::buildCalendarFrame()
+{
+    m_grid->setObjectName(u"MSFlexGrid1"_s);
+    m_grid->setHorizontalHeaderLabels({tr("Month name"), tr("# of days")});
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    m_grid->horizontalHeader()->setSectionResizeMode(DaysColumn, QHeaderView::ResizeToContents);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows change only through the entry boxes and the buttons.
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto *count = new QFormLayout;
+    count->addRow(tr("Campaign lenght"), m_monthCount);
+    auto *move = new QHBoxLayout;
+    move->addWidget(m_up);
+    move->addWidget(m_down);
+    auto *side = new QVBoxLayout;
+    side->addLayout(count);
+    side->addWidget(m_monthName);
+    side->addWidget(m_monthLength);
+    side->addWidget(m_add);
+    side->addLayout(move);
+    side->addWidget(m_remove);
+    side->addWidget(m_clear);
+    side->addStretch();
+
+    auto *frame = new QGroupBox(tr(" Basic Calendar "), this);
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(m_grid, 1);
+    columns->addLayout(side);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addLayout(columns);
+    auto *hint = new QLabel(tr("Enter each month's name and number of days for each."), frame);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    return frame;
+}
+
+QWidget *CalendarWizardForm::buildStartFrame()
+{
+    auto *frame = new QGroupBox(tr(" Campaign starts on this date "), this);
+    auto *layout = new QHBoxLayout(frame);
+    layout->addWidget(m_year);
+    layout->addWidget(m_month, 1);
+    layout->addWidget(m_day);
+    return frame;
+}
+
+void CalendarWizardForm::init(const oCalendar &calendar, const QString &startDate)
+{
+    m_newCalendar = calendar;
+    m_cancelled = true;
+    m_startDate = startDate.trimmed();
+    if (!m_startDate.isEmpty() && !m_startDate.contains(u':'))
+        m_startDate = oCalendar::ExpandCompactDate(m_startDate).value_or(QString());
+    if (m_startDate.isEmpty()) {
+        QString year = calendar.StartDate().section(u':', 0, 0);
+        if (year.isEmpty())
+            year = oCalendar::defaultStartDate().section(u':', 0, 0);
+        m_startDate = year + u":1:1"_s;
+    }
+
+    m_grid->clearSelection();
+    m_grid->setRowCount(calendar.NumberOfMonths());
+    for (int month = 1; month <= calendar.NumberOfMonths(); ++month)
+        setRow(month - 1, calendar.GetMonthName(month).value_or(QString()),
+               QString::number(calendar.GetMonthDays(month).value_or(0)));
+    m_monthCount->setText(QString::number(calendar.NumberOfMonths()));
+    m_monthName->clear();
+    m_monthLength->clear();
+    m_year->setText(m_startDate.section(u':', 0, 0));
+    fillMonths(m_startDate.section(u':', 1, 1).toInt(), m_startDate.section(u':', 2, 2).toInt());
+    updateButtons();
+}
+
+qint16 CalendarWizardForm::GetCampaignLenght() const
+{
+    return qint16(m_monthCount->text().toShort());
+}
+
+QString CalendarWizardForm::Get_YYYYMMDD_DateString() const
+{
+    return CalendarWizardRules::DateString(m_year->text(), chosenMonth(), chosenDay());
+}
+
+QString CalendarWizardForm::Get_DateString() const
+{
+    return CalendarWizardRules::DisplayDate(m_month->currentText(), chosenDay(), m_year->text());
+}
+
+void CalendarWizardForm::setPicture(const QPixmap &picture)
+{
+    m_image->setPixmap(picture);
+}
+
+void CalendarWizardForm::done(int result)
+{
+    // Cancel, Escape and the close box all end here as rejections.
+    m_cancelled = result != QDialog::Accepted;
+    QDialog::done(result);
+}
+
+bool CalendarWizardForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (watched == m_image && (press || event->type() == QEvent::MouseButtonRelease)
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        // The picture is clicked when the button comes up over it.
+        if (!press && m_image->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            CalendarWizardImage_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QString CalendarWizardForm::cellText(int row, int column) const
+{
+    const QTableWidgetItem *item = m_grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void CalendarWizardForm::setRow(int row, const QString &name, const QString &days)
+{
+    m_grid->setItem(row, NameColumn, new QTableWidgetItem(name));
+    m_grid->setItem(row, DaysColumn, new QTableWidgetItem(days));
+}
+
+QStringList CalendarWizardForm::monthNames() const
+{
+    QStringList names;
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        names << cellText(row, NameColumn);
+    return names;
+}
+
+QList<CalendarWizardRules::Row> CalendarWizardForm::monthRows() const
+{
+    QList<CalendarWizardRules::Row> rows;
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        rows << CalendarWizardRules::Row{cellText(row, NameColumn), cellText(row, DaysColumn)};
+    return rows;
+}
+
+int CalendarWizardForm::selectedRow() const
+{
+    const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+int CalendarWizardForm::chosenMonth() const
+{
+    return m_month->currentIndex() + 1;
+}
+
+int CalendarWizardForm::chosenDay() const
+{
+    return m_day->currentIndex() + 1;
+}
+
+void CalendarWizardForm::fillMonths(int month, int keepDay)
+{
+    // Only named rows are listed: once every row is named, as acceptance needs, a month's
+    // position in the list is its month number.
+    {
+        const QSignalBlocker blocker(m_month);
+        m_month->clear();
+        for (const QString &name : monthNames())
+            if (!name.isEmpty())
+                m_month->addItem(name);
+        m_month->setCurrentIndex(month >= 1 && month <= m_month->count() ? month - 1 : -1);
+    }
+    fillDays(keepDay);
+}
+
+void CalendarWizardForm::refillMonths()
+{
+    // The chosen month stays chosen, by name, wherever the grid moved it.
+    const QString chosen = m_month->currentIndex() < 0 ? QString() : m_month->currentText();
+    QStringList named = monthNames();
+    named.removeAll(QString());
+    fillMonths(chosen.isEmpty() ? 0 : int(named.indexOf(chosen)) + 1, chosenDay());
+}
+
+void CalendarWizardForm::fillDays(int keepDay)
+{
+    // The days of the first row of that name: the one a calendar keeps when names repeat.
+    const int row = m_month->currentIndex() < 0 ? -1 : int(monthNames().indexOf(m_month->currentText()));
+    const int days = row < 0 ? 0 : cellText(row, DaysColumn).toInt();
+    {
+        const QSignalBlocker blocker(m_day);
+        m_day->clear();
+        for (int day = 1; day <= days; ++day)
+            m_day->addItem(QString::number(day));
+        // A day the month does not have leaves no day chosen.
+        m_day->setCurrentIndex(keepDay >= 1 && keepDay <= days ? keepDay - 1 : -1);
+    }
+    updateButtons();
+}
+
+void CalendarWizardForm::updateButtons()
+{
+    m_add->setEnabled(!m_monthName->text().trimmed().isEmpty() && !m_monthLength->text().isEmpty());
+    // The grid's header row counts as a row: one month row is enough once it is selected.
+    const bool rowChosen = m_grid->rowCount() >= 1 && selectedRow() >= 0;
+    m_up->setEnabled(rowChosen);
+    m_down->setEnabled(rowChosen);
+    m_remove->setEnabled(rowChosen);
+    m_ok->setEnabled(CalendarWizardRules::CanAccept(GetCampaignLenght(), monthNames(), m_year->text(),
+                                                    chosenMonth(), chosenDay()));
+}
+
+void CalendarWizardForm::CampaignMonthsText_LostFocus()
+{
+    const int count = CalendarWizardRules::MonthCount(m_monthCount->text());
+    m_monthCount->setText(QString::number(count));
+    m_grid->setRowCount(count);
+    refillMonths();
+}
+
+void CalendarWizardForm::MSFlexGrid1_Click(int row)
+{
+    m_sounds.play(SoundEvent::Click);
+    m_grid->selectRow(row);
+    m_monthName->setText(cellText(row, NameColumn));
+    m_monthLength->setText(cellText(row, DaysColumn));
+    m_monthName->setFocus();
+    m_monthName->selectAll();
+}
+
+void CalendarWizardForm::cmdMonthNameAdd_Click()
+{
+    m_sounds.play(SoundEvent::Click);
+    int row = CalendarWizardRules::AddTarget(monthNames(), selectedRow());
+    if (row < 0) {
+        row = m_grid->rowCount();
+        m_grid->setRowCount(row + 1);
+        m_monthCount->setText(QString::number(GetCampaignLenght() + 1));
+    }
+    // A length beyond 16 bits is the longest month a calendar holds.
+    const int days = std::min(m_monthLength->text().toInt(), int(oMonth::MaxDays));
+    setRow(row, m_monthName->text().trimmed(), QString::number(days));
+    m_monthName->clear();
+    m_monthLength->clear();
+    m_grid->clearSelection();
+    refillMonths();
+}
+
+void CalendarWizardForm::cmdMove_Click(int step)
+{
+    const int row = selectedRow();
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= m_grid->rowCount())
+        return;
+    const CalendarWizardRules::Row moved{cellText(row, NameColumn), cellText(row, DaysColumn)};
+    setRow(row, cellText(target, NameColumn), cellText(target, DaysColumn));
+    setRow(target, moved.name, moved.days);
+    // The selection travels with the month, so it can be moved again.
+    m_grid->selectRow(target);
+    refillMonths();
+}
+
+void CalendarWizardForm::cmdRemove_Click()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    m_grid->removeRow(row);
+    m_monthCount->setText(QString::number(GetCampaignLenght() - 1));
+    // Nothing stays selected, so the next Add cannot overwrite a neighbour by surprise.
+    m_grid->clearSelection();
+    refillMonths();
+}
+
+void CalendarWizardForm::cmdClear_Click()
+{
+    m_grid->setRowCount(0);
+    m_monthName->clear();
+    m_monthLength->clear();
+    // The count goes back to 12 and the grid follows it, as when the count box is left: twelve
+    // empty rows waiting for names.
+    m_monthCount->setText(QString::number(CalendarWizardRules::DefaultMonthCount));
+    CampaignMonthsText_LostFocus();
+}
+
+void CalendarWizardForm::cboMonth_Click()
+{
+    fillDays(chosenDay());
+}
+
+void CalendarWizardForm::cmdOK_Click()
+{
+    const QStringList lines =
+        CalendarWizardRules::MonthLines(monthRows(), m_year->text(), chosenMonth(), chosenDay());
+    // The calendar keeps the start date it was opened with; the chosen one goes back through
+    // the date getters.
+    oCalendar calendar;
+    calendar.Init_4(lines, m_startDate);
+    m_newCalendar = calendar;
+    accept();
+}
+
+void CalendarWizardForm::CalendarWizardImage_Click()
+{
+    m_sounds.play(SoundEvent::Click);
+    FileDialogRequest request;
+    request.title = tr("Replace Picture With New Selection");
+    request.filter = tr("Bitmap Files (*.bmp)|*.bmp|GIF (*.gif)|*.gif|ICO (*.ico)|*.ico|JPEG (*.jpg)|*.jpg|"
+                        "PNG (*.png)|*.png");
+    request.fileMustExist = true;
+    const FileDialogResult chosen = m_platform.openFile(request);
+    if (!chosen.accepted())
+        return;
+    const QPixmap picture(chosen.path);
+    // A file that is no picture leaves the wizard's picture as it was.
+    if (picture.isNull())
+        return;
+    setPicture(picture);
+    emit pictureReplaced(chosen.path);
+}
+
+} // namespace Velmora

@@ -1,0 +1,245 @@
+#include "gui/calendar/ucAgenda.h"
+
+#include "core/calendar/oCalendar.h"
+#include "core/common/AppFolder.h"
+#include "gui/calendar/AgendaCellEditor.h"
+#include "gui/calendar/AgendaMonthModel.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+constexpr int MoonPictureCount = 8;
+
+QPushButton *yearButton(int index, const QString &caption, const QString &tip, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(u"cmdScrollY"_s);
+    button->setProperty("index", index);
+    button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+ucAgenda::ucAgenda(Platform &platform, const AppFolder &folder, QWidget *parent)
+    : QWidget(parent)
+    , m_platform(platform)
+    , m_tabs(new QTabBar(this))
+    , m_pages(new QStackedWidget(this))
+    , m_editor(new AgendaCellEditor(this))
+    , m_startDate(new QLabel(this))
+    , m_year(new QLabel(this))
+{
+    setObjectName(u"ucAgenda"_s);
+    loadMoonPictures(folder);
+    buildWidgets();
+    connect(m_tabs, &QTabBar::currentChanged, this, &ucAgenda::tbsMonth_Click);
+    // A click on the tab in front changes no page but still drops an open edit.
+    connect(m_tabs, &QTabBar::tabBarClicked, this, &ucAgenda::closeEditor);
+    connect(m_editor, &AgendaCellEditor::commitRequested, this, [this] { txtEdit_KeyDown(true); });
+    connect(m_editor, &AgendaCellEditor::cancelRequested, this, [this] { txtEdit_KeyDown(false); });
+    init({}, {}, {}, false);
+}
+
+ucAgenda::~ucAgenda()
+{
+    // The pages read the book and the pictures, which go before QWidget deletes its children.
+    clearPages();
+}
+
+void ucAgenda::loadMoonPictures(const AppFolder &folder)
+{
+    // A picture that cannot be read leaves its phase days blank.
+    for (int phase = 1; phase <= MoonPictureCount; ++phase)
+        m_imgMoons << QPixmap(folder.file(u"\\Icons\\Moon%1.png"_s.arg(phase)));
+}
+
+void ucAgenda::buildWidgets()
+{
+    m_tabs->setObjectName(u"tbsMonth"_s);
+    m_tabs->setExpanding(false);
+    m_tabs->setUsesScrollButtons(true);
+    m_startDate->setObjectName(u"lblCampaignStartDate"_s);
+    m_year->setObjectName(u"lblCurrentYear"_s);
+
+    auto *back = yearButton(0, tr("<"), tr("One year back"), this);
+    auto *forward = yearButton(1, tr(">"), tr("One year on"), this);
+    connect(back, &QPushButton::clicked, this, [this] { cmdScrollY_Click(0); });
+    connect(forward, &QPushButton::clicked, this, [this] { cmdScrollY_Click(1); });
+
+    auto *dates = new QGroupBox(tr(" Dates "), this);
+    auto *year = new QHBoxLayout;
+    year->addWidget(back);
+    year->addWidget(m_year);
+    year->addWidget(forward);
+    year->addStretch();
+    auto *grid = new QGridLayout(dates);
+    grid->addWidget(new QLabel(tr("Starting date of campaign:"), dates), 0, 0);
+    grid->addWidget(m_startDate, 0, 1);
+    grid->addWidget(new QLabel(tr("Current year:"), dates), 1, 0);
+    grid->addLayout(year, 1, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_pages, 1);
+    layout->addSpacing(4);
+    layout->addWidget(dates);
+}
+
+void ucAgenda::init(const QStringList &entryLines, const QStringList &calendarLines, const QStringList &moonLines,
+                    bool showMoons)
+{
+    closeEditor();
+    clearPages();
+    m_book.init(entryLines, calendarLines, moonLines);
+    showDates();
+    buildPages(showMoons);
+}
+
+QStringList ucAgenda::GetEntries() const
+{
+    return m_book.GetEntries();
+}
+
+bool ucAgenda::IsThereEntries() const
+{
+    return m_book.IsThereEntries();
+}
+
+void ucAgenda::showDates()
+{
+    const QString start = m_book.StartDate();
+    // The date string as stored, then the same date as the clock shows it.
+    m_startDate->setText(start.isEmpty() ? QString()
+                                         : start + u"   ("_s + oCalendar::FormatDateNumeric(start) + u')');
+    m_year->setText(m_book.CurrentYear());
+}
+
+void ucAgenda::clearPages()
+{
+    // The editor lives on a page while it is open; it must not go with the page.
+    m_editor->setParent(this);
+    m_editor->hide();
+    const QSignalBlocker blocker(m_tabs);
+    while (m_tabs->count() > 0)
+        m_tabs->removeTab(0);
+    while (QWidget *page = m_pages->widget(0)) {
+        m_pages->removeWidget(page);
+        delete page;
+    }
+}
+
+void ucAgenda::buildPages(bool showMoons)
+{
+    const QSignalBlocker blocker(m_tabs);
+    if (m_book.PageCount() == 0) {
+        m_tabs->addTab(AgendaBook::CalendarNotSetCaption());
+        return;
+    }
+    for (int month = 1; month <= m_book.PageCount(); ++month) {
+        m_tabs->addTab(m_book.PageName(month));
+        m_pages->addWidget(makePage(month, showMoons));
+    }
+    m_tabs->setCurrentIndex(0);
+    m_pages->setCurrentIndex(0);
+}
+
+QTreeView *ucAgenda::makePage(int month, bool showMoons)
+{
+    auto *page = new QTreeView(m_pages);
+    page->setObjectName(u"lsvAgenda"_s);
+    page->setProperty("index", month);
+    page->setRootIsDecorated(false);
+    page->setItemsExpandable(false);
+    page->setUniformRowHeights(false); // a text of several lines makes its row higher
+    page->setAllColumnsShowFocus(true);
+    page->setSelectionBehavior(QAbstractItemView::SelectRows);
+    page->setSelectionMode(QAbstractItemView::SingleSelection);
+    page->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    page->setModel(new AgendaMonthModel(m_book, month, showMoons, m_imgMoons, page));
+
+    QHeaderView *header = page->header();
+    header->setStretchLastSection(false);
+    header->resizeSection(AgendaMonthModel::DateColumn, fontMetrics().horizontalAdvance(u"Date00"_s));
+    header->setSectionResizeMode(AgendaMonthModel::EventsColumn, QHeaderView::Stretch);
+    for (int column = AgendaMonthModel::FirstMoonColumn; column < page->model()->columnCount(); ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+
+    connect(page, &QTreeView::clicked, this, [this, page](const QModelIndex &index) { lsvAgenda_Click(page, index); });
+    return page;
+}
+
+void ucAgenda::tbsMonth_Click(int index)
+{
+    closeEditor();
+    if (index >= 0 && index < m_pages->count())
+        m_pages->setCurrentIndex(index);
+}
+
+void ucAgenda::cmdScrollY_Click(int index)
+{
+    // The pages stay as they are: the year shown is the year the entries are read back with.
+    if (m_book.ScrollYear(index))
+        m_year->setText(m_book.CurrentYear());
+}
+
+void ucAgenda::lsvAgenda_Click(QTreeView *page, const QModelIndex &index)
+{
+    if (!index.isValid() || index.column() != AgendaMonthModel::EventsColumn)
+        return;
+    commitEdit();
+    m_editedPage = page;
+    m_editedCell = index;
+    if (m_editor->parent() != page->viewport())
+        m_editor->setParent(page->viewport());
+    m_editor->open(index.data(Qt::EditRole).toString(), page->visualRect(index));
+}
+
+void ucAgenda::commitEdit()
+{
+    const QPersistentModelIndex cell = m_editedCell;
+    QTreeView *page = m_editedPage;
+    const bool edited = cell.isValid() && page && m_editor->isChanged();
+    const QString text = m_editor->text();
+    closeEditor();
+    // The model takes only a text that differs from the day's.
+    if (edited && page->model()->setData(cell, text))
+        emit changed();
+}
+
+void ucAgenda::closeEditor()
+{
+    m_editedCell = QPersistentModelIndex();
+    m_editor->hide();
+}
+
+void ucAgenda::txtEdit_KeyDown(bool commit)
+{
+    QTreeView *page = m_editedPage;
+    if (commit)
+        commitEdit();
+    else
+        closeEditor();
+    if (page)
+        page->setFocus();
+}
+
+} // namespace Velmora

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/calendar/AgendaBook.h"
+
+#include <QList>
+#include <QPersistentModelIndex>
+#include <QPixmap>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QTreeView;
+
+namespace Velmora {
+
+class AgendaCellEditor;
+class AppFolder;
+class Platform;
+
+/// The Agenda (a dated to-do list) or the Almanach (a dated event list): one year of the campaign
+/// calendar as a page per month (tab strip `tbsMonth`, list views `lsvAgenda` indexed by month
+/// number), a row per day whose "Events" text is edited in place, and, when moons are shown, a
+/// column per moon with its phase pictures. The AgendaBook holds everything shown; the pages
+/// only show and edit it.
+class ucAgenda : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// The moon phase pictures are read from the application folder's "Icons" here, once.
+    ucAgenda(Platform &platform, const AppFolder &folder, QWidget *parent = nullptr);
+    ~ucAgenda() override;
+
+    /// Starts over from the stored entry lines "date;text", the calendar's month lines (the last
+    /// one "startDate;currentDate") and the moon lines "name;period;date". `showMoons` is the
+    /// program-wide option: with it, each page carries a column per moon.
+    void init(const QStringList &entryLines, const QStringList &calendarLines, const QStringList &moonLines,
+              bool showMoons);
+    /// The filled days as lines "date;text" in calendar order, stamped with the year shown. An
+    /// edit still open in `txtEdit` is not part of them: only Enter commits a text.
+    QStringList GetEntries() const;
+    /// At least one day has text (an open edit does not count, as for GetEntries).
+    bool IsThereEntries() const;
+    AgendaBook &book() { return m_book; }
+
+signals:
+    /// An edit was committed and changed a day's text.
+    void changed();
+
+private:
+    void buildWidgets();
+    void loadMoonPictures(const AppFolder &folder);
+    void clearPages();
+    void buildPages(bool showMoons);
+    QTreeView *makePage(int month, bool showMoons);
+    void showDates();
+
+    void tbsMonth_Click(int index);
+    void cmdScrollY_Click(int index);
+    void lsvAgenda_Click(QTreeView *page, const QModelIndex &index);
+    /// Enter (commit) or Escape in the editor: it closes and the page has the focus again.
+    void txtEdit_KeyDown(bool commit);
+    void commitEdit();
+    void closeEditor();
+
+    [[maybe_unused]] Platform &m_platform; ///< the agenda asks the desktop nothing yet
+    AgendaBook m_book;
+    QList<QPixmap> m_imgMoons; ///< the phase pictures 1 to 8 at indexes 0 to 7
+    QTabBar *m_tabs;
+    QStackedWidget *m_pages;
+    AgendaCellEditor *m_editor;
+    QLabel *m_startDate;
+    QLabel *m_year;
+    QPointer<QTreeView> m_editedPage;
+    QPersistentModelIndex m_editedCell; ///< invalid while no edit is open
+};
+
+} // namespace Velmora

@@ -1,0 +1,314 @@
+#include "core/app/ProgramState.h"
+#include "core/calendar/oCalendar.h"
+#include "gui/calendar/CalendarWizardForm.h"
+#include "gui/options/SoundCuePlayer.h"
+#include "support/TestHome.h"
+#include "support/gui/ScriptedPlatform.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+const QStringList Months = oCalendar::newCampaignCalendar().MonthNames();
+const QStringList Buttons{u"cmdMonthNameAdd"_s, u"cmdUp"_s, u"cmdDown"_s, u"cmdRemove"_s, u"cmdOK"_s};
+
+/// The wizard on the default calendar, with its controls at hand.
+struct Wizard
+{
+    TestHome home;
+    ScriptedPlatform platform;
+    ProgramState state;
+    SoundCues cues{home.folder()};
+    SoundCuePlayer sounds{cues, state, platform};
+    CalendarWizardForm form{platform, sounds};
+
+    explicit Wizard(const QString &start = u"2007:1:1"_s) { form.init(oCalendar::newCampaignCalendar(), start); }
+    template<typename T = QWidget> T *get(const QString &name) { return form.findChild<T *>(name); }
+    QLineEdit *box(const QString &name) { return get<QLineEdit>(name); }
+    QComboBox *combo(const QString &name) { return get<QComboBox>(name); }
+    QTableWidget *grid() { return get<QTableWidget>(u"MSFlexGrid1"_s); }
+    void click(const QString &button) { get<QPushButton>(button)->click(); }
+    /// Which of Buttons are enabled, as "1" and "0" in that order.
+    QString enabled()
+    {
+        QString flags;
+        for (const QString &name : Buttons)
+            flags += get(name)->isEnabled() ? u'1' : u'0';
+        return flags;
+    }
+    void setCount(const QString &text)
+    {
+        box(u"CampaignMonthsText"_s)->setText(text);
+        QTest::keyClick(box(u"CampaignMonthsText"_s), Qt::Key_Return);
+    }
+    void add(const QString &name, const QString &days)
+    {
+        box(u"txtMonthName"_s)->setText(name);
+        box(u"txtMonthLen"_s)->setText(days);
+        click(u"cmdMonthNameAdd"_s);
+    }
+    QStringList column(int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < grid()->rowCount(); ++row)
+            texts << (grid()->item(row, column) ? grid()->item(row, column)->text() : QString());
+        return texts;
+    }
+};
+
+} // namespace
+
+class TestCalendarWizardForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openingAndChoosingAMonth_data();
+    void openingAndChoosingAMonth();
+    void monthCount_data();
+    void monthCount();
+    void newRowsWaitForNames();
+    void clickingARowReplacesIt();
+    void moveAndRemove_data();
+    void moveAndRemove();
+    void acceptance();
+    void picture_data();
+    void picture();
+    void cancelAndCloseBox();
+};
+
+void TestCalendarWizardForm::openingAndChoosingAMonth_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("shown"); // year, month, day
+    QTest::addColumn<int>("nextMonth");
+    QTest::addColumn<QString>("nextDay"); // "" for no day chosen
+
+    QTest::newRow("date string") << u"2007:3:5"_s << QStringList{u"2007"_s, u"March"_s, u"5"_s} << 2 << u"5"_s;
+    QTest::newRow("compact") << u"20100305"_s << QStringList{u"2010"_s, u"March"_s, u"5"_s} << 4 << u"5"_s;
+    QTest::newRow("none: day 1 of month 1") << QString() << QStringList{u"2007"_s, u"January"_s, u"1"_s} << 3
+                                            << u"1"_s;
+    QTest::newRow("last day fits") << u"2007:1:31"_s << QStringList{u"2007"_s, u"January"_s, u"31"_s} << 3
+                                   << u"31"_s;
+    QTest::newRow("day does not fit") << u"2007:1:30"_s << QStringList{u"2007"_s, u"January"_s, u"30"_s} << 2
+                                      << QString();
+    QTest::newRow("beyond the month") << u"2007:2:30"_s << QStringList{u"2007"_s, u"February"_s, QString()} << 3
+                                      << QString();
+}
+
+void TestCalendarWizardForm::openingAndChoosingAMonth()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, shown);
+    QFETCH(int, nextMonth);
+    QFETCH(QString, nextDay);
+    Wizard w(start);
+    QCOMPARE(w.form.windowTitle(), u"Calendar Wizard"_s);
+    QCOMPARE(w.grid()->horizontalHeaderItem(0)->text(), u"Month name"_s);
+    QCOMPARE(w.grid()->horizontalHeaderItem(1)->text(), u"# of days"_s);
+    QCOMPARE(w.column(0), Months);
+    QCOMPARE(w.box(u"CampaignMonthsText"_s)->text(), u"12"_s);
+    QCOMPARE(w.combo(u"cboMonth"_s)->count(), 12);
+    QCOMPARE((QStringList{w.box(u"txtYear"_s)->text(), w.combo(u"cboMonth"_s)->currentText(),
+                          w.combo(u"cboDay"_s)->currentText()}),
+             shown);
+    QCOMPARE(w.enabled(), shown.last().isEmpty() ? u"00000"_s : u"00001"_s);
+
+    w.combo(u"cboMonth"_s)->setCurrentIndex(nextMonth - 1);
+    QCOMPARE(w.combo(u"cboDay"_s)->count(), w.column(1).at(nextMonth - 1).toInt());
+    QCOMPARE(w.combo(u"cboDay"_s)->currentText(), nextDay);
+    QCOMPARE(w.get(u"cmdOK"_s)->isEnabled(), !nextDay.isEmpty());
+}
+
+void TestCalendarWizardForm::monthCount_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("enabled");
+
+    QTest::newRow("zero") << u"0"_s << u"0"_s << QStringList() << u"00000"_s;
+    QTest::newRow("two more, empty") << u"14"_s << u"14"_s << Months + QStringList(2, QString()) << u"00000"_s;
+    QTest::newRow("fewer, from the end") << u"10"_s << u"10"_s << Months.first(10) << u"00001"_s;
+    QTest::newRow("empty becomes 12") << QString() << u"12"_s << Months << u"00001"_s;
+}
+
+void TestCalendarWizardForm::monthCount()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, names);
+    QFETCH(QString, enabled);
+    Wizard w;
+    w.setCount(typed);
+    QCOMPARE(w.box(u"CampaignMonthsText"_s)->text(), shown);
+    QCOMPARE(w.column(0), names);
+    QCOMPARE(w.form.GetCampaignLenght(), qint16(names.size()));
+    QCOMPARE(w.enabled(), enabled);
+}
+
+void TestCalendarWizardForm::newRowsWaitForNames()
+{
+    Wizard w;
+    w.setCount(u"14"_s);
+    w.add(u"Undecimber"_s, u"30"_s);
+    QCOMPARE(w.column(0).mid(11), (QStringList{u"December"_s, u"Undecimber"_s, QString()}));
+    QVERIFY(!w.get(u"cmdOK"_s)->isEnabled());
+    w.add(u"Duodecimber"_s, u"040"_s);
+    QCOMPARE(w.column(1).last(), u"40"_s);
+    QCOMPARE(w.enabled(), u"00001"_s);
+
+    // Every row named: the next month goes into a new row and counts.
+    w.add(u" Tridecimber "_s, u"99999"_s);
+    QCOMPARE(w.column(0).mid(12), (QStringList{u"Undecimber"_s, u"Duodecimber"_s, u"Tridecimber"_s}));
+    QCOMPARE(w.column(1).last(), u"32767"_s);
+    QCOMPARE(w.box(u"CampaignMonthsText"_s)->text(), u"15"_s);
+    QCOMPARE(w.box(u"txtMonthName"_s)->text(), QString());
+    QCOMPARE(w.combo(u"cboMonth"_s)->itemText(14), u"Tridecimber"_s);
+    QCOMPARE(w.platform.sounds(), QStringList(3, u"Click.wav"_s));
+
+    // Clearing leaves twelve rows to fill and nothing to start on.
+    w.click(u"cmdClear"_s);
+    QCOMPARE(w.column(0), QStringList(12, QString()));
+    QCOMPARE(w.box(u"CampaignMonthsText"_s)->text(), u"12"_s);
+    QCOMPARE(w.combo(u"cboMonth"_s)->count(), 0);
+    QCOMPARE(w.enabled(), u"00000"_s);
+}
+
+void TestCalendarWizardForm::clickingARowReplacesIt()
+{
+    Wizard w;
+    w.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+    QTest::mouseClick(w.grid()->viewport(), Qt::LeftButton, {},
+                      w.grid()->visualRect(w.grid()->model()->index(1, 1)).center());
+    QCOMPARE(w.box(u"txtMonthName"_s)->text(), u"February"_s);
+    QCOMPARE(w.box(u"txtMonthName"_s)->selectedText(), u"February"_s);
+    QCOMPARE(w.box(u"txtMonthLen"_s)->text(), u"28"_s);
+    QCOMPARE(w.enabled(), u"11111"_s);
+    QCOMPARE(w.platform.sounds(), QStringList{u"Click.wav"_s});
+
+    w.add(u"Frost"_s, u"29"_s);
+    QCOMPARE(w.column(0).mid(0, 3), (QStringList{u"January"_s, u"Frost"_s, u"March"_s}));
+    QCOMPARE(w.column(1).at(1), u"29"_s);
+    QCOMPARE(w.enabled(), u"00001"_s);
+}
+
+void TestCalendarWizardForm::moveAndRemove_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("enabled");
+
+    QStringList swapped = Months;
+    swapped.swapItemsAt(1, 2);
+    QTest::newRow("up") << 2 << u"cmdUp"_s << swapped << u"01111"_s;
+    QTest::newRow("down") << 1 << u"cmdDown"_s << swapped << u"01111"_s;
+    QTest::newRow("the first stays first") << 0 << u"cmdUp"_s << Months << u"01111"_s;
+    QTest::newRow("the last stays last") << 11 << u"cmdDown"_s << Months << u"01111"_s;
+    QTest::newRow("remove") << 1 << u"cmdRemove"_s << Months.mid(0, 1) + Months.mid(2) << u"00001"_s;
+}
+
+void TestCalendarWizardForm::moveAndRemove()
+{
+    QFETCH(int, row);
+    QFETCH(QString, button);
+    QFETCH(QString, enabled);
+    QFETCH(QStringList, names);
+    Wizard w(u"2007:3:31"_s);
+    QCOMPARE(w.enabled(), u"00001"_s);
+    w.grid()->selectRow(row);
+    w.click(button);
+    QCOMPARE(w.column(0), names);
+    QCOMPARE(w.form.GetCampaignLenght(), qint16(names.size()));
+    QCOMPARE(w.enabled(), enabled);
+    // The start month follows its row.
+    QCOMPARE(w.form.Get_YYYYMMDD_DateString(), u"2007:%1:31"_s.arg(names.indexOf(u"March"_s) + 1));
+}
+
+void TestCalendarWizardForm::acceptance()
+{
+    Wizard w(u"2007:6:1"_s);
+    w.grid()->selectRow(1);
+    w.add(u"Frost"_s, u"29"_s);
+    // A name the calendar already has, in another letter case, does not become a month.
+    w.grid()->selectRow(3);
+    w.add(u"JANUARY"_s, u"30"_s);
+    w.box(u"txtYear"_s)->setText(u"2010"_s);
+    w.combo(u"cboMonth"_s)->setCurrentIndex(2);
+    w.combo(u"cboDay"_s)->setCurrentIndex(4);
+    w.click(u"cmdOK"_s);
+
+    QVERIFY(!w.form.cancelled());
+    QCOMPARE(w.form.Get_YYYYMMDD_DateString(), u"2010:3:5"_s);
+    QCOMPARE(w.form.Get_DateString(), u"March 5, 2010"_s);
+    QCOMPARE(w.form.GetCampaignLenght(), qint16(12));
+    const oCalendar calendar = w.form.GetNewCalendar();
+    QCOMPARE(calendar.MonthLines().mid(0, 4),
+             (QStringList{u"January;31"_s, u"Frost;29"_s, u"March;31"_s, u"May;31"_s}));
+    QCOMPARE(calendar.NumberOfMonths(), 11);
+    QCOMPARE(calendar.StartDate(), u"2007:6:1"_s);
+}
+
+void TestCalendarWizardForm::picture_data()
+{
+    QTest::addColumn<QString>("file"); // "" cancels the dialog
+    QTest::addColumn<bool>("replaced");
+
+    QTest::newRow("a picture") << u"map.png"_s << true;
+    QTest::newRow("cancelled") << QString() << false;
+    QTest::newRow("not a picture") << u"notes.png"_s << false;
+}
+
+void TestCalendarWizardForm::picture()
+{
+    QFETCH(bool, replaced);
+    QFETCH(QString, file);
+    Wizard w;
+    QImage(3, 2, QImage::Format_RGB32).save(w.home.file(u"map.png"_s));
+    w.home.write(u"notes.png"_s, "no picture");
+    const QString path = file.isEmpty() ? QString() : w.home.file(file);
+    w.platform.answerFile(path);
+    w.form.setPicture(QPixmap(1, 1));
+    QSignalSpy spy(&w.form, &CalendarWizardForm::pictureReplaced);
+    QTest::mouseClick(w.get(u"CalendarWizardImage"_s), Qt::LeftButton);
+
+    const FileDialogRequest request = w.platform.callsOf(ScriptedPlatform::Kind::OpenFile).value(0).request;
+    QCOMPARE(request.title, u"Replace Picture With New Selection"_s);
+    QCOMPARE(request.filter, u"Bitmap Files (*.bmp)|*.bmp|GIF (*.gif)|*.gif|ICO (*.ico)|*.ico|"
+                             u"JPEG (*.jpg)|*.jpg|PNG (*.png)|*.png"_s);
+    QCOMPARE(w.platform.sounds(), QStringList{u"Click.wav"_s});
+    QCOMPARE(spy.count(), replaced ? 1 : 0);
+    if (replaced)
+        QCOMPARE(spy.first().first().toString(), path);
+    QCOMPARE(w.get<QLabel>(u"CalendarWizardImage"_s)->pixmap().size(), replaced ? QSize(3, 2) : QSize(1, 1));
+}
+
+void TestCalendarWizardForm::cancelAndCloseBox()
+{
+    Wizard w;
+    w.click(u"cmdOK"_s);
+    QVERIFY(!w.form.cancelled());
+    w.form.show();
+    w.form.close();
+    QVERIFY(w.form.cancelled());
+    QVERIFY(w.form.isHidden());
+    w.click(u"cmdOK"_s);
+    w.click(u"cmdCancel"_s);
+    QVERIFY(w.form.cancelled());
+}
+
+QTEST_MAIN(TestCalendarWizardForm)
+#include "TestCalendarWizardForm.moc"

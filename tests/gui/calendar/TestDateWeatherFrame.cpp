@@ -1,0 +1,133 @@
+#include "core/app/ProgramState.h"
+#include "core/calendar/CampaignClock.h"
+#include "core/calendar/CampaignWeather.h"
+#include "gui/calendar/DateWeatherFrame.h"
+#include "gui/options/SoundCuePlayer.h"
+#include "support/TestHome.h"
+#include "support/gui/ScriptedPlatform.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+/// The weather frame over a fresh clock, in an application folder with or without the icons.
+struct Frame
+{
+    TestHome home;
+    ScriptedPlatform platform;
+    ProgramState state;
+    SoundCues cues{home.folder()};
+    SoundCuePlayer sounds{cues, state, platform};
+    CampaignClock clock;
+    CampaignWeather weather{platform.scriptedRandom()};
+    DateWeatherFrame frame{weather, clock, home.folder(), sounds};
+
+    explicit Frame(TestHome::Seed seed)
+        : home(seed)
+    {
+    }
+    QRadioButton *option(int index)
+    {
+        for (QRadioButton *option : frame.findChildren<QRadioButton *>(u"optClimate"_s))
+            if (option->property("index").toInt() == index)
+                return option;
+        return nullptr;
+    }
+    /// "<checked option's caption>: <weather text>, <icon file shown>" ("none" where nothing is).
+    QString shown()
+    {
+        QStringList checked;
+        for (QRadioButton *option : frame.findChildren<QRadioButton *>(u"optClimate"_s))
+            if (option->isChecked())
+                checked << option->text();
+        const QImage picture = frame.findChild<QLabel *>(u"WeatherPicture"_s)->pixmap().toImage();
+        QString icon = u"none"_s;
+        for (const QString &name : {u"Cold.ICO"_s, u"Earth.ICO"_s, u"Fire.ICO"_s, u"Cloud.ICO"_s, u"Pour.ICO"_s})
+            if (!picture.isNull() && picture == QPixmap(home.folder().file(u"\\Icons\\"_s + name)).toImage())
+                icon = name;
+        return (checked.isEmpty() ? u"none"_s : checked.join(u'+')) + u": "_s
+            + frame.findChild<QLabel *>(u"WeatherLabel"_s)->text() + u", "_s + icon;
+    }
+};
+
+} // namespace
+
+class TestDateWeatherFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void climateClick_data();
+    void climateClick();
+    void load_data();
+    void load();
+};
+
+void TestDateWeatherFrame::climateClick_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("updating");
+    QTest::addColumn<QString>("shown");
+
+    // The rolls are 75, then 30: a heat wave under the cold climate, windy heat in the desert.
+    QTest::newRow("cold") << 0 << false << u"Cold climate: Heat wave, Fire.ICO"_s;
+    QTest::newRow("desert") << 2 << false << u"Desert: Hot (windy), Cloud.ICO"_s;
+    QTest::newRow("desert while updating") << 2 << true << u"Desert: Blizzard, Cold.ICO"_s;
+}
+
+void TestDateWeatherFrame::climateClick()
+{
+    QFETCH(int, index);
+    QFETCH(bool, updating);
+    QFETCH(QString, shown);
+
+    Frame f(TestHome::Shipped);
+    f.weather.load({1, u"Blizzard"_s});
+    f.platform.scriptedRandom().script({0.745f, 0.295f});
+    QSignalSpy marks(&f.weather, &CampaignWeather::modified);
+    f.clock.setUpdating(updating);
+    QTest::mouseClick(f.option(index), Qt::LeftButton);
+    QCOMPARE(f.shown(), shown);
+    QCOMPARE(f.platform.sounds(), updating ? QStringList() : QStringList{u"Click.wav"_s});
+    QCOMPARE(marks.count(), updating ? 0 : 1);
+}
+
+void TestDateWeatherFrame::load_data()
+{
+    QTest::addColumn<bool>("icons");
+    QTest::addColumn<int>("climate");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("shipped icon") << true << 1 << u"Normal for season **"_s
+                                  << u"Temperate Climate *: Normal for season **, Earth.ICO"_s;
+    QTest::newRow("icon file missing") << false << 0 << u"Blizzard"_s << u"Cold climate: Blizzard, none"_s;
+    QTest::newRow("text without an icon") << true << 2 << u"Fog"_s << u"Desert: Fog, none"_s;
+    QTest::newRow("no climate") << true << int(WeatherState::NoClimate) << u"Downpour"_s << u"none: Downpour, Pour.ICO"_s;
+}
+
+void TestDateWeatherFrame::load()
+{
+    QFETCH(bool, icons);
+    QFETCH(int, climate);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+
+    Frame f(icons ? TestHome::Shipped : TestHome::Empty);
+    f.weather.load({2, u"Hot (windy)"_s}); // something shown before
+    QSignalSpy marks(&f.weather, &CampaignWeather::modified);
+    f.weather.load({climate, text});
+    QCOMPARE(f.shown(), shown);
+    QCOMPARE(f.platform.scriptedRandom().calls, 0);
+    QCOMPARE(marks.count(), 0);
+    QVERIFY(f.platform.sounds().isEmpty());
+}
+
+QTEST_MAIN(TestDateWeatherFrame)
+#include "TestDateWeatherFrame.moc"

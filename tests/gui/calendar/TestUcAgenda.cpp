@@ -1,0 +1,321 @@
+#include "core/calendar/CalendarState.h"
+#include "gui/calendar/ucAgenda.h"
+#include "support/TestHome.h"
+#include "support/gui/ScriptedPlatform.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+const QStringList DefaultCalendar = CalendarState::defaults().toItems();
+
+/// A 16 x 16 picture whose red level tells the phase it stands for.
+QByteArray phasePicture(int phase)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(qRgb(phase * 20, 0, 0));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+/// An agenda over an application folder holding the eight phase pictures, shown on screen.
+struct Agenda
+{
+    TestHome home;
+    ScriptedPlatform platform;
+    std::unique_ptr<ucAgenda> agenda;
+
+    Agenda()
+    {
+        for (int phase = 1; phase <= 8; ++phase)
+            home.write(u"Icons/Moon%1.png"_s.arg(phase), phasePicture(phase));
+        agenda = std::make_unique<ucAgenda>(platform, home.folder());
+        agenda->resize(600, 500);
+        agenda->show();
+        QVERIFY(QTest::qWaitForWindowExposed(agenda.get()));
+    }
+    template<typename T> T *get(const QString &name) const { return agenda->findChild<T *>(name); }
+    QPlainTextEdit *editor() const { return get<QPlainTextEdit>(u"txtEdit"_s); }
+    QString year() const { return get<QLabel>(u"lblCurrentYear"_s)->text(); }
+    QTreeView *page(int month) const
+    {
+        for (QTreeView *view : agenda->findChildren<QTreeView *>(u"lsvAgenda"_s))
+            if (view->property("index").toInt() == month)
+                return view;
+        return nullptr;
+    }
+    QStringList tabs() const
+    {
+        QStringList captions;
+        const QTabBar *bar = get<QTabBar>(u"tbsMonth"_s);
+        for (int i = 0; i < bar->count(); ++i)
+            captions << bar->tabText(i);
+        return captions;
+    }
+    QVariant cell(int month, int day, int column, int role = Qt::DisplayRole) const
+    {
+        const QAbstractItemModel *model = page(month)->model();
+        return model->data(model->index(day - 1, column), role);
+    }
+    void clickYear(int index)
+    {
+        for (QPushButton *button : agenda->findChildren<QPushButton *>(u"cmdScrollY"_s))
+            if (button->property("index").toInt() == index)
+                button->click();
+    }
+    void clickEvents(int month, int day)
+    {
+        get<QTabBar>(u"tbsMonth"_s)->setCurrentIndex(month - 1);
+        QTreeView *view = page(month);
+        const QRect rect = view->visualRect(view->model()->index(day - 1, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    /// Plain tokens are typed; "<Enter>", "<Alt+Enter>", "<Esc>", "<Backspace>" and "<Home>" are
+    /// keys.
+    void type(const QStringList &tokens)
+    {
+        static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
+            {u"<Enter>"_s, {Qt::Key_Return, Qt::NoModifier}},   {u"<Alt+Enter>"_s, {Qt::Key_Return, Qt::AltModifier}},
+            {u"<Esc>"_s, {Qt::Key_Escape, Qt::NoModifier}},     {u"<Backspace>"_s, {Qt::Key_Backspace, Qt::NoModifier}},
+            {u"<Home>"_s, {Qt::Key_Home, Qt::ControlModifier}},
+        };
+        for (const QString &token : tokens) {
+            if (keys.contains(token))
+                QTest::keyClick(editor(), keys.value(token).first, keys.value(token).second);
+            else
+                QTest::keyClicks(editor(), token);
+        }
+    }
+};
+
+} // namespace
+
+class TestUcAgenda : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesFollowTheCalendar_data();
+    void pagesFollowTheCalendar();
+    void entriesAndTheYearShown_data();
+    void entriesAndTheYearShown();
+    void editing_data();
+    void editing();
+    void editorOverTheCell();
+    void anotherCellCommitsATabDrops();
+    void moonColumns_data();
+    void moonColumns();
+};
+
+void TestUcAgenda::pagesFollowTheCalendar_data()
+{
+    QTest::addColumn<QStringList>("calendar");
+    QTest::addColumn<QStringList>("tabs");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("startDate");
+
+    QTest::newRow("no calendar") << QStringList{} << QStringList{u"Calendar not set"_s} << QList<int>{} << QString();
+    QTest::newRow("default") << DefaultCalendar
+                             << QStringList{u"January"_s, u"February"_s, u"March"_s, u"April"_s, u"May"_s,
+                                            u"June"_s, u"July"_s, u"August"_s, u"September"_s, u"October"_s,
+                                            u"November"_s, u"December"_s}
+                             << QList<int>{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}
+                             << u"2007:1:1   (2007/1/1)"_s;
+    QTest::newRow("two months") << QStringList{u"Frost;40"_s, u"Thaw;12"_s, u"1372:2:3;1372:2:9"_s}
+                                << QStringList{u"Frost"_s, u"Thaw"_s} << QList<int>{40, 12}
+                                << u"1372:2:3   (1372/2/3)"_s;
+}
+
+void TestUcAgenda::pagesFollowTheCalendar()
+{
+    QFETCH(QStringList, calendar);
+    QFETCH(QStringList, tabs);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, startDate);
+
+    Agenda a;
+    // A first campaign with its own pages and moons, replaced whole by the second.
+    a.agenda->init({u"2007:1:2;old"_s}, DefaultCalendar, {u"Eye;8;2007:1:5"_s}, true);
+    a.agenda->init({u"2007:1:2;kept"_s}, calendar, {}, true);
+
+    QCOMPARE(a.tabs(), tabs);
+    QCOMPARE(a.agenda->findChildren<QTreeView *>(u"lsvAgenda"_s).size(), rows.size());
+    for (int month = 1; month <= rows.size(); ++month) {
+        QCOMPARE(a.page(month)->model()->rowCount(), rows.at(month - 1));
+        QCOMPARE(a.cell(month, rows.at(month - 1), 0).toString(), QString::number(rows.at(month - 1)));
+    }
+    if (!rows.isEmpty()) {
+        const QAbstractItemModel *model = a.page(1)->model();
+        QCOMPARE(model->columnCount(), 2);
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString() + model->headerData(1, Qt::Horizontal).toString(),
+                 u"DateEvents"_s);
+    }
+    QCOMPARE(a.get<QLabel>(u"lblCampaignStartDate"_s)->text(), startDate);
+    QCOMPARE(a.year(), startDate.section(u':', 0, 0));
+    const QStringList entries = rows.isEmpty() ? QStringList{} : QStringList{a.year() + u":1:2;kept"_s};
+    QCOMPARE(a.agenda->GetEntries(), entries);
+}
+
+void TestUcAgenda::entriesAndTheYearShown_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QList<int>>("yearButtons");
+    QTest::addColumn<QString>("march4");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("two years on March 4: the last shows, one survives")
+        << QStringList{u"2007:3:4;first"_s, u"2008:3:4;second"_s} << QList<int>{} << u"second"_s
+        << QStringList{u"2007:3:4;second"_s};
+    QTest::newRow("one year on") << QStringList{u"2007:3:4;feast"_s, u"2007:1:9;two\r\nlines"_s} << QList<int>{1}
+                                 << u"feast"_s << QStringList{u"2008:1:9;two\r\nlines"_s, u"2008:3:4;feast"_s};
+    QTest::newRow("back twice") << QStringList{u"2010:3:4;x"_s} << QList<int>{0, 0} << u"x"_s
+                                << QStringList{u"2005:3:4;x"_s};
+}
+
+void TestUcAgenda::entriesAndTheYearShown()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QList<int>, yearButtons);
+    QFETCH(QString, march4);
+    QFETCH(QStringList, entries);
+
+    Agenda a;
+    a.agenda->init(stored, DefaultCalendar, {}, false);
+    for (int button : yearButtons)
+        a.clickYear(button);
+    QCOMPARE(a.cell(3, 4, 1).toString(), march4);
+    QCOMPARE(a.agenda->GetEntries(), entries);
+    QCOMPARE(a.year(), entries.first().section(u':', 0, 0));
+    QVERIFY(a.agenda->IsThereEntries());
+}
+
+void TestUcAgenda::editing_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("changes");
+
+    QTest::newRow("Enter commits") << QStringList{u"!"_s, u"<Enter>"_s} << u"old!"_s << 1;
+    QTest::newRow(";  is refused") << QStringList{u"a;b"_s, u"<Enter>"_s} << u"oldab"_s << 1;
+    QTest::newRow("Alt+Enter appends a line break") << QStringList{u"<Home>"_s, u"<Alt+Enter>"_s, u"x"_s, u"<Enter>"_s}
+                                                    << u"old\r\nx"_s << 1;
+    QTest::newRow("Escape drops the edit") << QStringList{u"zzz"_s, u"<Esc>"_s} << u"old"_s << 0;
+    QTest::newRow("unchanged: no change event") << QStringList{u"x"_s, u"<Backspace>"_s, u"<Enter>"_s} << u"old"_s << 0;
+    QTest::newRow("emptied") << QStringList{u"<Backspace>"_s, u"<Backspace>"_s, u"<Backspace>"_s, u"<Enter>"_s}
+                             << QString() << 1;
+}
+
+void TestUcAgenda::editing()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, text);
+    QFETCH(int, changes);
+
+    Agenda a;
+    a.agenda->init({u"2007:3:4;old"_s, u"2007:3:5;next"_s}, DefaultCalendar, {}, false);
+    QSignalSpy changed(a.agenda.get(), &ucAgenda::changed);
+    a.clickEvents(3, 4);
+    QVERIFY(a.editor()->isVisible());
+    QCOMPARE(a.editor()->toPlainText(), u"old"_s);
+    a.type(keys);
+
+    QVERIFY(!a.editor()->isVisible());
+    QCOMPARE(changed.size(), changes);
+    QCOMPARE(a.cell(3, 4, 1, Qt::EditRole).toString(), text);
+    QStringList entries{u"2007:3:5;next"_s};
+    if (!text.isEmpty())
+        entries.prepend(u"2007:3:4;"_s + text);
+    QCOMPARE(a.agenda->GetEntries(), entries);
+}
+
+void TestUcAgenda::editorOverTheCell()
+{
+    Agenda a;
+    a.agenda->init({u"2007:2:1;one"_s, u"2007:2:2;two\r\nlines"_s}, DefaultCalendar, {}, false);
+    QTreeView *page = a.page(2);
+    a.clickEvents(2, 1);
+    const int oneLine = a.editor()->height();
+    QCOMPARE(a.editor()->geometry().topLeft(), page->visualRect(page->model()->index(0, 1)).topLeft());
+    QCOMPARE(a.editor()->width(), page->columnWidth(1));
+    a.clickEvents(2, 2);
+    QCOMPARE(a.editor()->toPlainText(), u"two\nlines"_s);
+    const int lineStep = a.editor()->fontMetrics().lineSpacing();
+    QCOMPARE(a.editor()->height(), oneLine + lineStep);
+    a.type({u"<Alt+Enter>"_s});
+    QCOMPARE(a.editor()->height(), oneLine + 2 * lineStep);
+    a.type({u"<Esc>"_s});
+    QTRY_VERIFY(page->hasFocus());
+}
+
+void TestUcAgenda::anotherCellCommitsATabDrops()
+{
+    Agenda a;
+    a.agenda->init({}, DefaultCalendar, {}, false);
+    QVERIFY(!a.agenda->IsThereEntries());
+    QSignalSpy changed(a.agenda.get(), &ucAgenda::changed);
+    a.clickEvents(1, 1);
+    a.type({u"first"_s});
+    a.clickEvents(1, 2); // commits the open edit
+    QCOMPARE(changed.size(), 1);
+    a.type({u"second"_s});
+    QTest::mouseClick(a.get<QTabBar>(u"tbsMonth"_s), Qt::LeftButton, {},
+                      a.get<QTabBar>(u"tbsMonth"_s)->tabRect(3).center());
+    QVERIFY(!a.editor()->isVisible());
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(a.agenda->GetEntries(), QStringList{u"2007:1:1;first"_s});
+    QVERIFY(a.page(4)->isVisible());
+}
+
+void TestUcAgenda::moonColumns_data()
+{
+    QTest::addColumn<bool>("show");
+    QTest::addColumn<QList<int>>("januaryPhases"); // days 1 to 8 of the second moon; 0 none
+
+    QTest::newRow("shown") << true << QList<int>{5, 6, 7, 8, 1, 2, 3, 4};
+    QTest::newRow("not shown") << false << QList<int>{};
+}
+
+void TestUcAgenda::moonColumns()
+{
+    QFETCH(bool, show);
+    QFETCH(QList<int>, januaryPhases);
+
+    Agenda a;
+    a.agenda->init({}, DefaultCalendar, {u"Luna;28;2007:1:3"_s, u"Eye;8;2007:1:5"_s}, show);
+    const QAbstractItemModel *model = a.page(1)->model();
+    QCOMPARE(model->columnCount(), show ? 4 : 2);
+    if (!show)
+        return;
+    QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), u"Luna"_s);
+    QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), u"Eye"_s);
+    const auto phaseShown = [&](int month, int day, int column) {
+        const QVariant picture = a.cell(month, day, column, Qt::DecorationRole);
+        return picture.isValid() ? qRed(picture.value<QPixmap>().toImage().pixel(0, 0)) / 20 : 0;
+    };
+    for (int day = 1; day <= januaryPhases.size(); ++day)
+        QCOMPARE(phaseShown(1, day, 3), januaryPhases.at(day - 1));
+    QCOMPARE(phaseShown(1, 3, 2), 1);
+    QCOMPARE(phaseShown(1, 17, 2), 5);
+    QCOMPARE(phaseShown(1, 4, 2), 0);
+    QCOMPARE(phaseShown(2, 14, 2), 5); // 31 + 14 = 45
+    QCOMPARE(a.cell(1, 3, 2).toString(), QString());
+}
+
+QTEST_MAIN(TestUcAgenda)
+#include "TestUcAgenda.moc"
