@@ -2,6 +2,7 @@
 
 #include "core/persistence/CampaignModel.h"
 #include "gui/app/VelmoraForm.h"
+#include "gui/calendar/CalendarTools.h"
 #include "gui/ui/Platform.h"
 
 #include <QTabWidget>
@@ -53,6 +54,8 @@ void CampaignOptionsBinding::apply(const CampaignModel &model, Extent extent)
     const int tab = model.layout.velmoraTab;
     if (QTabWidget *tabs = velmoraTab(); tabs && tab >= 0 && tab < tabs->count())
         tabs->setCurrentIndex(tab);
+    // The agendas show the moons by the program-wide option just set.
+    m_form.calendarTools().apply(model);
     if (extent == Extent::AllOptions) {
         state.saveOnClose = options.saveOnClose;
         applyWindow(options.windowState, options.windowLeft, options.windowTop, options.windowWidth,
@@ -103,6 +106,7 @@ void CampaignOptionsBinding::collect(CampaignModel &model) const
 
     if (const QTabWidget *tabs = velmoraTab())
         model.layout.velmoraTab = tabs->currentIndex();
+    m_form.calendarTools().collect(model);
 }
 
 } // namespace Velmora

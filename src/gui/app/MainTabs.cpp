@@ -55,4 +55,13 @@ QWidget *MainTabs::pctTab(int index) const
     return index >= 0 && index < Count ? m_pages[index] : nullptr;
 }
 
+void MainTabs::placeTools(int index, QWidget *tools)
+{
+    QWidget *page = pctTab(index);
+    if (!page)
+        return;
+    delete page->findChild<QLabel *>(u"lblComingLater"_s + QString::number(index));
+    page->layout()->addWidget(tools);
+}
+
 } // namespace Velmora

@@ -18,6 +18,8 @@ public:
     explicit MainTabs(QWidget *parent = nullptr);
 
     QWidget *pctTab(int index) const;
+    /// Puts a tab's tools on its page, in place of the notice that they come later.
+    void placeTools(int index, QWidget *tools);
 
 private:
     std::array<QWidget *, Count> m_pages{};

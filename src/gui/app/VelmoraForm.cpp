@@ -7,6 +7,7 @@
 #include "gui/app/MainTabs.h"
 #include "gui/app/MainToolBar.h"
 #include "gui/app/VelmoraSplash.h"
+#include "gui/calendar/CalendarTools.h"
 #include "gui/app/frmTip.h"
 #include "gui/ui/Platform.h"
 
@@ -58,6 +59,7 @@ VelmoraForm::VelmoraForm(AppFolder folder, Platform &platform, QWidget *parent)
     , m_tabs(new MainTabs(this))
     , m_statusBar(new MainStatusBar(this))
     , m_tmrAutoSave(new QTimer(this))
+    , m_calendarTools(new CalendarTools(*this))
 {
     setObjectName(u"VelmoraForm"_s);
     setWindowTitle(u"Velmora"_s);
@@ -109,6 +111,11 @@ void VelmoraForm::setCampaignCommands(std::unique_ptr<CampaignCommands> commands
 QWidget *VelmoraForm::pctTab(int index) const
 {
     return m_tabs->pctTab(index);
+}
+
+void VelmoraForm::placeTools(int index, QWidget *tools)
+{
+    m_tabs->placeTools(index, tools);
 }
 
 void VelmoraForm::Form_Load()

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace Velmora {
 
+class CalendarTools;
 class CampaignCommands;
 class MainStatusBar;
 class MainTabs;
@@ -71,6 +72,10 @@ public:
     CampaignCommands &campaign();
     void setCampaignCommands(std::unique_ptr<CampaignCommands> commands);
     QWidget *pctTab(int index) const;
+    /// Puts a tab's tools on its page.
+    void placeTools(int index, QWidget *tools);
+    const MainMenus &menus() const { return m_menus; }
+    CalendarTools &calendarTools() { return *m_calendarTools; }
     QTimer *tmrAutoSave() const { return m_tmrAutoSave; }
     const QList<DefaultFile> &defaultPictures() const { return m_defaultPictures; }
     const QString &helpFile() const { return m_helpFile; }
@@ -137,6 +142,7 @@ private:
     MainTabs *m_tabs;
     MainStatusBar *m_statusBar;
     QTimer *m_tmrAutoSave;
+    CalendarTools *m_calendarTools;
     QSystemTrayIcon *m_trayArea = nullptr;
     bool m_activationQueued = false;
     bool m_closed = false;

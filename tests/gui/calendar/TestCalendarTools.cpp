@@ -1,0 +1,255 @@
+#include "gui/calendar/CalendarTools.h"
+
+#include "core/persistence/Campaign.h"
+#include "gui/app/CampaignLifecycle.h"
+#include "gui/app/VelmoraForm.h"
+#include "gui/calendar/ucAgenda.h"
+#include "support/TestHome.h"
+#include "support/gui/ScriptedPlatform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template<typename T = QWidget> T *child(QWidget &parent, const QString &name)
+{
+    T *found = parent.findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+QPushButton *buttonWithCaption(QWidget &parent, const QString &name, const QString &caption)
+{
+    for (QPushButton *button : parent.findChildren<QPushButton *>(name))
+        if (button->text() == caption)
+            return button;
+    qFatal("no button %s \"%s\"", qPrintable(name), qPrintable(caption));
+}
+
+// The program over a fresh application folder with a new un-named campaign.
+struct Program
+{
+    TestHome home;
+    ScriptedPlatform platform;
+    Campaign campaign{home.folder()};
+    VelmoraForm form{home.folder(), platform};
+
+    Program()
+    {
+        QDir().mkpath(home.file(u"Campaigns"_s));
+        form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
+        form.Form_Load();
+        form.InitMainWindow(QString());
+        form.Form_Activate();
+        platform.clearCalls();
+    }
+    template<typename T = QWidget> T *get(const QString &name) { return child<T>(form, name); }
+    QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
+    void click(const QString &name) { get<QAbstractButton>(name)->click(); }
+    ucAgenda &agenda(int index) { return form.calendarTools().agenda(index); }
+    QRadioButton *climate(int index)
+    {
+        for (QRadioButton *option : form.findChildren<QRadioButton *>(u"optClimate"_s))
+            if (option->property("index").toInt() == index)
+                return option;
+        return nullptr;
+    }
+    QAction *collate() { return form.findChild<QAction *>(u"mnuToolsCollate"_s); }
+
+    // What the calendar's tools show, in one list for comparing.
+    QStringList shown()
+    {
+        QStringList months;
+        const QComboBox *combo = get<QComboBox>(u"MonthCombo"_s);
+        for (int i = 0; i < combo->count(); ++i)
+            months << combo->itemText(i);
+        return QStringList{months.join(u',')}
+            << text(u"YearText"_s) << combo->currentText() << text(u"DateText"_s) << text(u"HourText"_s)
+            << text(u"MinuteText"_s) << (get<QRadioButton>(u"PMOption"_s)->isChecked() ? u"PM"_s : u"AM"_s)
+            << get<QLabel>(u"lblYYYYMMDD"_s)->text() << get<QLabel>(u"WeatherLabel"_s)->text()
+            << QString::number(climate(2)->isChecked()) << agenda(0).GetEntries() << agenda(1).GetEntries();
+    }
+};
+
+} // namespace
+
+class TestCalendarTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedCampaignComesBackTheSame();
+    void cancelledDialogsChangeNothing();
+    void collateMenu();
+    void calendarPictureGoesWithTheCampaign();
+};
+
+void TestCalendarTools::savedCampaignComesBackTheSame()
+{
+    Program p;
+    QVERIFY(!p.form.pctTab(0)->findChild<QLabel *>(u"lblComingLater0"_s));
+
+    // Three months and a festival of five days, starting on February 14, 1372.
+    p.platform.answerDialog([](QDialog &wizard) {
+        auto *count = child<QLineEdit>(wizard, u"CampaignMonthsText"_s);
+        count->setText(u"3"_s);
+        QTest::keyClick(count, Qt::Key_Return);
+        child<QLineEdit>(wizard, u"txtMonthName"_s)->setText(u"Festival"_s);
+        child<QLineEdit>(wizard, u"txtMonthLen"_s)->setText(u"5"_s);
+        child<QPushButton>(wizard, u"cmdMonthNameAdd"_s)->click();
+        child<QLineEdit>(wizard, u"txtYear"_s)->setText(u"1372"_s);
+        child<QComboBox>(wizard, u"cboMonth"_s)->setCurrentText(u"February"_s);
+        child<QComboBox>(wizard, u"cboDay"_s)->setCurrentText(u"14"_s);
+        child<QPushButton>(wizard, u"cmdOK"_s)->click();
+        return int(wizard.result());
+    });
+    p.click(u"CalendarWizardCommand"_s);
+    QCOMPARE(p.get<QLabel>(u"lblYYYYMMDD"_s)->text(), u"1372:2:14"_s);
+    QCOMPARE(p.get<QLabel>(u"lblStartDate"_s)->text(), u"February 14, 1372"_s);
+    const QTabBar *months = child<QTabBar>(p.agenda(1), u"tbsMonth"_s);
+    QCOMPARE(months->count(), 4);
+    QCOMPARE(months->tabText(3), u"Festival"_s);
+    QVERIFY(p.form.state().campaignModified);
+
+    // A moon whose first full moon is on the 3rd of the first month, shown in the agendas.
+    p.platform.answerDialog([](QDialog &moons) {
+        child<QLineEdit>(moons, u"txtName"_s)->setText(u"Selune"_s);
+        child<QComboBox>(moons, u"cboDay"_s)->setCurrentText(u"3"_s);
+        child<QPushButton>(moons, u"cmdAdd"_s)->click();
+        child<QCheckBox>(moons, u"chkShowMoons"_s)->setChecked(true);
+        buttonWithCaption(moons, u"cmdDone"_s, u"OK"_s)->click();
+        return int(moons.result());
+    });
+    p.click(u"cmdMoons"_s);
+    QCOMPARE(p.form.calendarTools().moons().size(), 1);
+    QCOMPARE(p.form.calendarTools().moons().at(0).toItem(), u"Selune;8;1372:1:3"_s);
+    QVERIFY(p.form.state().showMoons);
+    QCOMPARE(p.agenda(0).book().PhaseAt(0, 1, 3), 1);
+
+    // The clock two days on and one minute back, a desert, and a line in each agenda.
+    p.platform.scriptedRandom().script({0.10f, 0.75f, 0.995f});
+    p.click(u"DateUpCommand"_s);
+    p.click(u"DateUpCommand"_s);
+    p.click(u"MinuteDownCommand"_s);
+    p.climate(2)->click();
+    QCOMPARE(p.get<QLabel>(u"WeatherLabel"_s)->text(), u"Downpour"_s);
+    QVERIFY(p.agenda(0).book().SetText(2, 14, u"Council meets\nat dawn"_s));
+    QVERIFY(p.agenda(1).book().SetText(4, 5, u"Feast of the moon"_s));
+    const QStringList before = p.shown();
+    QCOMPARE(before.mid(1, 6), (QStringList{u"2007"_s, u"January"_s, u"3"_s, u"11"_s, u"59"_s, u"AM"_s}));
+
+    const QString path = p.home.file(u"Campaigns/Sky.vlf"_s);
+    p.platform.answerFile(path);
+    p.form.campaign().SaveCampaignAs();
+    QVERIFY2(!p.form.state().campaignModified, qPrintable(p.platform.trace().join(u'\n')));
+
+    // Opened again: the same tools, without a roll of the dice or a modified mark.
+    Program q;
+    q.platform.answerFile(path);
+    q.form.campaign().OpenCampaign(false);
+    QCOMPARE(q.shown(), before);
+    QCOMPARE(q.platform.scriptedRandom().calls, 0);
+    QVERIFY(!q.form.state().campaignModified);
+    QCOMPARE(q.form.calendarTools().moons(), p.form.calendarTools().moons());
+
+    // Saved again from the window, and resaved without it: the same bytes.
+    const QString again = q.home.file(u"Campaigns/Again.vlf"_s);
+    QVERIFY(q.form.campaign().SaveCampaign(again));
+    QCOMPARE(bytesOf(again), bytesOf(path));
+    Campaign resave(q.home.folder());
+    QVERIFY(resave.LoadCampaignFile(path, {}).readable);
+    const QString resaved = q.home.file(u"Campaigns/Resaved.vlf"_s);
+    QVERIFY(!resave.SaveCampaign(resaved, false));
+    QCOMPARE(bytesOf(resaved), bytesOf(path));
+}
+
+void TestCalendarTools::cancelledDialogsChangeNothing()
+{
+    Program p;
+    const QStringList before = p.shown();
+    p.click(u"CalendarWizardCommand"_s);
+    p.click(u"cmdMoons"_s);
+    p.form.findChild<QAction *>(u"mnuToolsCalendar"_s)->trigger();
+    QCOMPARE(p.platform.trace(), (QStringList{u"sound Click.wav"_s, u"dialog CalendarWizardForm"_s,
+                                              u"sound Click.wav"_s, u"dialog frmMoons"_s, u"sound Click.wav"_s,
+                                              u"dialog CalendarWizardForm"_s}));
+    QCOMPARE(p.shown(), before);
+    QVERIFY(!p.form.state().campaignModified);
+}
+
+void TestCalendarTools::collateMenu()
+{
+    Program p;
+    auto *strip = p.get<QTabWidget>(u"sstbUser"_s);
+    const auto menu = [&p] { return std::pair{p.collate()->text(), p.collate()->isEnabled()}; };
+    QCOMPARE(menu(), std::pair(u"Collate Agenda ToDo list"_s, false));
+
+    QVERIFY(p.agenda(1).book().SetText(1, 2, u"Midwinter"_s));
+    strip->setCurrentIndex(1);
+    QCOMPARE(menu(), std::pair(u"Collate Almanach Event list"_s, true));
+    strip->setCurrentIndex(2);
+    QCOMPARE(menu(), std::pair(u"Collate Agenda ToDo list"_s, false));
+    strip->setCurrentIndex(0);
+    QCOMPARE(menu(), std::pair(u"Collate Agenda ToDo list"_s, false));
+
+    strip->setCurrentIndex(1);
+    QString report;
+    p.platform.answerDialog([&report](QDialog &window) {
+        report = child<QTextEdit>(window, u"rtbReport"_s)->toPlainText();
+        return int(QDialog::Accepted);
+    });
+    p.collate()->trigger();
+    QCOMPARE(p.platform.callsOf(ScriptedPlatform::Kind::Dialog).at(0).title, u"Almanach Event List"_s);
+    QVERIFY2(report.contains(u"Campaign file: ;   2007/January/1"_s), qPrintable(report));
+    QVERIFY2(report.contains(u"2007:January:2\n     Midwinter"_s), qPrintable(report));
+}
+
+void TestCalendarTools::calendarPictureGoesWithTheCampaign()
+{
+    // A picture chosen in the wizard stays with the campaign even when the wizard is cancelled.
+    Program p;
+    const QString picture = p.home.file(u"castle.png"_s);
+    QImage(4, 3, QImage::Format_RGB32).save(picture);
+    p.platform.answerFile(picture);
+    p.platform.answerDialog([](QDialog &wizard) {
+        QTest::mouseClick(child(wizard, u"CalendarWizardImage"_s), Qt::LeftButton);
+        return int(QDialog::Rejected);
+    });
+    p.click(u"CalendarWizardCommand"_s);
+    QVERIFY(p.form.state().campaignModified);
+    CampaignModel model = p.campaign.model;
+    p.form.calendarTools().collect(model);
+    const auto calendar = std::find_if(model.images.cbegin(), model.images.cend(),
+                                       [](const ImageEntry &image) { return image.key == u"calendar"_s; });
+    QVERIFY(calendar != model.images.cend());
+    QCOMPARE(calendar->path, picture);
+    QCOMPARE(model.images.size(), p.campaign.model.images.size());
+}
+
+QTEST_MAIN(TestCalendarTools)
+#include "TestCalendarTools.moc"
