@@ -1,5 +1,7 @@
 #include "core/calendar/CalendarWizardRules.h"
 
+#include <QSet>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -23,6 +25,18 @@ bool CalendarWizardRules::CanAccept(int monthCount, const QStringList &names, co
 {
     return monthCount >= 1 && !names.isEmpty() && !names.contains(QString()) && !year.trimmed().isEmpty()
         && month >= 1 && day >= 1;
+}
+
+QString CalendarWizardRules::RepeatedName(const QStringList &names)
+{
+    QSet<QString> seen;
+    for (const QString &name : names) {
+        const QString key = name.trimmed().toCaseFolded();
+        if (seen.contains(key))
+            return name;
+        seen.insert(key);
+    }
+    return QString();
 }
 
 QStringList CalendarWizardRules::MonthLines(const QList<Row> &rows, const QString &year, int month, int day)

@@ -35,6 +35,9 @@ public:
     /// row without a name, a year, and a month and a day chosen (numbers from 1, 0 for none).
     static bool CanAccept(int monthCount, const QStringList &names, const QString &year, int month, int day);
 
+    /// The first name that a later row repeats (letter case ignored, as the calendar compares
+    /// month names), or "" when every month has its own name.
+    static QString RepeatedName(const QStringList &names);
     /// The month lines for oCalendar::Init_4: "name;days" for each row in order, then the
     /// chosen start date in compact form, the year and the month and day with two digits each
     /// ("20100305"). The last line is not a month; Init_4 skips it.

@@ -103,6 +103,8 @@ void CalendarTools::buildUserTab()
             markModified();
             refreshCollateMenu();
         });
+        // Another year shown restamps every entry at the next save.
+        connect(m_agendas[i], &ucAgenda::yearChanged, this, &CalendarTools::markModified);
     }
     // The statistics page arrives with the statistics tools; its place on the strip is kept.
     auto *statistics = new QLabel(tr("Statistics come with a later version."));
@@ -235,6 +237,9 @@ void CalendarTools::CalendarWizardCommand_Click()
     calendar.Init_4({}, wizard.Get_YYYYMMDD_DateString());
     m_clock.setUpdating(true);
     m_clock.setCalendar(calendar);
+    // The current date stays a day of the new calendar: its month, or the last one when the new
+    // calendar is shorter, and a day that month has.
+    m_clock.selectMonth(m_clock.monthIndex() >= 0 ? m_clock.monthIndex() : calendar.NumberOfMonths() - 1);
     m_clock.setUpdating(false);
     m_clock.setStartDate(wizard.Get_YYYYMMDD_DateString());
     m_clock.setStartDateLabel(wizard.Get_DateString());

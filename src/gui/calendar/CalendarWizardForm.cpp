@@ -412,6 +412,14 @@ void CalendarWizardForm::cboMonth_Click()
 
 void CalendarWizardForm::cmdOK_Click()
 {
+    // The calendar keeps only the first of two months of one name, and the start month is
+    // chosen by position: a repeated name would shift the start date to another month.
+    if (const QString repeated = CalendarWizardRules::RepeatedName(monthNames()); !repeated.isEmpty()) {
+        m_platform.information(tr("Calendar Wizard"),
+                               tr("Two months are named \"%1\".").arg(repeated) + u"\r\n"_s
+                                   + tr("Please give each month a name of its own."));
+        return;
+    }
     const QStringList lines =
         CalendarWizardRules::MonthLines(monthRows(), m_year->text(), chosenMonth(), chosenDay());
     // The calendar keeps the start date it was opened with; the chosen one goes back through

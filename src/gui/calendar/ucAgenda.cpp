@@ -197,8 +197,10 @@ void ucAgenda::tbsMonth_Click(int index)
 void ucAgenda::cmdScrollY_Click(int index)
 {
     // The pages stay as they are: the year shown is the year the entries are read back with.
-    if (m_book.ScrollYear(index))
+    if (m_book.ScrollYear(index)) {
         m_year->setText(m_book.CurrentYear());
+        emit yearChanged();
+    }
 }
 
 void ucAgenda::lsvAgenda_Click(QTreeView *page, const QModelIndex &index)

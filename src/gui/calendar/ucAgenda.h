@@ -49,6 +49,8 @@ public:
 signals:
     /// An edit was committed and changed a day's text.
     void changed();
+    /// The year shown changed: the entries will be saved under the new year.
+    void yearChanged();
 
 private:
     void buildWidgets();

@@ -107,6 +107,7 @@ private slots:
     void cancelledDialogsChangeNothing();
     void collateMenu();
     void calendarPictureGoesWithTheCampaign();
+    void shorterCalendarKeepsTheClockOnADay();
 };
 
 void TestCalendarTools::savedCampaignComesBackTheSame()
@@ -249,6 +250,33 @@ void TestCalendarTools::calendarPictureGoesWithTheCampaign()
     QVERIFY(calendar != model.images.cend());
     QCOMPARE(calendar->path, picture);
     QCOMPARE(model.images.size(), p.campaign.model.images.size());
+}
+
+void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
+{
+    // December 31 in a calendar of three months: the last day of the last month.
+    Program p;
+    CampaignClock &clock = p.form.calendarTools().clock();
+    clock.selectMonth(11);
+    clock.setDayText(u"31"_s);
+    p.platform.answerDialog([](QDialog &wizard) {
+        auto *count = child<QLineEdit>(wizard, u"CampaignMonthsText"_s);
+        count->setText(u"3"_s);
+        QTest::keyClick(count, Qt::Key_Return);
+        child<QPushButton>(wizard, u"cmdOK"_s)->click();
+        return int(wizard.result());
+    });
+    p.click(u"CalendarWizardCommand"_s);
+    QCOMPARE(p.get<QComboBox>(u"MonthCombo"_s)->currentText(), u"March"_s);
+    QCOMPARE(p.text(u"DateText"_s), u"31"_s);
+    QCOMPARE(clock.currentDate(), u"2007:3:31"_s);
+
+    // Scrolling the Agenda's year restamps its entries: the campaign has changed.
+    p.form.state().campaignModified = false;
+    for (QPushButton *button : p.agenda(0).findChildren<QPushButton *>(u"cmdScrollY"_s))
+        if (button->property("index").toInt() == 1)
+            button->click();
+    QVERIFY(p.form.state().campaignModified);
 }
 
 QTEST_MAIN(TestCalendarTools)

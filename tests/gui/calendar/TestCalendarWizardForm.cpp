@@ -243,22 +243,28 @@ void TestCalendarWizardForm::acceptance()
     Wizard w(u"2007:6:1"_s);
     w.grid()->selectRow(1);
     w.add(u"Frost"_s, u"29"_s);
-    // A name the calendar already has, in another letter case, does not become a month.
+    // A name another month has, in any letter case, is refused with a word of why.
     w.grid()->selectRow(3);
     w.add(u"JANUARY"_s, u"30"_s);
     w.box(u"txtYear"_s)->setText(u"2010"_s);
     w.combo(u"cboMonth"_s)->setCurrentIndex(2);
     w.combo(u"cboDay"_s)->setCurrentIndex(4);
     w.click(u"cmdOK"_s);
+    QVERIFY(w.form.cancelled());
+    QCOMPARE(w.platform.callsOf(ScriptedPlatform::Kind::Message).value(0).summary(),
+             u"message Calendar Wizard: Two months are named \"JANUARY\".\r\nPlease give each month a name of its own."_s);
 
+    w.grid()->selectRow(3);
+    w.add(u"Thaw"_s, u"30"_s);
+    w.click(u"cmdOK"_s);
     QVERIFY(!w.form.cancelled());
     QCOMPARE(w.form.Get_YYYYMMDD_DateString(), u"2010:3:5"_s);
     QCOMPARE(w.form.Get_DateString(), u"March 5, 2010"_s);
     QCOMPARE(w.form.GetCampaignLenght(), qint16(12));
     const oCalendar calendar = w.form.GetNewCalendar();
     QCOMPARE(calendar.MonthLines().mid(0, 4),
-             (QStringList{u"January;31"_s, u"Frost;29"_s, u"March;31"_s, u"May;31"_s}));
-    QCOMPARE(calendar.NumberOfMonths(), 11);
+             (QStringList{u"January;31"_s, u"Frost;29"_s, u"March;31"_s, u"Thaw;30"_s}));
+    QCOMPARE(calendar.NumberOfMonths(), 12);
     QCOMPARE(calendar.StartDate(), u"2007:6:1"_s);
 }
 
