@@ -140,6 +140,8 @@ void CalendarTools::apply(const CampaignModel &model)
 
 void CalendarTools::collect(CampaignModel &model) const
 {
+    for (ucAgenda *agenda : m_agendas)
+        agenda->commitOpenEdit();
     model.calendar = m_clock.toCalendarState();
     model.time = m_clock.toClockTime();
     model.weather = m_weather.toState();
@@ -187,6 +189,7 @@ void CalendarTools::rebuildAgendas()
     const QStringList calendar = calendarLines();
     const QStringList moonItems = moonLines();
     for (ucAgenda *agenda : m_agendas) {
+        agenda->commitOpenEdit();
         const QStringList entries = agenda->GetEntries();
         agenda->init(entries, calendar, moonItems, m_form.state().showMoons);
     }

@@ -227,6 +227,12 @@ void ucAgenda::commitEdit()
         emit changed();
 }
 
+void ucAgenda::commitOpenEdit()
+{
+    if (m_editedCell.isValid())
+        commitEdit();
+}
+
 void ucAgenda::closeEditor()
 {
     m_editedCell = QPersistentModelIndex();

@@ -45,6 +45,9 @@ public:
     /// At least one day has text (an open edit does not count, as for GetEntries).
     bool IsThereEntries() const;
     AgendaBook &book() { return m_book; }
+    /// Commits an edit still open in `txtEdit`, as Enter would. The main window calls it before
+    /// the campaign is saved or the pages are rebuilt, so that text typed is never lost.
+    void commitOpenEdit();
 
 signals:
     /// An edit was committed and changed a day's text.

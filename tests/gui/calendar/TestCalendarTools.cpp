@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 using namespace Velmora;
@@ -108,6 +109,7 @@ private slots:
     void collateMenu();
     void calendarPictureGoesWithTheCampaign();
     void shorterCalendarKeepsTheClockOnADay();
+    void textStillBeingTypedIsSaved();
 };
 
 void TestCalendarTools::savedCampaignComesBackTheSame()
@@ -277,6 +279,26 @@ void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
         if (button->property("index").toInt() == 1)
             button->click();
     QVERIFY(p.form.state().campaignModified);
+}
+
+void TestCalendarTools::textStillBeingTypedIsSaved()
+{
+    Program p;
+    p.get<QTabWidget>(u"VelmoraTab"_s)->setCurrentIndex(1);
+    p.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.form));
+    QTreeView *january = nullptr;
+    for (QTreeView *page : p.agenda(0).findChildren<QTreeView *>(u"lsvAgenda"_s))
+        if (page->property("index").toInt() == 1)
+            january = page;
+    QVERIFY(january);
+    const QRect cell = january->visualRect(january->model()->index(1, 1));
+    QTest::mouseClick(january->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::keyClicks(child(p.agenda(0), u"txtEdit"_s), u"Buy rope"_s);
+
+    CampaignModel model = p.campaign.model;
+    p.form.calendarTools().collect(model);
+    QCOMPARE(model.agenda.value(0).toItem(), u"2007:1:2;Buy rope"_s);
 }
 
 QTEST_MAIN(TestCalendarTools)
