@@ -43,6 +43,7 @@ ucAgenda::ucAgenda(Platform &platform, const AppFolder &folder, QWidget *parent)
     , m_pages(new QStackedWidget(this))
     , m_editor(new AgendaCellEditor(this))
     , m_startDate(new QLabel(this))
+    , m_startDateNumeric(new QLabel(this))
     , m_year(new QLabel(this))
 {
     setObjectName(u"ucAgenda"_s);
@@ -75,6 +76,9 @@ void ucAgenda::buildWidgets()
     m_tabs->setExpanding(false);
     m_tabs->setUsesScrollButtons(true);
     m_startDate->setObjectName(u"lblCampaignStartDate"_s);
+    m_startDate->setProperty("index", 0);
+    m_startDateNumeric->setObjectName(u"lblCampaignStartDate"_s);
+    m_startDateNumeric->setProperty("index", 1);
     m_year->setObjectName(u"lblCurrentYear"_s);
 
     auto *back = yearButton(0, tr("<"), tr("One year back"), this);
@@ -90,7 +94,12 @@ void ucAgenda::buildWidgets()
     year->addStretch();
     auto *grid = new QGridLayout(dates);
     grid->addWidget(new QLabel(tr("Starting date of campaign:"), dates), 0, 0);
-    grid->addWidget(m_startDate, 0, 1);
+    auto *start = new QHBoxLayout;
+    start->addWidget(m_startDate);
+    start->addSpacing(12);
+    start->addWidget(m_startDateNumeric);
+    start->addStretch();
+    grid->addLayout(start, 0, 1);
     grid->addWidget(new QLabel(tr("Current year:"), dates), 1, 0);
     grid->addLayout(year, 1, 1);
     grid->setColumnStretch(1, 1);
@@ -127,9 +136,8 @@ bool ucAgenda::IsThereEntries() const
 void ucAgenda::showDates()
 {
     const QString start = m_book.StartDate();
-    // The date string as stored, then the same date as the clock shows it.
-    m_startDate->setText(start.isEmpty() ? QString()
-                                         : start + u"   ("_s + oCalendar::FormatDateNumeric(start) + u')');
+    m_startDate->setText(start);
+    m_startDateNumeric->setText(start.isEmpty() ? QString() : oCalendar::FormatDateNumeric(start));
     m_year->setText(m_book.CurrentYear());
 }
 

@@ -77,7 +77,8 @@ private:
     QTabBar *m_tabs;
     QStackedWidget *m_pages;
     AgendaCellEditor *m_editor;
-    QLabel *m_startDate;
+    QLabel *m_startDate;        ///< lblCampaignStartDate(0): the start date as a date string
+    QLabel *m_startDateNumeric; ///< lblCampaignStartDate(1): the same date as the clock shows it
     QLabel *m_year;
     QPointer<QTreeView> m_editedPage;
     QPersistentModelIndex m_editedCell; ///< invalid while no edit is open

@@ -136,10 +136,10 @@ void TestUcAgenda::pagesFollowTheCalendar_data()
                                             u"June"_s, u"July"_s, u"August"_s, u"September"_s, u"October"_s,
                                             u"November"_s, u"December"_s}
                              << QList<int>{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}
-                             << u"2007:1:1   (2007/1/1)"_s;
+                             << u"2007:1:1|2007/1/1"_s;
     QTest::newRow("two months") << QStringList{u"Frost;40"_s, u"Thaw;12"_s, u"1372:2:3;1372:2:9"_s}
                                 << QStringList{u"Frost"_s, u"Thaw"_s} << QList<int>{40, 12}
-                                << u"1372:2:3   (1372/2/3)"_s;
+                                << u"1372:2:3|1372/2/3"_s;
 }
 
 void TestUcAgenda::pagesFollowTheCalendar()
@@ -166,7 +166,10 @@ void TestUcAgenda::pagesFollowTheCalendar()
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString() + model->headerData(1, Qt::Horizontal).toString(),
                  u"DateEvents"_s);
     }
-    QCOMPARE(a.get<QLabel>(u"lblCampaignStartDate"_s)->text(), startDate);
+    QStringList pair{QString(), QString()};
+    for (const QLabel *label : a.agenda->findChildren<QLabel *>(u"lblCampaignStartDate"_s))
+        pair[label->property("index").toInt()] = label->text();
+    QCOMPARE(pair.join(u'|'), startDate.isEmpty() ? u"|"_s : startDate);
     QCOMPARE(a.year(), startDate.section(u':', 0, 0));
     const QStringList entries = rows.isEmpty() ? QStringList{} : QStringList{a.year() + u":1:2;kept"_s};
     QCOMPARE(a.agenda->GetEntries(), entries);
