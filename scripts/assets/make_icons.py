@@ -16,6 +16,7 @@ import sys
 from imagefiles import write_ico, write_png
 from motifs import GOLD, GOLD_DARK, RED, d20_faces, shield, shield_points
 from raster import Canvas, bezier, ellipse_points, regular_polygon, scale
+from datafolder import data_folder
 
 BONE = (246, 238, 218)
 FIELD = (34, 60, 134)
@@ -201,10 +202,7 @@ def weather_image(draw, n):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
-    folder = os.path.join(data, "Icons")
-    os.makedirs(folder, exist_ok=True)
+    folder = data_folder("Icons")
     outputs = []
     path = os.path.join(folder, "Velmora.png")
     write_png(path, program_icon(64))

@@ -12,6 +12,7 @@ import sys
 
 from imagefiles import write_ico
 from raster import Canvas, bezier, ellipse_points, mix, scale
+from datafolder import data_folder
 
 OUTLINE = (40, 28, 20)
 
@@ -139,10 +140,7 @@ def marker_image(draw, n):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
-    folder = os.path.join(data, "Campaigns", "MapIcons")
-    os.makedirs(folder, exist_ok=True)
+    folder = data_folder("Campaigns", "MapIcons")
     for name, draw in MARKERS.items():
         path = os.path.join(folder, name)
         write_ico(path, [marker_image(draw, n) for n in (16, 32)])

@@ -17,6 +17,7 @@ import sys
 
 from imagefiles import write_png
 from raster import Canvas
+from datafolder import data_folder
 
 SIZE = 16
 RIM = (46, 52, 72)
@@ -52,10 +53,7 @@ def moon(phase):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
-    folder = os.path.join(data, "Icons")
-    os.makedirs(folder, exist_ok=True)
+    folder = data_folder("Icons")
     for phase in range(1, 9):
         path = os.path.join(folder, f"Moon{phase}.png")
         write_png(path, moon(phase))

@@ -16,6 +16,7 @@ from imagefiles import write_bmp24, write_jpeg
 from motifs import (GOLD, GOLD_DARK, INK, PARCHMENT, RED, castle, compass_rose, crescent, d20, draw_text,
                     full_moon, glow, parchment, pine, shield, shield_points, sky, stars, text_width)
 from raster import Canvas, bezier, ellipse_points, mix, regular_polygon, scale, star_points
+from datafolder import data_folder
 
 
 def border(cv, inset, colour, width=1.0):
@@ -233,11 +234,8 @@ PICTURES = (
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
-    folder = os.path.join(data, "Pictures")
+    folder = data_folder("Pictures")
     only = set(sys.argv[2:])
-    os.makedirs(folder, exist_ok=True)
     for name, draw, write in PICTURES:
         if only and name not in only:
             continue

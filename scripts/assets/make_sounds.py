@@ -13,6 +13,7 @@ import random
 import struct
 import sys
 import wave
+from datafolder import data_folder
 
 RATE = 22050
 
@@ -164,10 +165,7 @@ SOUNDS = {
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
-    folder = os.path.join(data, "Sounds")
-    os.makedirs(folder, exist_ok=True)
+    folder = data_folder("Sounds")
     for name, make in SOUNDS.items():
         path = os.path.join(folder, name)
         write_wav(path, make())

@@ -10,6 +10,7 @@ The tips file has no line end after its last tip, so no empty tip can be drawn.
 
 import os
 import sys
+from datafolder import data_root
 
 TIPS = [
     "Press F1 at any time to open the Velmora help.",
@@ -123,8 +124,7 @@ def write_cp1252(path, lines, final_newline=True):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data")
+    data = data_root()
     assert all("\n" not in tip and tip == tip.strip() for tip in TIPS)
     outputs = [os.path.join(data, "TIPOFDAY.TXT")]
     write_cp1252(outputs[0], TIPS, final_newline=False)
