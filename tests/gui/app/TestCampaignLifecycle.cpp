@@ -5,6 +5,7 @@
 #include "gui/app/ClosingSequence.h"
 #include "gui/app/VelmoraForm.h"
 #include "support/TestHome.h"
+#include "support/gui/RunningProgram.h"
 #include "support/gui/ScriptedPlatform.h"
 
 #include "TestConfig.h"
@@ -29,24 +30,8 @@ const QString askNew = u"message Save New Campaign: Do you want to save this new
 const QString askUnnamedBeforeOpening =
     u"message Saving Changes: Do you wish to save any changes made to the previous un-named file ?"_s;
 
-// The program over a fresh application folder, started with a new un-named campaign; the
-// record starts empty afterwards.
-struct Program
+struct Program : RunningProgram
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    Campaign campaign{home.folder()};
-    VelmoraForm form{home.folder(), platform};
-
-    Program()
-    {
-        QDir().mkpath(home.file(u"Campaigns"_s));
-        form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
-        form.Form_Load();
-        form.InitMainWindow(QString());
-        form.Form_Activate();
-        platform.clearCalls();
-    }
 
     CampaignCommands &commands() { return form.campaign(); }
     ProgramState &state() { return form.state(); }

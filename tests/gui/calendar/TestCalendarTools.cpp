@@ -5,6 +5,7 @@
 #include "gui/app/VelmoraForm.h"
 #include "gui/calendar/ucAgenda.h"
 #include "support/TestHome.h"
+#include "support/gui/RunningProgram.h"
 #include "support/gui/ScriptedPlatform.h"
 
 #include <QAbstractButton>
@@ -52,23 +53,8 @@ QPushButton *buttonWithCaption(QWidget &parent, const QString &name, const QStri
     qFatal("no button %s \"%s\"", qPrintable(name), qPrintable(caption));
 }
 
-// The program over a fresh application folder with a new un-named campaign.
-struct Program
+struct Program : RunningProgram
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    Campaign campaign{home.folder()};
-    VelmoraForm form{home.folder(), platform};
-
-    Program()
-    {
-        QDir().mkpath(home.file(u"Campaigns"_s));
-        form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
-        form.Form_Load();
-        form.InitMainWindow(QString());
-        form.Form_Activate();
-        platform.clearCalls();
-    }
     template<typename T = QWidget> T *get(const QString &name) { return child<T>(form, name); }
     QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
     void click(const QString &name) { get<QAbstractButton>(name)->click(); }
