@@ -81,7 +81,15 @@ CalendarWizardForm::CalendarWizardForm(Platform &platform, const SoundCuePlayer 
     for (QLineEdit *box : {m_monthCount, m_monthName, m_monthLength, m_year})
         connect(box, &QLineEdit::textChanged, this, &CalendarWizardForm::updateButtons);
     connect(m_grid, &QTableWidget::cellClicked, this, &CalendarWizardForm::MSFlexGrid1_Click);
-    connect(m_grid, &QTableWidget::itemSelectionChanged, this, &CalendarWizardForm::updateButtons);
+    connect(m_grid, &QTableWidget::itemSelectionChanged, this, [this] {
+        // A row chosen with the arrow keys is loaded as a clicked one is, so that Add never
+        // replaces a row whose values the boxes do not show.
+        if (const int row = selectedRow(); row >= 0) {
+            m_monthName->setText(cellText(row, NameColumn));
+            m_monthLength->setText(cellText(row, DaysColumn));
+        }
+        updateButtons();
+    });
     connect(m_add, &QPushButton::clicked, this, &CalendarWizardForm::cmdMonthNameAdd_Click);
     connect(m_up, &QPushButton::clicked, this, [this] { cmdMove_Click(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { cmdMove_Click(+1); });

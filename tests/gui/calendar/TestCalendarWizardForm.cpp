@@ -203,6 +203,12 @@ void TestCalendarWizardForm::clickingARowReplacesIt()
     QCOMPARE(w.column(0).mid(0, 3), (QStringList{u"January"_s, u"Frost"_s, u"March"_s}));
     QCOMPARE(w.column(1).at(1), u"29"_s);
     QCOMPARE(w.enabled(), u"00001"_s);
+
+    // A row reached with the arrow keys shows its values too.
+    w.grid()->setFocus();
+    w.grid()->setCurrentCell(2, 0);
+    QTest::keyClick(w.grid(), Qt::Key_Down);
+    QCOMPARE(w.box(u"txtMonthName"_s)->text() + u' ' + w.box(u"txtMonthLen"_s)->text(), u"April 30"_s);
 }
 
 void TestCalendarWizardForm::moveAndRemove_data()
@@ -212,13 +218,14 @@ void TestCalendarWizardForm::moveAndRemove_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QString>("enabled");
 
+    // The selected row's values stay in the boxes, so Add stays enabled.
     QStringList swapped = Months;
     swapped.swapItemsAt(1, 2);
-    QTest::newRow("up") << 2 << u"cmdUp"_s << swapped << u"01111"_s;
-    QTest::newRow("down") << 1 << u"cmdDown"_s << swapped << u"01111"_s;
-    QTest::newRow("the first stays first") << 0 << u"cmdUp"_s << Months << u"01111"_s;
-    QTest::newRow("the last stays last") << 11 << u"cmdDown"_s << Months << u"01111"_s;
-    QTest::newRow("remove") << 1 << u"cmdRemove"_s << Months.mid(0, 1) + Months.mid(2) << u"00001"_s;
+    QTest::newRow("up") << 2 << u"cmdUp"_s << swapped << u"11111"_s;
+    QTest::newRow("down") << 1 << u"cmdDown"_s << swapped << u"11111"_s;
+    QTest::newRow("the first stays first") << 0 << u"cmdUp"_s << Months << u"11111"_s;
+    QTest::newRow("the last stays last") << 11 << u"cmdDown"_s << Months << u"11111"_s;
+    QTest::newRow("remove") << 1 << u"cmdRemove"_s << Months.mid(0, 1) + Months.mid(2) << u"10001"_s;
 }
 
 void TestCalendarWizardForm::moveAndRemove()
