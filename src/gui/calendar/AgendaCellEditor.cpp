@@ -27,7 +27,6 @@ AgendaCellEditor::AgendaCellEditor(QWidget *parent)
 
 void AgendaCellEditor::open(const QString &text, const QRect &cell)
 {
-    m_cellTop = cell.top();
     setGeometry(cell.left(), cell.top(), cell.width(), height());
     // Shown before the text goes in, so that the box lays the text out at its real size.
     show();
@@ -54,7 +53,8 @@ void AgendaCellEditor::fitToLines()
     const QMargins margins = contentsMargins();
     const int documentMargin = qCeil(document()->documentMargin());
     const int lines = std::max(1, blockCount());
-    setGeometry(x(), m_cellTop, width(),
+    // Where the box is now: it moves with the page when the page scrolls.
+    setGeometry(x(), y(), width(),
                 lines * fontMetrics().lineSpacing() + 2 * (documentMargin + frameWidth()) + margins.top()
                     + margins.bottom());
     // Every line fits: none stays scrolled out of sight from before the box grew.

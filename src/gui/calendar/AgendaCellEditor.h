@@ -36,7 +36,6 @@ private:
     void fitToLines();
 
     QString m_opened; ///< the text as open() laid it out, to tell a change from none
-    int m_cellTop = 0;
 };
 
 } // namespace Velmora

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 
@@ -260,8 +261,11 @@ void TestUcAgenda::editorOverTheCell()
     QCOMPARE(a.editor()->toPlainText(), u"two\nlines"_s);
     const int lineStep = a.editor()->fontMetrics().lineSpacing();
     QCOMPARE(a.editor()->height(), oneLine + lineStep);
+    // The page scrolled under an open editor: a new line keeps the box on its cell.
+    page->verticalScrollBar()->setValue(page->verticalScrollBar()->value() + 1);
     a.type({u"<Alt+Enter>"_s});
     QCOMPARE(a.editor()->height(), oneLine + 2 * lineStep);
+    QCOMPARE(a.editor()->y(), page->visualRect(page->model()->index(1, 1)).top());
     a.type({u"<Esc>"_s});
     QTRY_VERIFY(page->hasFocus());
 }
