@@ -1,5 +1,7 @@
 #include "core/calendar/CampaignWeather.h"
 
+#include "core/calendar/CampaignClock.h"
+
 namespace Velmora {
 
 CampaignWeather::CampaignWeather(RandomSource &random, QObject *parent)
@@ -32,6 +34,11 @@ void CampaignWeather::regenerate()
     m_icon = weather->icon;
     // Announced even when the text repeats: it is a new day's weather all the same.
     emit weatherChanged(m_text, m_icon);
+}
+
+void CampaignWeather::follow(const CampaignClock &clock)
+{
+    connect(&clock, &CampaignClock::weatherDue, this, &CampaignWeather::regenerate);
 }
 
 void CampaignWeather::selectClimate(int climate, bool updating)

@@ -8,6 +8,7 @@
 
 namespace Velmora {
 
+class CampaignClock;
 class RandomSource;
 
 /// The day's weather as the date and weather frame shows it: the chosen climate, the weather
@@ -35,6 +36,8 @@ public:
 
     /// Rolls new weather under the chosen climate; with no climate nothing changes.
     void regenerate();
+    /// Every new date of `clock` (its weatherDue) rolls new weather from now on. Called once.
+    void follow(const CampaignClock &clock);
     /// A click on a climate option. While the clock is updating only the choice is taken;
     /// otherwise new weather is rolled and the campaign marked modified.
     void selectClimate(int climate, bool updating);

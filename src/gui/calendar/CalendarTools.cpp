@@ -67,6 +67,7 @@ CalendarTools::CalendarTools(VelmoraForm &form)
     connect(m_mnuToolsCalendar, &QAction::triggered, this, &CalendarTools::CalendarWizardCommand_Click);
     connect(m_mnuToolsCollate, &QAction::triggered, this, &CalendarTools::mnuToolsCollate_Click);
 
+    m_weather.follow(m_clock);
     connect(&m_clock, &CampaignClock::modified, this, &CalendarTools::markModified);
     connect(&m_weather, &CampaignWeather::modified, this, &CalendarTools::markModified);
     refreshCollateMenu();

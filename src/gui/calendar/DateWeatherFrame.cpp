@@ -45,7 +45,6 @@ DateWeatherFrame::DateWeatherFrame(CampaignWeather &weather, CampaignClock &cloc
 
     connect(&m_weather, &CampaignWeather::weatherChanged, this, &DateWeatherFrame::showWeather);
     connect(&m_weather, &CampaignWeather::climateChanged, this, &DateWeatherFrame::showClimate);
-    connect(&m_clock, &CampaignClock::weatherDue, &m_weather, &CampaignWeather::regenerate);
 }
 
 void DateWeatherFrame::buildLayout()

@@ -16,9 +16,8 @@ class SoundCuePlayer;
 
 /// The date and weather frame: the day's weather text and icon, and the three climate options.
 ///
-/// It shows the CampaignWeather and keeps it in step with the clock: every new date the clock
-/// reports (weatherDue) rolls new weather, so the main window must not connect that again. A
-/// click on a climate option rolls and clicks unless the clock is rewriting its fields; the
+/// It shows the CampaignWeather, which follows the clock's dates itself (CampaignWeather::follow).
+/// A click on a climate option rolls and clicks unless the clock is rewriting its fields; the
 /// weather's modified() marks the campaign (the main window connects it).
 class DateWeatherFrame : public QGroupBox
 {

@@ -1,5 +1,7 @@
 #include "core/calendar/CampaignWeather.h"
 
+#include "core/calendar/CampaignClock.h"
+
 #include "support/ScriptedRandomSource.h"
 
 #include <QSignalSpy>
@@ -76,10 +78,13 @@ void TestCampaignWeather::loadAndRegenerate()
     QCOMPARE(weather.icon(), QString());
     QCOMPARE(random.calls, 0);
 
-    // Each new date rolls afresh.
-    weather.regenerate();
+    // Each new date of the clock it follows rolls afresh.
+    CampaignClock clock;
+    clock.load(oCalendar::newCampaignCalendar(), CalendarState::defaults(), ClockTime{});
+    weather.follow(clock);
+    clock.stepDay(1);
     const QString first = weather.text();
-    weather.regenerate();
+    clock.stepDay(1);
     QCOMPARE(first + u", "_s + weather.text(), u"Snowstorm, Cold (calm)"_s);
     QCOMPARE(random.calls, 2);
     QCOMPARE(modified.count(), 0);

@@ -41,6 +41,7 @@ struct Window
         ClockTime clockTime;
         clockTime.load({time});
         clock.load(oCalendar::fromState(calendar), calendar, clockTime);
+        weather.follow(clock);
         weather.load({2, u"Downpour"_s});
         platform.scriptedRandom().script({0.095f, 0.945f});
         panel.show(); // laid out, so that a click in the middle of an option hits its caption
