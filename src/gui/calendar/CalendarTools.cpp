@@ -129,14 +129,10 @@ void CalendarTools::apply(const CampaignModel &model)
         if (image.key.compare(CalendarPictureKey, Qt::CaseInsensitive) == 0)
             m_calendarPicture = image.path;
     }
-    const QStringList calendar = model.calendar.toItems();
-    const QStringList moonItems = moonLines();
-    m_agendas[AgendaTab]->init(itemsOf(model.agenda), calendar, moonItems, m_form.state().showMoons);
-    m_agendas[AlmanachTab]->init(itemsOf(model.almanach), calendar, moonItems, m_form.state().showMoons);
+    initAgendas({itemsOf(model.agenda), itemsOf(model.almanach)});
     const int userTab = model.layout.sstbUser;
     if (userTab >= 0 && userTab < m_sstbUser->count())
         m_sstbUser->setCurrentIndex(userTab);
-    refreshCollateMenu();
 }
 
 void CalendarTools::collect(CampaignModel &model) const
@@ -185,16 +181,23 @@ QStringList CalendarTools::moonLines() const
     return lines;
 }
 
-void CalendarTools::rebuildAgendas()
+void CalendarTools::initAgendas(const std::array<QStringList, 2> &entries)
 {
     const QStringList calendar = calendarLines();
     const QStringList moonItems = moonLines();
-    for (ucAgenda *agenda : m_agendas) {
-        agenda->commitOpenEdit();
-        const QStringList entries = agenda->GetEntries();
-        agenda->init(entries, calendar, moonItems, m_form.state().showMoons);
-    }
+    for (int i = 0; i < 2; ++i)
+        m_agendas[i]->init(entries[i], calendar, moonItems, m_form.state().showMoons);
     refreshCollateMenu();
+}
+
+void CalendarTools::rebuildAgendas()
+{
+    std::array<QStringList, 2> entries;
+    for (int i = 0; i < 2; ++i) {
+        m_agendas[i]->commitOpenEdit();
+        entries[i] = m_agendas[i]->GetEntries();
+    }
+    initAgendas(entries);
 }
 
 void CalendarTools::cmdMoons_Click()

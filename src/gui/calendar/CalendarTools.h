@@ -59,7 +59,9 @@ private:
     void buildMainTab();
     void buildUserTab();
     void markModified();
-    /// Both agendas again, from what they show, the moon list and the clock's calendar.
+    /// Both agendas from their entry lines, the moon list and the clock's calendar.
+    void initAgendas(const std::array<QStringList, 2> &entries);
+    /// Both agendas again, from what they show.
     void rebuildAgendas();
     QStringList calendarLines() const;
     QStringList moonLines() const;
