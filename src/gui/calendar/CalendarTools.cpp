@@ -97,7 +97,7 @@ void CalendarTools::buildUserTab()
     m_sstbUser->setObjectName(u"sstbUser"_s);
     const QStringList captions{tr("Agenda"), tr("Almanach")};
     for (int i = 0; i < 2; ++i) {
-        m_agendas[i] = new ucAgenda(m_form.platform(), m_form.folder());
+        m_agendas[i] = new ucAgenda(m_form.folder());
         m_agendas[i]->setProperty("index", i);
         m_sstbUser->addTab(m_agendas[i], captions[i]);
         connect(m_agendas[i], &ucAgenda::changed, this, [this] {

@@ -36,9 +36,8 @@ QPushButton *yearButton(int index, const QString &caption, const QString &tip, Q
 
 } // namespace
 
-ucAgenda::ucAgenda(Platform &platform, const AppFolder &folder, QWidget *parent)
+ucAgenda::ucAgenda(const AppFolder &folder, QWidget *parent)
     : QWidget(parent)
-    , m_platform(platform)
     , m_tabs(new QTabBar(this))
     , m_pages(new QStackedWidget(this))
     , m_editor(new AgendaCellEditor(this))

@@ -18,7 +18,6 @@ namespace Velmora {
 
 class AgendaCellEditor;
 class AppFolder;
-class Platform;
 
 /// The Agenda (a dated to-do list) or the Almanach (a dated event list): one year of the campaign
 /// calendar as a page per month (tab strip `tbsMonth`, list views `lsvAgenda` indexed by month
@@ -31,7 +30,7 @@ class ucAgenda : public QWidget
 
 public:
     /// The moon phase pictures are read from the application folder's "Icons" here, once.
-    ucAgenda(Platform &platform, const AppFolder &folder, QWidget *parent = nullptr);
+    explicit ucAgenda(const AppFolder &folder, QWidget *parent = nullptr);
     ~ucAgenda() override;
 
     /// Starts over from the stored entry lines "date;text", the calendar's month lines (the last
@@ -71,7 +70,6 @@ private:
     void commitEdit();
     void closeEditor();
 
-    [[maybe_unused]] Platform &m_platform; ///< the agenda asks the desktop nothing yet
     AgendaBook m_book;
     QList<QPixmap> m_imgMoons; ///< the phase pictures 1 to 8 at indexes 0 to 7
     QTabBar *m_tabs;

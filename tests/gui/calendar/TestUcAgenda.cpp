@@ -1,7 +1,6 @@
 #include "core/calendar/CalendarState.h"
 #include "gui/calendar/ucAgenda.h"
 #include "support/TestHome.h"
-#include "support/gui/ScriptedPlatform.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -39,14 +38,13 @@ QByteArray phasePicture(int phase)
 struct Agenda
 {
     TestHome home;
-    ScriptedPlatform platform;
     std::unique_ptr<ucAgenda> agenda;
 
     Agenda()
     {
         for (int phase = 1; phase <= 8; ++phase)
             home.write(u"Icons/Moon%1.png"_s.arg(phase), phasePicture(phase));
-        agenda = std::make_unique<ucAgenda>(platform, home.folder());
+        agenda = std::make_unique<ucAgenda>(home.folder());
         agenda->resize(600, 500);
         agenda->show();
         QVERIFY(QTest::qWaitForWindowExposed(agenda.get()));
