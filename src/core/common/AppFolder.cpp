@@ -72,6 +72,11 @@ QString AppFolder::file(const QString &relative) const
     return resolveParts(m_root, splitRelative(relative));
 }
 
+QString AppFolder::storedFile(const QString &stored) const
+{
+    return stored.startsWith(u'\\') ? file(stored) : resolvePathIgnoringCase(stored);
+}
+
 QString resolvePathIgnoringCase(const QString &path)
 {
     QString normal = path;

@@ -29,6 +29,10 @@ public:
     /// path that does not exist as written is matched without regard to case; parts that match
     /// nothing are kept as written, so the result names where the file would be.
     QString file(const QString &relative) const;
+    /// A path as a campaign stores it: one that starts with "\" names a shipped file relative to
+    /// the application folder ("\Pictures\Calendar.bmp"), any other is the user's own file,
+    /// found by its full path (letter case of missing parts ignored).
+    QString storedFile(const QString &stored) const;
 
     /// Copies every shipped file that the folder lacks (names compared without regard to case).
     /// Nothing the user has is overwritten. Returns the relative paths that were copied.

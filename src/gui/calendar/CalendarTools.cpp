@@ -219,11 +219,8 @@ void CalendarTools::cmdMoons_Click()
 
 QString CalendarTools::calendarPicture() const
 {
-    const QString stored = m_calendarPicture.isEmpty() ? u"\\Pictures\\Calendar.bmp"_s : m_calendarPicture;
-    // Shipped pictures are named from the application folder; the user's own by their full path.
-    if (stored.startsWith(u'\\'))
-        return m_form.folder().file(stored);
-    return resolvePathIgnoringCase(stored);
+    return m_form.folder().storedFile(m_calendarPicture.isEmpty() ? u"\\Pictures\\Calendar.bmp"_s
+                                                                  : m_calendarPicture);
 }
 
 void CalendarTools::CalendarWizardCommand_Click()
