@@ -30,9 +30,9 @@ void CampaignLifecycle::OpenRecentFile(const QString &path)
 void CampaignLifecycle::mnuFileNew_Click()
 {
     // A campaign whose save failed is not replaced: its changes would be lost.
-    const ProgramState &state = m_form.state();
-    if (!state.currentCampaignPath.isEmpty()) {
-        if (state.campaignModified && m_saving.save(state.currentCampaignPath) == SaveResult::Failed)
+    const CampaignSession &session = m_form.campaignSession();
+    if (!session.isUnnamed()) {
+        if (session.isModified() && m_saving.save(session.path()) == SaveResult::Failed)
             return;
     } else if (m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed) {
         return;
@@ -45,11 +45,11 @@ void CampaignLifecycle::mnuFileNew_Click()
 
 void CampaignLifecycle::mnuFileOpen_Click()
 {
-    const ProgramState &state = m_form.state();
-    if (state.currentCampaignPath.isEmpty()) {
+    const CampaignSession &session = m_form.campaignSession();
+    if (session.isUnnamed()) {
         if (m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed)
             return;
-    } else if (state.campaignModified && m_saving.save(state.currentCampaignPath) == SaveResult::Failed) {
+    } else if (session.isModified() && m_saving.save(session.path()) == SaveResult::Failed) {
         return;
     }
     m_opening.openCampaign(false);
@@ -58,7 +58,7 @@ void CampaignLifecycle::mnuFileOpen_Click()
 void CampaignLifecycle::mnuFileSave_Click()
 {
     // The menu's save writes a template in place; only the toolbar's save protects it.
-    const QString path = m_form.state().currentCampaignPath;
+    const QString path = m_form.campaignSession().path();
     const SaveResult saved = path.isEmpty() ? m_saving.saveAs() : m_saving.save(path);
     if (saved == SaveResult::Saved)
         m_form.sounds().play(SoundEvent::Save, m_form.state().soundsOn);
@@ -97,13 +97,13 @@ void CampaignLifecycle::SaveModifiedDocuments()
 
 void CampaignLifecycle::tmrAutoSave_Timer()
 {
-    const ProgramState &state = m_form.state();
-    if (!m_autoSave.tick(state.autosaveIntervalMinutes))
+    if (!m_autoSave.tick(m_form.state().autosaveIntervalMinutes))
         return;
     // A save needs a name: an un-named campaign, or one still under its 3.0 name, waits for the
     // user's own save rather than opening a dialog in the middle of a game.
-    if (state.campaignModified && isWritableCampaignName(state.currentCampaignPath))
-        m_saving.save(state.currentCampaignPath);
+    const CampaignSession &session = m_form.campaignSession();
+    if (session.isModified() && isWritableCampaignName(session.path()))
+        m_saving.save(session.path());
 }
 
 } // namespace Velmora

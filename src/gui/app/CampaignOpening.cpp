@@ -63,11 +63,11 @@ LoadProgress CampaignOpening::progress() const
 
 void CampaignOpening::startNewCampaign()
 {
-    ProgramState &state = m_form.state();
-    state.currentCampaignPath.clear();
+    CampaignSession &session = m_form.campaignSession();
+    session.setPath(QString());
     m_campaign.ResetToNewCampaign();
     m_binding.apply(m_campaign.model, CampaignOptionsBinding::Extent::CampaignSwitches);
-    state.campaignModified = false;
+    session.markClean();
     m_form.showCampaignPath();
 }
 
@@ -106,15 +106,15 @@ void CampaignOpening::openCampaign(bool atStartup)
             startNewCampaign();
         return;
     }
-    m_form.AddToRecentFiles(m_form.state().currentCampaignPath);
+    m_form.AddToRecentFiles(m_form.campaignSession().path());
     m_form.showCampaignPath();
 }
 
 bool CampaignOpening::offerSaveBeforeOpening()
 {
-    const ProgramState &state = m_form.state();
-    const bool unnamed = state.currentCampaignPath.isEmpty();
-    if (!unnamed && !state.campaignModified)
+    const CampaignSession &session = m_form.campaignSession();
+    const bool unnamed = session.isUnnamed();
+    if (!unnamed && !session.isModified())
         return true;
     const QString text = unnamed ? u"Do you wish to save any changes made to the previous un-named file ?"_s
                                  : u"Do you wish to save any changes made to your campaign file ?"_s;
@@ -127,18 +127,18 @@ bool CampaignOpening::offerSaveBeforeOpening()
 
 void CampaignOpening::openRecentFile(const QString &path)
 {
-    ProgramState &state = m_form.state();
-    if (state.campaignModified) {
+    CampaignSession &session = m_form.campaignSession();
+    if (session.isModified()) {
         if (m_form.platform().question(u"Open Campaign File"_s, u"Do you want to save your current campaign ?"_s)) {
-            if (m_saving.save(state.currentCampaignPath) == SaveResult::Failed)
+            if (m_saving.save(session.path()) == SaveResult::Failed)
                 return;
         } else {
-            state.campaignModified = false;
+            session.markClean();
         }
     }
     if (!openByKind(path))
         return;
-    m_form.AddToRecentFiles(state.currentCampaignPath);
+    m_form.AddToRecentFiles(session.path());
     m_form.showCampaignPath();
     m_form.sounds().play(SoundEvent::Intro);
 }
@@ -167,9 +167,9 @@ bool CampaignOpening::openByKind(const QString &path)
 
 void CampaignOpening::loadVersion4(const QString &path)
 {
-    ProgramState &state = m_form.state();
-    state.campaignModified = false;
-    state.currentCampaignPath = path;
+    CampaignSession &session = m_form.campaignSession();
+    session.markClean();
+    session.setPath(path);
     const LoadOutcome outcome = m_campaign.LoadCampaignFile(path, progress());
     if (!outcome.readable) {
         refuseUnreadable(path, outcome);
@@ -178,14 +178,15 @@ void CampaignOpening::loadVersion4(const QString &path)
     const bool ownOptions = outcome.labels.contains(u"OPTIONS"_s, Qt::CaseInsensitive);
     m_binding.apply(m_campaign.model, ownOptions ? CampaignOptionsBinding::Extent::AllOptions
                                                  : CampaignOptionsBinding::Extent::CampaignSwitches);
-    state.campaignModified = false;
+    session.markClean();
 }
 
 void CampaignOpening::loadVersion3(const QString &path)
 {
     ProgramState &state = m_form.state();
-    state.campaignModified = false;
-    state.currentCampaignPath = path;
+    CampaignSession &session = m_form.campaignSession();
+    session.markClean();
+    session.setPath(path);
     const LoadOutcome outcome =
         m_campaign.LoadVersion3Campaign(path, m_form.sessionSettings().settings(), progress());
     if (!outcome.readable) {
@@ -198,7 +199,7 @@ void CampaignOpening::loadVersion3(const QString &path)
     state.version3Loaded = true;
     state.autosaveIntervalMinutes = Version3AutosaveMinutes;
     state.saveOnClose = true;
-    state.campaignModified = false;
+    session.markClean();
 }
 
 void CampaignOpening::refuseUnreadable(const QString &path, const LoadOutcome &outcome)

@@ -133,9 +133,8 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
 SaveResult CampaignSaving::write(const QString &path)
 {
     BusyCursor busy;
-    ProgramState &state = m_form.state();
     m_binding.collect(m_campaign.model);
-    if (const std::optional<FileError> error = m_campaign.SaveCampaign(path, state.version3Loaded)) {
+    if (const std::optional<FileError> error = m_campaign.SaveCampaign(path, m_form.state().version3Loaded)) {
         // The previous file is untouched (whole-file writes) and the changes stay marked, so
         // that neither the closing sequence nor the next command takes them for saved.
         busy.release();
@@ -144,7 +143,7 @@ SaveResult CampaignSaving::write(const QString &path)
     }
     m_form.SaveSessionSettings();
     saveModifiedDocuments();
-    state.campaignModified = false;
+    m_form.campaignSession().markClean();
     return SaveResult::Saved;
 }
 
@@ -158,26 +157,25 @@ SaveResult CampaignSaving::save(const QString &path)
 
 SaveResult CampaignSaving::saveAs()
 {
-    ProgramState &state = m_form.state();
-    const std::optional<QString> chosen = chooseSaveName(state.currentCampaignPath);
+    CampaignSession &session = m_form.campaignSession();
+    const std::optional<QString> chosen = chooseSaveName(session.path());
     if (!chosen)
         return SaveResult::Cancelled;
-    const QString previous = state.currentCampaignPath;
-    state.currentCampaignPath = *chosen;
+    const QString previous = session.path();
+    session.setPath(*chosen);
     if (write(*chosen) == SaveResult::Failed) {
         // A name that could not be written must not stay current: the next save would fail again.
-        state.currentCampaignPath = previous;
+        session.setPath(previous);
         return SaveResult::Failed;
     }
     m_form.AddToRecentFiles(*chosen);
-    state.campaignModified = false;
     m_form.showCampaignPath();
     return SaveResult::Saved;
 }
 
 SaveResult CampaignSaving::saveOrSaveAs()
 {
-    const QString path = m_form.state().currentCampaignPath;
+    const QString path = m_form.campaignSession().path();
     // A template is never overwritten from the toolbar.
     if (!path.isEmpty() && campaignFileKind(path) != CampaignFileKind::Template)
         return save(path);

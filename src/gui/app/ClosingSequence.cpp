@@ -1,5 +1,6 @@
 #include "gui/app/ClosingSequence.h"
 
+#include "core/app/CampaignSession.h"
 #include "core/app/ProgramState.h"
 #include "core/app/SessionSettings.h"
 #include "gui/app/CampaignCommands.h"
@@ -13,9 +14,11 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-ClosingSequence::ClosingSequence(ProgramState &state, Platform &platform, CampaignCommands &campaign,
-                                 SessionSettings &session, const SoundCuePlayer &sounds, QWidget *mainWindow)
+ClosingSequence::ClosingSequence(ProgramState &state, CampaignSession &campaignSession, Platform &platform,
+                                 CampaignCommands &campaign, SessionSettings &session, const SoundCuePlayer &sounds,
+                                 QWidget *mainWindow)
     : m_state(state)
+    , m_campaignSession(campaignSession)
     , m_platform(platform)
     , m_campaign(campaign)
     , m_session(session)
@@ -39,14 +42,19 @@ QString ClosingSequence::closeAnywayText()
 bool ClosingSequence::CloseProgram()
 {
     const ProgramState before = m_state;
+    const QString pathBefore = m_campaignSession.path();
+    const bool modifiedBefore = m_campaignSession.isModified();
     decideWhetherToSave();
     if (m_state.saveOnClose && !saveCampaign() && !m_platform.question(u"Velmora"_s, closeAnywayText())) {
         // The program stays open as it was before the close: the answer given for this close
         // and a name that could not be written are not kept.
         m_state = before;
+        m_campaignSession.setPath(pathBefore);
+        if (modifiedBefore)
+            m_campaignSession.markModified();
         return false;
     }
-    m_session.SaveSessionSettings(m_state.currentCampaignPath, m_state.version3Loaded);
+    m_session.SaveSessionSettings(m_campaignSession.path(), m_state.version3Loaded);
     m_campaign.SaveModifiedDocuments();
     closeOtherWindows();
     m_sounds.play(SoundEvent::Close);
@@ -57,21 +65,24 @@ void ClosingSequence::decideWhetherToSave()
 {
     // A modified campaign is saved without asking when "save on close" is set; a new one is
     // offered for saving even without changes.
-    const bool unnamed = m_state.currentCampaignPath.isEmpty();
-    if ((m_state.campaignModified && !m_state.saveOnClose) || (!m_state.campaignModified && unnamed))
-        m_state.saveOnClose = AskSaveCampaign(m_platform, m_state.currentCampaignPath);
+    const bool unnamed = m_campaignSession.isUnnamed();
+    const bool modified = m_campaignSession.isModified();
+    if ((modified && !m_state.saveOnClose) || (!modified && unnamed))
+        m_state.saveOnClose = AskSaveCampaign(m_platform, m_campaignSession.path());
 }
 
 bool ClosingSequence::saveCampaign()
 {
-    if (m_state.currentCampaignPath.isEmpty()) {
-        const std::optional<QString> chosen = m_campaign.ChooseSaveName(m_state.currentCampaignPath);
-        m_state.campaignModified = chosen.has_value();
-        if (chosen)
-            m_state.currentCampaignPath = *chosen;
+    if (m_campaignSession.isUnnamed()) {
+        // A name chosen for a new campaign is saved even without changes; no name saves nothing.
+        const std::optional<QString> chosen = m_campaign.ChooseSaveName(m_campaignSession.path());
+        if (!chosen)
+            return true;
+        m_campaignSession.setPath(*chosen);
+        return m_campaign.SaveCampaign(*chosen);
     }
-    if (m_state.campaignModified)
-        return m_campaign.SaveCampaign(m_state.currentCampaignPath);
+    if (m_campaignSession.isModified())
+        return m_campaign.SaveCampaign(m_campaignSession.path());
     return true;
 }
 

@@ -8,6 +8,7 @@ class QWidget;
 namespace Velmora {
 
 class CampaignCommands;
+class CampaignSession;
 class Platform;
 class SessionSettings;
 class SoundCuePlayer;
@@ -23,8 +24,9 @@ class ClosingSequence
     Q_DECLARE_TR_FUNCTIONS(ClosingSequence)
 
 public:
-    ClosingSequence(ProgramState &state, Platform &platform, CampaignCommands &campaign,
-                    SessionSettings &session, const SoundCuePlayer &sounds, QWidget *mainWindow);
+    ClosingSequence(ProgramState &state, CampaignSession &campaignSession, Platform &platform,
+                    CampaignCommands &campaign, SessionSettings &session, const SoundCuePlayer &sounds,
+                    QWidget *mainWindow);
 
     /// False when the campaign could not be saved and the user chose not to close: the sequence
     /// stopped before anything else happened.
@@ -43,6 +45,7 @@ private:
     void closeOtherWindows();
 
     ProgramState &m_state;
+    CampaignSession &m_campaignSession;
     Platform &m_platform;
     CampaignCommands &m_campaign;
     SessionSettings &m_session;

@@ -35,6 +35,8 @@ struct Program : RunningProgram
 
     CampaignCommands &commands() { return form.campaign(); }
     ProgramState &state() { return form.state(); }
+    CampaignSession &session() { return form.campaignSession(); }
+    void setModified(bool modified) { modified ? session().markModified() : session().markClean(); }
     QString panel2() const { return form.findChild<QLabel *>(u"Panel2"_s)->text(); }
     void trigger(const QString &action) { form.findChild<QAction *>(action)->trigger(); }
 
@@ -202,12 +204,12 @@ void TestCampaignLifecycle::openByKind()
     if (!message.isEmpty())
         QVERIFY2(trace.last().startsWith(message.arg(chosen)), qPrintable(trace.last()));
     const QString expected = current == u"chosen" ? chosen : current == u"base" ? base : QString();
-    QCOMPARE(program.state().currentCampaignPath, expected);
+    QCOMPARE(program.session().path(), expected);
     QCOMPARE(program.panel2(), expected.isEmpty() ? u"New un-named campaign"_s : expected);
     QCOMPARE(program.form.sessionSettings().recentFiles().contains(chosen), current == u"chosen");
     QCOMPARE(program.campaign.model.town.townName,
              current == u"base" ? u"Changed"_s : current == u"chosen" ? u"Hommlet"_s : QString());
-    QVERIFY(!program.state().campaignModified);
+    QVERIFY(!program.session().isModified());
 }
 
 void TestCampaignLifecycle::templateSavedOnlyFromTheMenu()
@@ -217,7 +219,7 @@ void TestCampaignLifecycle::templateSavedOnlyFromTheMenu()
     const QByteArray original = program.home.read(u"Campaigns/Keep.vlt"_s);
     program.open(keep);
     program.form.findChild<QCheckBox *>(u"SoundCheck"_s)->click();
-    QVERIFY(program.state().campaignModified);
+    QVERIFY(program.session().isModified());
     program.platform.clearCalls();
 
     program.trigger(u"Save"_s); // the toolbar's
@@ -227,8 +229,8 @@ void TestCampaignLifecycle::templateSavedOnlyFromTheMenu()
 
     program.trigger(u"mnuFileSave"_s);
     QVERIFY(program.home.read(u"Campaigns/Keep.vlt"_s).contains("soundFlag;FALSE"));
-    QVERIFY(!program.state().campaignModified);
-    QCOMPARE(program.state().currentCampaignPath, keep);
+    QVERIFY(!program.session().isModified());
+    QCOMPARE(program.session().path(), keep);
 }
 
 void TestCampaignLifecycle::timedSave_data()
@@ -248,11 +250,11 @@ void TestCampaignLifecycle::timedSave()
     QFETCH(QList<int>, savedAtTicks);
     Program program;
     const QString path = program.home.file(u"Campaigns/Timed.vlf"_s);
-    program.state().currentCampaignPath = named ? path : QString();
+    program.session().setPath(named ? path : QString());
     program.state().autosaveIntervalMinutes = 10;
     QList<int> saved;
     for (int tick = 1; tick <= 25; ++tick) {
-        program.state().campaignModified = modified;
+        program.setModified(modified);
         program.commands().tmrAutoSave_Timer();
         if (QFile::remove(path))
             saved << tick;
@@ -276,9 +278,9 @@ void TestCampaignLifecycle::version3Upgrade()
                           u"All your old files will remain intact\r\n  and still be accessible by this program."_s}));
     QCOMPARE(program.platform.calls().last().icon, MessageIcon::Information);
     const ProgramState &state = program.state();
-    QCOMPARE(state.currentCampaignPath, old);
+    QCOMPARE(program.session().path(), old);
     QCOMPARE(program.form.sessionSettings().recentFiles().value(0), old);
-    QVERIFY(state.version3Loaded && state.saveOnClose && !state.campaignModified);
+    QVERIFY(state.version3Loaded && state.saveOnClose && !program.session().isModified());
     QCOMPARE(state.autosaveIntervalMinutes, 15);
     // The old file's own values reach the window.
     QVERIFY(!program.form.findChild<QCheckBox *>(u"SoundCheck"_s)->isChecked());
@@ -291,7 +293,7 @@ void TestCampaignLifecycle::version3Upgrade()
     program.trigger(u"mnuFileSave"_s);
     QCOMPARE(program.platform.calls().value(0).request.initialFileName, upgraded);
     QCOMPARE(program.home.read(u"Campaigns/Old.vls"_s), bytes);
-    QCOMPARE(state.currentCampaignPath, upgraded);
+    QCOMPARE(program.session().path(), upgraded);
     QVERIFY(program.home.read(u"Campaigns/Old.vlf"_s).contains("Greyhawk"));
 }
 
@@ -300,24 +302,24 @@ void TestCampaignLifecycle::failedSave()
     Program program;
     const QString unreachable = program.home.file(u"missing/Lost.vlf"_s);
     const QString failure = u"message Velmora: \""_s + unreachable + u"\" could not be saved.\r\n"_s;
-    program.state().currentCampaignPath = unreachable;
-    program.state().campaignModified = true;
+    program.session().setPath(unreachable);
+    program.setModified(true);
     program.trigger(u"mnuFileSave"_s);
     QCOMPARE(program.platform.trace().size(), 1); // no save sound for a save that did not happen
     QVERIFY(program.platform.trace().first().startsWith(failure));
     QVERIFY(program.platform.trace().first().endsWith(u"\r\n\r\nThe campaign is still open with all its changes."_s));
-    QVERIFY(program.state().campaignModified);
+    QVERIFY(program.session().isModified());
 
     // Save As to an unreachable name keeps the name the campaign had.
     const QString kept = program.home.file(u"Campaigns/Kept.vlf"_s);
-    program.state().currentCampaignPath = kept;
+    program.session().setPath(kept);
     program.platform.answerFile(unreachable);
     program.commands().SaveCampaignAs();
-    QCOMPARE(program.state().currentCampaignPath, kept);
-    QVERIFY(program.state().campaignModified);
+    QCOMPARE(program.session().path(), kept);
+    QVERIFY(program.session().isModified());
 
     // Closing: the user may keep the window open, with the campaign as it was.
-    program.state().currentCampaignPath = unreachable;
+    program.session().setPath(unreachable);
     program.form.show();
     program.platform.clearCalls();
     QSignalSpy unloaded(&program.form, &VelmoraForm::unloaded);
@@ -325,8 +327,8 @@ void TestCampaignLifecycle::failedSave()
     program.form.close();
     QCOMPARE(program.platform.trace().value(1), question);
     QVERIFY(program.form.isVisible() && unloaded.isEmpty());
-    QVERIFY(program.state().campaignModified);
-    QCOMPARE(program.state().currentCampaignPath, unreachable);
+    QVERIFY(program.session().isModified());
+    QCOMPARE(program.session().path(), unreachable);
     // ... or close anyway.
     program.platform.clearCalls();
     program.platform.answerMessage(MessageAnswer::Ok);
@@ -340,16 +342,16 @@ void TestCampaignLifecycle::OpenRecentFile()
 {
     Program program;
     const QString recent = program.campaignFile(u"Campaigns/Recent.vlf"_s);
-    program.state().campaignModified = true;
+    program.setModified(true);
     program.commands().OpenRecentFile(recent);
     QCOMPARE(program.platform.trace(),
              QStringList({u"message Open Campaign File: Do you want to save your current campaign ?"_s,
                           u"sound Intro.WAV"_s}));
     QCOMPARE(program.platform.calls().first().buttons, MessageButtons::YesNo);
     QCOMPARE(program.platform.calls().first().icon, MessageIcon::Question);
-    QCOMPARE(program.state().currentCampaignPath, recent);
+    QCOMPARE(program.session().path(), recent);
     QCOMPARE(program.campaign.model.town.townName, u"Hommlet"_s);
-    QVERIFY(!program.state().campaignModified);
+    QVERIFY(!program.session().isModified());
     QCOMPARE(program.form.sessionSettings().recentFiles().value(0), recent);
     QCOMPARE(program.panel2(), recent);
 }
@@ -362,7 +364,7 @@ void TestCampaignLifecycle::newAsksForUnnamedCampaign()
     QCOMPARE(program.platform.trace(), QStringList{askNew});
     QCOMPARE(program.campaign.model.town.townName, QString());
     QCOMPARE(program.panel2(), u"New un-named campaign"_s);
-    QVERIFY(!program.state().campaignModified);
+    QVERIFY(!program.session().isModified());
 }
 
 void TestCampaignLifecycle::optionsComeBackWithTheCampaign()
@@ -374,26 +376,25 @@ void TestCampaignLifecycle::optionsComeBackWithTheCampaign()
     ProgramState &state = program.state();
     state.timedSave = true;
     state.autosaveIntervalMinutes = 7;
-    state.showMoons = true;
     state.saveOnClose = false;
     program.form.soundCues().setConfiguredPath(SoundEvent::Roll, u"/sounds/roll.wav"_s);
     program.form.findChild<QTabWidget *>(u"VelmoraTab"_s)->setCurrentIndex(3);
     program.form.setWindowState(Qt::WindowNoState);
     program.form.move(150, 120);
     program.form.resize(900, 640);
-    state.currentCampaignPath = path;
+    program.session().setPath(path);
     QVERIFY(program.commands().SaveCampaign(path));
     QVERIFY(program.home.read(u"Campaigns/Options.vlf"_s).contains("WinPos;0;2250;1800;13500;9600"));
 
     program.trigger(u"mnuFileNew"_s);
-    QVERIFY(state.soundsOn && state.tipFlag && !state.timedSave && !state.showMoons);
+    QVERIFY(state.soundsOn && state.tipFlag && !state.timedSave);
     QCOMPARE(state.autosaveIntervalMinutes, 10);
     QCOMPARE(program.form.findChild<QTabWidget *>(u"VelmoraTab"_s)->currentIndex(), 0);
     QCOMPARE(program.form.soundCues().configuredPath(SoundEvent::Roll), QString());
     program.form.move(0, 0);
 
     program.commands().OpenRecentFile(path);
-    QVERIFY(!state.soundsOn && !state.tipFlag && state.timedSave && state.showMoons && !state.saveOnClose);
+    QVERIFY(!state.soundsOn && !state.tipFlag && state.timedSave && !state.saveOnClose);
     QVERIFY(!program.form.findChild<QCheckBox *>(u"SoundCheck"_s)->isChecked());
     QVERIFY(!program.form.findChild<QCheckBox *>(u"Check1"_s)->isChecked());
     QCOMPARE(state.autosaveIntervalMinutes, 7);
@@ -402,7 +403,7 @@ void TestCampaignLifecycle::optionsComeBackWithTheCampaign()
     QCOMPARE(program.form.findChild<QTabWidget *>(u"VelmoraTab"_s)->currentIndex(), 3);
     QCOMPARE(program.form.pos(), QPoint(150, 120));
     QCOMPARE(program.form.size(), QSize(900, 640));
-    QVERIFY(!state.campaignModified);
+    QVERIFY(!program.session().isModified());
 }
 
 QTEST_MAIN(TestCampaignLifecycle)

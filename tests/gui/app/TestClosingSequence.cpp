@@ -1,3 +1,4 @@
+#include "core/app/CampaignSession.h"
 #include "core/app/ProgramState.h"
 #include "core/app/SessionSettings.h"
 #include "gui/app/ClosingSequence.h"
@@ -91,28 +92,30 @@ void TestClosingSequence::CloseProgram()
     TestHome home;
     ScriptedPlatform platform;
     ProgramState state;
-    state.currentCampaignPath = path;
-    state.campaignModified = modified;
+    CampaignSession campaignSession;
+    campaignSession.setPath(path);
+    if (modified)
+        campaignSession.markModified();
     state.saveOnClose = saveOnClose;
     if (!answer.isEmpty())
         platform.answerMessage(answer == u"Yes" ? MessageAnswer::Yes : MessageAnswer::No);
-    RecordingCampaignCommands campaign(platform, state);
+    RecordingCampaignCommands campaign(platform, campaignSession);
     if (!saveName.isEmpty())
         campaign.saveName = saveName;
     SessionSettings session(home.folder());
     const SoundCues cues(home.folder());
     const SoundCuePlayer sounds(cues, state, platform);
 
-    ClosingSequence(state, platform, campaign, session, sounds, nullptr).CloseProgram();
+    ClosingSequence(state, campaignSession, platform, campaign, session, sounds, nullptr).CloseProgram();
     QCOMPARE(platform.trace(), trace);
     QCOMPARE(platform.unusedAnswers(), 0);
     for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
         QCOMPARE(call.buttons, MessageButtons::YesNo);
         QCOMPARE(call.icon, MessageIcon::Question);
     }
-    QCOMPARE(state.currentCampaignPath, finalPath);
+    QCOMPARE(campaignSession.path(), finalPath);
     QCOMPARE(state.saveOnClose, finalSaveOnClose);
-    QVERIFY(!state.campaignModified || !state.saveOnClose || finalPath.isEmpty());
+    QVERIFY(!campaignSession.isModified() || !state.saveOnClose || finalPath.isEmpty());
     // The session settings are written with the campaign that was current at the end.
     const QByteArray ini = home.read(u"default_4.ini"_s);
     QVERIFY(ini.contains("MRU1=" + finalPath.toUtf8() + "\r\n"));
@@ -142,24 +145,25 @@ void TestClosingSequence::failedSave()
     TestHome home;
     ScriptedPlatform platform;
     ProgramState state;
-    state.currentCampaignPath = path;
-    state.campaignModified = true;
+    CampaignSession campaignSession;
+    campaignSession.setPath(path);
+    campaignSession.markModified();
     state.saveOnClose = true;
     platform.answerMessage(closeAnyway ? MessageAnswer::Yes : MessageAnswer::No);
-    RecordingCampaignCommands campaign(platform, state);
+    RecordingCampaignCommands campaign(platform, campaignSession);
     campaign.saveName = u"/camp/New.vlf"_s;
     campaign.saveFails = true;
     SessionSettings session(home.folder());
     const SoundCues cues(home.folder());
     const SoundCuePlayer sounds(cues, state, platform);
 
-    QCOMPARE(ClosingSequence(state, platform, campaign, session, sounds, nullptr).CloseProgram(), closeAnyway);
+    QCOMPARE(ClosingSequence(state, campaignSession, platform, campaign, session, sounds, nullptr).CloseProgram(), closeAnyway);
     QCOMPARE(platform.trace(), trace);
     QCOMPARE(platform.callsOf(ScriptedPlatform::Kind::Message).first().buttons, MessageButtons::YesNo);
     if (!closeAnyway) {
         // Staying open leaves the program as it was before the close.
-        QCOMPARE(state.currentCampaignPath, path);
-        QVERIFY(state.campaignModified);
+        QCOMPARE(campaignSession.path(), path);
+        QVERIFY(campaignSession.isModified());
         QVERIFY(!QFile::exists(home.file(u"default_4.ini"_s)));
     }
 }
@@ -169,9 +173,10 @@ void TestClosingSequence::otherWindowsClose()
     TestHome home;
     ScriptedPlatform platform;
     ProgramState state;
-    state.currentCampaignPath = u"/camp/a.vlf"_s;
+    CampaignSession campaignSession;
+    campaignSession.setPath(u"/camp/a.vlf"_s);
     state.soundsOn = false;
-    RecordingCampaignCommands campaign(platform, state);
+    RecordingCampaignCommands campaign(platform, campaignSession);
     SessionSettings session(home.folder());
     const SoundCues cues(home.folder());
     const SoundCuePlayer sounds(cues, state, platform);
@@ -182,7 +187,7 @@ void TestClosingSequence::otherWindowsClose()
     main.show();
     help.show();
 
-    ClosingSequence(state, platform, campaign, session, sounds, &main).CloseProgram();
+    ClosingSequence(state, campaignSession, platform, campaign, session, sounds, &main).CloseProgram();
     QVERIFY(!help.isVisible());
     QVERIFY(main.isVisible());
     QCOMPARE(platform.sounds(), QStringList());

@@ -1,15 +1,15 @@
 #include "support/gui/RecordingCampaignCommands.h"
 
-#include "core/app/ProgramState.h"
+#include "core/app/CampaignSession.h"
 #include "support/gui/ScriptedPlatform.h"
 
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-RecordingCampaignCommands::RecordingCampaignCommands(ScriptedPlatform &platform, ProgramState &state)
+RecordingCampaignCommands::RecordingCampaignCommands(ScriptedPlatform &platform, CampaignSession &session)
     : m_platform(platform)
-    , m_state(state)
+    , m_session(session)
 {
 }
 
@@ -64,7 +64,7 @@ bool RecordingCampaignCommands::SaveCampaign(const QString &path)
     m_platform.note(u"SaveCampaign("_s + path + u')');
     if (saveFails)
         return false;
-    m_state.campaignModified = false;
+    m_session.markClean();
     return true;
 }
 

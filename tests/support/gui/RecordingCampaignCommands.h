@@ -9,7 +9,7 @@
 namespace Velmora {
 
 class ScriptedPlatform;
-struct ProgramState;
+class CampaignSession;
 
 /// A campaign life cycle for tests of the shell: each command adds its call ("SaveCampaign(path)") as
 /// a note to the platform's record, so that commands, prompts and sounds form one sequence.
@@ -18,7 +18,7 @@ struct ProgramState;
 class RecordingCampaignCommands final : public CampaignCommands
 {
 public:
-    RecordingCampaignCommands(ScriptedPlatform &platform, ProgramState &state);
+    RecordingCampaignCommands(ScriptedPlatform &platform, CampaignSession &session);
 
     void OpenCampaign(bool atStartup) override;
     void OpenRecentFile(const QString &path) override;
@@ -38,7 +38,7 @@ public:
 
 private:
     ScriptedPlatform &m_platform;
-    ProgramState &m_state;
+    CampaignSession &m_session;
 };
 
 } // namespace Velmora
