@@ -15,6 +15,15 @@ QList<ImageEntry> ImageEntry::defaultList()
     };
 }
 
+QString ImageEntry::defaultPath(const QString &key)
+{
+    for (const ImageEntry &entry : defaultList()) {
+        if (entry.key.compare(key, Qt::CaseInsensitive) == 0)
+            return entry.path;
+    }
+    return QString();
+}
+
 std::optional<ImageEntry> ImageEntry::fromItem(const QString &item)
 {
     const qsizetype split = item.indexOf(u';');

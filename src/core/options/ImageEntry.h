@@ -17,6 +17,8 @@ struct ImageEntry
 
     /// The five pictures with the shipped files, as a new campaign has them.
     static QList<ImageEntry> defaultList();
+    /// The shipped picture of `key` (letter case ignored) in its stored form, or "".
+    static QString defaultPath(const QString &key);
 
     /// "key;path". The path is everything after the first ";" (a file name may hold one).
     /// Refused: no ";" or an empty key. Keys other than the five are kept: the table decides.

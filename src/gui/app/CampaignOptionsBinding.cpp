@@ -2,10 +2,7 @@
 
 #include "core/persistence/CampaignModel.h"
 #include "gui/app/VelmoraForm.h"
-#include "gui/calendar/CalendarTools.h"
 #include "gui/ui/Platform.h"
-
-#include <QTabWidget>
 
 #include <cmath>
 
@@ -34,28 +31,18 @@ CampaignOptionsBinding::CampaignOptionsBinding(VelmoraForm &form)
 {
 }
 
-QTabWidget *CampaignOptionsBinding::velmoraTab() const
-{
-    return m_form.findChild<QTabWidget *>(u"VelmoraTab"_s);
-}
-
 void CampaignOptionsBinding::apply(const CampaignModel &model, Extent extent)
 {
     const CampaignOptions &options = model.options;
     ProgramState &state = m_form.state();
     m_form.setSoundsOn(options.soundsOn);
     m_form.setTipFlag(options.tipFlag);
-    state.showMoons = options.showMoons;
     state.timedSave = options.timedSave;
     state.autosaveIntervalMinutes = options.autosaveInterval;
     m_form.SetAutoSaveTimer();
     for (int event = 0; event < SoundCues::Count; ++event)
         m_form.soundCues().setConfiguredPath(SoundEvent(event), options.soundPath(SoundEvent(event)));
-    const int tab = model.layout.velmoraTab;
-    if (QTabWidget *tabs = velmoraTab(); tabs && tab >= 0 && tab < tabs->count())
-        tabs->setCurrentIndex(tab);
-    // The agendas show the moons by the program-wide option just set.
-    m_form.calendarTools().apply(model);
+    m_form.applyCampaign(model);
     if (extent == Extent::AllOptions) {
         state.saveOnClose = options.saveOnClose;
         applyWindow(options.windowState, options.windowLeft, options.windowTop, options.windowWidth,
@@ -80,7 +67,7 @@ void CampaignOptionsBinding::applyWindow(int windowState, float left, float top,
     m_form.move(qBound(0, pixels(left), screen.width() - w), qBound(0, pixels(top), screen.height() - h));
 }
 
-void CampaignOptionsBinding::collect(CampaignModel &model) const
+void CampaignOptionsBinding::collect(CampaignModel &model)
 {
     CampaignOptions &options = model.options;
     const ProgramState &state = m_form.state();
@@ -89,7 +76,6 @@ void CampaignOptionsBinding::collect(CampaignModel &model) const
     options.saveOnClose = state.saveOnClose;
     options.timedSave = state.timedSave;
     options.autosaveInterval = state.autosaveIntervalMinutes;
-    options.showMoons = state.showMoons;
     for (int event = 0; event < SoundCues::Count; ++event)
         options.setSoundPath(SoundEvent(event), m_form.soundCues().configuredPath(SoundEvent(event)));
 
@@ -104,9 +90,7 @@ void CampaignOptionsBinding::collect(CampaignModel &model) const
     options.windowWidth = twips(placed.width());
     options.windowHeight = twips(placed.height());
 
-    if (const QTabWidget *tabs = velmoraTab())
-        model.layout.velmoraTab = tabs->currentIndex();
-    m_form.calendarTools().collect(model);
+    m_form.collectCampaign(model);
 }
 
 } // namespace Velmora

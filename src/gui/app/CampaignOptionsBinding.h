@@ -1,7 +1,5 @@
 #pragma once
 
-class QTabWidget;
-
 namespace Velmora {
 
 class VelmoraForm;
@@ -10,8 +8,8 @@ struct CampaignModel;
 /// The one place where the program's switches and the campaign's options meet. After a load or
 /// a new campaign, apply() hands the campaign's options to the program (the program-wide state,
 /// the check boxes SoundCheck and Check1 without a click or a modified mark, the sound files, the
-/// autosave timer, the window and the main tab); before a save, collect() takes them back into
-/// the campaign.
+/// autosave timer and the window), then hands the campaign to the main window's parts; before a
+/// save, collect() takes them all back into the campaign.
 class CampaignOptionsBinding
 {
 public:
@@ -23,14 +21,13 @@ public:
     explicit CampaignOptionsBinding(VelmoraForm &form);
 
     void apply(const CampaignModel &model, Extent extent);
-    void collect(CampaignModel &model) const;
+    void collect(CampaignModel &model);
 
     /// The window's position and size are kept in twips, 15 to a pixel.
     static constexpr int TwipsPerPixel = 15;
 
 private:
     void applyWindow(int state, float left, float top, float width, float height);
-    QTabWidget *velmoraTab() const;
 
     VelmoraForm &m_form;
 };

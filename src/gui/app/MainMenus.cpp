@@ -37,7 +37,7 @@ MainMenus MainMenus::build(QMainWindow *window)
     menus.mnuFileOpen = addAction(menus.mnuFile, u"mnuFileOpen"_s, u"&Open"_s);
     menus.mnuFileSave = addAction(menus.mnuFile, u"mnuFileSave"_s, u"&Save"_s);
     menus.mnuFileSaveAs = addAction(menus.mnuFile, u"mnuFileSaveAs"_s, u"Save &as..."_s);
-    menus.mnuFile->addSeparator();
+    // The recent files have one separator, after them, shown only while there is one.
     for (int i = 0; i < RecentItems; ++i) {
         menus.mnuFileMRU[i] = addAction(menus.mnuFile, u"mnuFileMRU"_s + QString::number(i + 1), QString());
         menus.mnuFileMRU[i]->setVisible(false);
@@ -53,6 +53,21 @@ MainMenus MainMenus::build(QMainWindow *window)
     menus.mnuHelpContents = addAction(menus.mnuHelp, u"mnuHelpContents"_s, tr("&Contents"));
     menus.mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     return menus;
+}
+
+QMenu *MainMenus::menu(MainMenu which) const
+{
+    switch (which) {
+    case MainMenu::File:
+        return mnuFile;
+    case MainMenu::Maps:
+        return mnuMapS;
+    case MainMenu::Tools:
+        return mnuTools;
+    case MainMenu::Help:
+        break;
+    }
+    return mnuHelp;
 }
 
 void MainMenus::showRecentFiles(const QStringList &captions, bool separatorVisible) const

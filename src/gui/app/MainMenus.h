@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/ui/ToolHost.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -34,6 +36,7 @@ public:
 
     /// Builds the menus into `window`'s menu bar; the recent-file items start hidden.
     static MainMenus build(QMainWindow *window);
+    QMenu *menu(MainMenu which) const;
     /// Shows the recent-file captions (paths; "" hides an item) and the separator.
     void showRecentFiles(const QStringList &captions, bool separatorVisible) const;
 };

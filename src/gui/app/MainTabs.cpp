@@ -1,5 +1,7 @@
 #include "gui/app/MainTabs.h"
 
+#include "core/persistence/ListLayout.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -18,14 +20,54 @@ struct TabSpec
 std::array<TabSpec, MainTabs::Count> tabSpecs()
 {
     return {{
-        {u"Main"_s, MainTabs::tr("The calendar, the campaign clock, the moons and the weather come with a later version.")},
-        {u"User"_s, MainTabs::tr("Experience points and statistics come with a later version.")},
-        {u"Classes"_s, MainTabs::tr("The character classes come with a later version.")},
-        {u"Resources"_s, MainTabs::tr("Links, articles, net books and web sites come with a later version.")},
-        {u"Tools"_s, MainTabs::tr("The Battle Box, the dice and the generators come with a later version.")},
-        {u"Maps"_s, MainTabs::tr("The map collection comes with a later version.")},
-        {u"Docs"_s, MainTabs::tr("The notes documents come with a later version.")},
+        {MainTabs::tr("Main"), MainTabs::tr("The calendar, the campaign clock, the moons and the weather come with a later version.")},
+        {MainTabs::tr("User"), QString()}, // the tab strip sstbUser
+        {MainTabs::tr("Classes"), MainTabs::tr("The character classes come with a later version.")},
+        {MainTabs::tr("Resources"), MainTabs::tr("Links, articles, net books and web sites come with a later version.")},
+        {MainTabs::tr("Tools"), MainTabs::tr("The Battle Box, the dice and the generators come with a later version.")},
+        {MainTabs::tr("Maps"), MainTabs::tr("The map collection comes with a later version.")},
+        {MainTabs::tr("Docs"), MainTabs::tr("The notes documents come with a later version.")},
     }};
+}
+
+struct PageSpec
+{
+    TabStrip strip;
+    int index;
+    QString caption;
+    QString name;        ///< the page's own part of the notice's objectName
+    QString comingLater;
+};
+
+PageSpec pageSpec(StripPage page)
+{
+    switch (page) {
+    case StripPage::UserAgenda:
+        return {TabStrip::User, 0, MainTabs::tr("Agenda"), u"Agenda"_s, MainTabs::tr("The agenda comes with a later version.")};
+    case StripPage::UserAlmanach:
+        return {TabStrip::User, 1, MainTabs::tr("Almanach"), u"Almanach"_s, MainTabs::tr("The almanach comes with a later version.")};
+    case StripPage::UserStatistics:
+        break;
+    }
+    return {TabStrip::User, 2, MainTabs::tr("Statistics"), u"Statistics"_s, MainTabs::tr("Statistics come with a later version.")};
+}
+
+constexpr std::array<StripPage, 3> AllPages{StripPage::UserAgenda, StripPage::UserAlmanach, StripPage::UserStatistics};
+
+QLabel *comingLaterNotice(const QString &text, const QString &name, QWidget *page)
+{
+    auto *notice = new QLabel(text, page);
+    notice->setObjectName(u"lblComingLater"_s + name);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
+    notice->setEnabled(false);
+    return notice;
+}
+
+void setChoice(QTabWidget *tabs, int index)
+{
+    if (tabs && index >= 0 && index < tabs->count())
+        tabs->setCurrentIndex(index);
 }
 
 } // namespace
@@ -38,30 +80,77 @@ MainTabs::MainTabs(QWidget *parent)
     for (int i = 0; i < Count; ++i) {
         auto *page = new QWidget(this);
         page->setObjectName(u"pctTab"_s + QString::number(i));
-        auto *notice = new QLabel(specs[i].comingLater, page);
-        notice->setObjectName(u"lblComingLater"_s + QString::number(i));
-        notice->setAlignment(Qt::AlignCenter);
-        notice->setWordWrap(true);
-        notice->setEnabled(false);
         auto *layout = new QVBoxLayout(page);
-        layout->addWidget(notice);
+        if (!specs[i].comingLater.isEmpty())
+            layout->addWidget(comingLaterNotice(specs[i].comingLater, QString::number(i), page));
         addTab(page, specs[i].caption);
         m_pages[i] = page;
     }
+    buildUserStrip();
 }
 
-QWidget *MainTabs::pctTab(int index) const
+void MainTabs::buildUserStrip()
 {
-    return index >= 0 && index < Count ? m_pages[index] : nullptr;
+    m_sstbUser = new QTabWidget;
+    m_sstbUser->setObjectName(u"sstbUser"_s);
+    for (StripPage page : AllPages) {
+        const PageSpec spec = pageSpec(page);
+        auto *holder = new QWidget;
+        auto *layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(comingLaterNotice(spec.comingLater, spec.name, holder));
+        m_sstbUser->addTab(holder, spec.caption);
+    }
+    m_pages[size_t(MainTab::User)]->layout()->addWidget(m_sstbUser);
 }
 
-void MainTabs::placeTools(int index, QWidget *tools)
+QWidget *MainTabs::pctTab(MainTab tab) const
 {
-    QWidget *page = pctTab(index);
-    if (!page)
-        return;
-    delete page->findChild<QLabel *>(u"lblComingLater"_s + QString::number(index));
+    return m_pages[size_t(tab)];
+}
+
+void MainTabs::placeTools(MainTab tab, QWidget *tools)
+{
+    QWidget *page = pctTab(tab);
+    delete page->findChild<QLabel *>(u"lblComingLater"_s + QString::number(int(tab)));
     page->layout()->addWidget(tools);
+}
+
+void MainTabs::placeOnPage(StripPage page, QWidget *tools)
+{
+    const PageSpec spec = pageSpec(page);
+    QWidget *holder = strip(spec.strip)->widget(spec.index);
+    delete holder->findChild<QLabel *>(u"lblComingLater"_s + spec.name);
+    holder->layout()->addWidget(tools);
+}
+
+QTabWidget *MainTabs::strip(TabStrip) const
+{
+    return m_sstbUser;
+}
+
+StripPage MainTabs::currentPage(TabStrip strip) const
+{
+    const int index = this->strip(strip)->currentIndex();
+    for (StripPage page : AllPages) {
+        const PageSpec spec = pageSpec(page);
+        if (spec.strip == strip && spec.index == index)
+            return page;
+    }
+    return AllPages.front();
+}
+
+void MainTabs::applyLayout(const ListLayout &layout)
+{
+    setChoice(this, layout.velmoraTab);
+    setChoice(m_sstbUser, layout.sstbUser);
+}
+
+void MainTabs::collectLayout(ListLayout &layout) const
+{
+    // The strips that have no tools yet keep the choice the campaign came with.
+    layout.velmoraTab = currentIndex();
+    layout.sstbUser = m_sstbUser->currentIndex();
 }
 
 } // namespace Velmora

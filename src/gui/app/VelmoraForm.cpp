@@ -3,15 +3,18 @@
 #include "core/common/Version.h"
 #include "gui/app/CampaignCommands.h"
 #include "gui/app/ClosingSequence.h"
+#include "gui/app/InstalledParts.h"
 #include "gui/app/MainStatusBar.h"
 #include "gui/app/MainTabs.h"
 #include "gui/app/MainToolBar.h"
 #include "gui/app/VelmoraSplash.h"
-#include "gui/calendar/CalendarTools.h"
 #include "gui/app/frmTip.h"
+#include "core/persistence/CampaignModel.h"
+#include "gui/ui/CampaignPart.h"
 #include "gui/ui/Platform.h"
 
 #include <QGuiApplication>
+#include <QMenu>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,20 +32,9 @@ namespace {
 constexpr int AutoSaveTickMs = 60000;
 constexpr int TwipsPerInch = 1440;
 
-QList<DefaultFile> defaultPictureList()
-{
-    return {
-        {u"main"_s, u"\\Pictures\\Main.bmp"_s},
-        {u"class"_s, u"\\Pictures\\Classes.bmp"_s},
-        {u"calendar"_s, u"\\Pictures\\Calendar.bmp"_s},
-        {u"about"_s, u"\\Pictures\\About.bmp"_s},
-        {u"tip"_s, u"\\Pictures\\Tip Of The Day.jpg"_s},
-    };
-}
-
 QString finishingMessage(int dots)
 {
-    return u"Finishing loading. Please wait"_s + QString(dots, u'.');
+    return VelmoraForm::tr("Finishing loading. Please wait") + QString(dots, u'.');
 }
 
 } // namespace
@@ -59,10 +51,11 @@ VelmoraForm::VelmoraForm(AppFolder folder, Platform &platform, QWidget *parent)
     , m_tabs(new MainTabs(this))
     , m_statusBar(new MainStatusBar(this))
     , m_tmrAutoSave(new QTimer(this))
-    , m_calendarTools(new CalendarTools(*this))
 {
     setObjectName(u"VelmoraForm"_s);
-    setWindowTitle(u"Velmora"_s);
+    // "[*]": the title shows the campaign's unsaved changes, as desktop programs do.
+    setWindowTitle(tr("Velmora") + u"[*]"_s);
+    connect(&m_campaignSession, &CampaignSession::modifiedChanged, this, &QWidget::setWindowModified);
     // Every window of the program, dialogs included, shows the program icon.
     QGuiApplication::setWindowIcon(programIcon());
     setWindowIcon(QGuiApplication::windowIcon());
@@ -73,9 +66,39 @@ VelmoraForm::VelmoraForm(AppFolder folder, Platform &platform, QWidget *parent)
     m_tmrAutoSave->setInterval(AutoSaveTickMs);
     resize(1000, 700);
     connectCommands();
+    installParts();
 }
 
 VelmoraForm::~VelmoraForm() = default;
+
+void VelmoraForm::installParts()
+{
+    // The parts fill their tabs and menus now; nothing of that is a change of the campaign.
+    const CampaignSession::QuietGuard quiet(m_campaignSession);
+    m_parts = InstalledParts::create(*this);
+}
+
+void VelmoraForm::applyCampaign(const CampaignModel &model)
+{
+    const CampaignSession::QuietGuard quiet(m_campaignSession);
+    m_tabs->applyLayout(model.layout);
+    for (const auto &part : m_parts)
+        part->applyCampaign(model);
+}
+
+void VelmoraForm::collectCampaign(CampaignModel &model)
+{
+    commitPendingEdits();
+    m_tabs->collectLayout(model.layout);
+    for (const auto &part : m_parts)
+        part->collectCampaign(model);
+}
+
+void VelmoraForm::commitPendingEdits()
+{
+    for (const auto &part : m_parts)
+        part->commitPendingEdits();
+}
 
 void VelmoraForm::connectCommands()
 {
@@ -108,14 +131,41 @@ void VelmoraForm::setCampaignCommands(std::unique_ptr<CampaignCommands> commands
         m_campaign = std::move(commands);
 }
 
-QWidget *VelmoraForm::pctTab(int index) const
+QWidget *VelmoraForm::pctTab(MainTab tab) const
 {
-    return m_tabs->pctTab(index);
+    return m_tabs->pctTab(tab);
 }
 
-void VelmoraForm::placeTools(int index, QWidget *tools)
+void VelmoraForm::placeOnTab(MainTab tab, QWidget *tools)
 {
-    m_tabs->placeTools(index, tools);
+    m_tabs->placeTools(tab, tools);
+}
+
+void VelmoraForm::placeOnPage(StripPage page, QWidget *tools)
+{
+    m_tabs->placeOnPage(page, tools);
+}
+
+StripPage VelmoraForm::currentPage(TabStrip strip) const
+{
+    return m_tabs->currentPage(strip);
+}
+
+void VelmoraForm::onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot)
+{
+    connect(m_tabs->strip(strip), &QTabWidget::currentChanged, context, [slot = std::move(slot)] { slot(); });
+}
+
+QAction *VelmoraForm::toolBarAction(const QString &key) const
+{
+    return m_toolBar->button(key);
+}
+
+void VelmoraForm::addToMenu(MainMenu menu, QAction *action)
+{
+    // The menu owns its items, so that the window finds each by its name.
+    action->setParent(m_menus.menu(menu));
+    m_menus.menu(menu)->addAction(action);
 }
 
 void VelmoraForm::Form_Load()
@@ -123,7 +173,8 @@ void VelmoraForm::Form_Load()
     showTrayIcon();
     m_state.loading = true;
     m_state.startingUp = true;
-    m_statusBar->setPanelText(1, u"Version "_s + Version::text());
+    m_startingUp = std::make_unique<CampaignSession::QuietGuard>(m_campaignSession);
+    m_statusBar->setPanelText(1, tr("Version %1").arg(Version::text()));
     m_helpFile = m_folder.file(u"Help/index.html"_s);
 
     m_state.splashActive = true;
@@ -131,13 +182,13 @@ void VelmoraForm::Form_Load()
     m_splash->setProgressRange(0, VelmoraSplash::LeastMax);
     m_splash->show();
 
-    ShowLoadingMessage(u"Loading default pictures"_s);
-    m_defaultPictures = defaultPictureList();
+    // The default pictures are the picture table's own (ImageEntry::defaultList).
+    ShowLoadingMessage(tr("Loading default pictures"));
     // The default sounds are SoundCues' own; no campaign has configured others yet.
-    ShowLoadingMessage(u"Loading default sounds"_s);
+    ShowLoadingMessage(tr("Loading default sounds"));
     for (int event = 0; event < SoundCues::Count; ++event)
         m_soundCues.setConfiguredPath(static_cast<SoundEvent>(event), QString());
-    ShowLoadingMessage(u"Loading default options"_s);
+    ShowLoadingMessage(tr("Loading default options"));
     m_state.saveOnClose = true;
     setSoundsOn(true);
     setTipFlag(true);
@@ -146,9 +197,9 @@ void VelmoraForm::Form_Load()
     // here by those tools once they exist.
 
     // The Battle Box and the statistics lists draw their striped rows here once they exist.
-    ShowLoadingMessage(u"Battle Box set-up"_s);
-    ShowLoadingMessage(u"Statistic Box set-up"_s);
-    ShowLoadingMessage(u"Checking screen resolution."_s);
+    ShowLoadingMessage(tr("Battle Box set-up"));
+    ShowLoadingMessage(tr("Statistic Box set-up"));
+    ShowLoadingMessage(tr("Checking screen resolution."));
     checkScreenResolution();
     centreOnScreen();
     applySessionSettings();
@@ -196,6 +247,7 @@ void VelmoraForm::Form_Activate()
     // and the lists hook their column drags after the tip window, once they exist.
     m_sounds.play(SoundEvent::Intro);
     m_state.startingUp = false;
+    m_startingUp.reset();
     if (m_statusBar->Check1()->isChecked()) {
         frmTip tip(m_folder, m_platform.random(), this);
         m_platform.execDialog(tip);
@@ -247,12 +299,15 @@ void VelmoraForm::mnuFileExit_Click()
 
 bool VelmoraForm::CloseProgram()
 {
-    return ClosingSequence(m_state, m_platform, campaign(), m_session, m_sounds, this).CloseProgram();
+    // Text still being typed is part of what the closing sequence saves or asks about.
+    commitPendingEdits();
+    return ClosingSequence(m_state, m_campaignSession, m_platform, campaign(), m_session, m_sounds, this)
+        .CloseProgram();
 }
 
 bool VelmoraForm::AskSaveCampaign()
 {
-    return ClosingSequence::AskSaveCampaign(m_platform, m_state.currentCampaignPath);
+    return ClosingSequence::AskSaveCampaign(m_platform, m_campaignSession.path());
 }
 
 void VelmoraForm::showTrayIcon()
@@ -268,14 +323,15 @@ void VelmoraForm::showTrayIcon()
             activateWindow();
         });
     }
-    m_trayArea->setToolTip(u"Velmora "_s + Version::text());
+    m_trayArea->setToolTip(tr("Velmora %1").arg(Version::text()));
     m_trayArea->show();
 }
 
 QString VelmoraForm::smallScreenWarning(int width, int height)
 {
-    return u"The current screen resolution is "_s + QString::number(width) + u" x "_s + QString::number(height)
-        + u". Best screen resolution for Velmora to display properly is 1024 x 768."_s;
+    return tr("The current screen resolution is %1 x %2. Best screen resolution for Velmora to display properly is 1024 x 768.")
+        .arg(width)
+        .arg(height);
 }
 
 void VelmoraForm::checkScreenResolution()
@@ -284,7 +340,7 @@ void VelmoraForm::checkScreenResolution()
     // Only a screen small in both directions gets the warning.
     if (screen.width() < 1024 && screen.height() < 768) {
         m_state.smallScreen = true;
-        m_platform.exclamation(u"Velmora"_s, smallScreenWarning(screen.width(), screen.height()));
+        m_platform.exclamation(tr("Velmora"), smallScreenWarning(screen.width(), screen.height()));
     }
 }
 
@@ -313,15 +369,15 @@ void VelmoraForm::applySessionSettings()
     case SessionSettings::Placement::Unchanged:
         break;
     }
-    m_state.currentCampaignPath = applied.campaignPath;
+    m_campaignSession.setPath(applied.campaignPath);
     m_state.openLastCampaign = m_session.openLastCampaign();
     refreshRecentFilesMenu();
 }
 
 void VelmoraForm::showCampaignPath()
 {
-    const QString &path = m_state.currentCampaignPath;
-    m_statusBar->setPanelText(2, path.isEmpty() ? u"New un-named campaign"_s : path);
+    const QString &path = m_campaignSession.path();
+    m_statusBar->setPanelText(2, path.isEmpty() ? tr("New un-named campaign") : path);
 }
 
 void VelmoraForm::AddToRecentFiles(const QString &path)
@@ -332,7 +388,7 @@ void VelmoraForm::AddToRecentFiles(const QString &path)
 
 void VelmoraForm::SaveSessionSettings()
 {
-    m_session.SaveSessionSettings(m_state.currentCampaignPath, m_state.version3Loaded);
+    m_session.SaveSessionSettings(m_campaignSession.path(), m_state.version3Loaded);
     refreshRecentFilesMenu();
 }
 
@@ -377,14 +433,13 @@ void VelmoraForm::SoundCheck_Click(bool on)
         return;
     // The click plays under the new setting, and the setting is saved with the campaign.
     m_sounds.play(SoundEvent::Click);
-    m_state.campaignModified = true;
+    m_campaignSession.markModified();
 }
 
 void VelmoraForm::Check1_Click(bool on)
 {
     m_state.tipFlag = on;
-    if (!m_state.loading)
-        m_state.campaignModified = true;
+    m_campaignSession.markModified();
 }
 
 void VelmoraForm::SetAutoSaveTimer()
@@ -400,9 +455,9 @@ void VelmoraForm::SetAutoSaveTimer()
 void VelmoraForm::tbToolBar_ButtonClick(const QString &key)
 {
     m_sounds.play(SoundEvent::Click);
+    // The toolbar's New is the menu's: a campaign whose save failed keeps its name.
     if (key == u"New") {
         campaign().mnuFileNew_Click();
-        m_state.currentCampaignPath.clear();
     } else if (key == u"Open") {
         campaign().mnuFileOpen_Click();
     } else if (key == u"Save") {
@@ -423,7 +478,7 @@ void VelmoraForm::showHelp()
 
 void VelmoraForm::openOracle()
 {
-    m_platform.information(u"Velmora"_s, tr("The oracle comes with a later version."));
+    m_platform.information(tr("Velmora"), tr("The oracle comes with a later version."));
 }
 
 QIcon VelmoraForm::programIcon() const

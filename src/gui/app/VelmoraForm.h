@@ -1,46 +1,46 @@
 #pragma once
 
+#include "core/app/CampaignSession.h"
 #include "core/app/ProgramState.h"
 #include "core/app/SessionSettings.h"
 #include "core/common/AppFolder.h"
 #include "core/options/SoundCues.h"
 #include "gui/app/MainMenus.h"
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/PartServices.h"
+#include "gui/ui/ToolHost.h"
 
 #include <QList>
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 class QSystemTrayIcon;
 class QTimer;
 
 namespace Velmora {
 
-class CalendarTools;
 class CampaignCommands;
+class CampaignPart;
 class MainStatusBar;
 class MainTabs;
 class MainToolBar;
 class Platform;
 class VelmoraSplash;
-
-/// A file the program uses unless the campaign names another one: its key and its path
-/// relative to the application folder.
-struct DefaultFile
-{
-    QString key;
-    QString relativePath;
-};
+struct CampaignModel;
 
 /// The main window: the tabs, menus, toolbar, status bar, autosave timer and notification-area
 /// icon, the program-wide state, and the start-up, first-activation and closing sequences. The
-/// tools sit on the tab pages; the campaign's life cycle is a CampaignCommands.
+/// campaign's life cycle is a CampaignCommands.
+///
+/// Each subsystem's tools are a CampaignPart that reaches the window only through the ToolHost
+/// the window implements; InstalledParts says which parts the program has.
 ///
 /// Start-up, as the entry procedure runs it: construct, Form_Load(), InitMainWindow(path),
 /// show(). The first activation then runs Form_Activate(); closing the window runs
 /// CloseProgram().
-class VelmoraForm : public QMainWindow
+class VelmoraForm : public QMainWindow, public ToolHost
 {
     Q_OBJECT
 
@@ -61,23 +61,36 @@ public:
     /// The number of steps of the loading that starts now (at least 25), while the splash is up.
     void setLoadingRange(int steps);
 
-    // For the campaign's life cycle and the tools.
+    // ToolHost: what the tools reach.
+    Platform &platform() override { return m_platform; }
+    const SoundCuePlayer &sounds() const override { return m_sounds; }
+    const AppFolder &folder() const override { return m_folder; }
+    QWidget *dialogParent() override { return this; }
+    CampaignSession &campaignSession() override { return m_campaignSession; }
+    PartServices &services() override { return m_services; }
+    void placeOnTab(MainTab tab, QWidget *tools) override;
+    void placeOnPage(StripPage page, QWidget *tools) override;
+    StripPage currentPage(TabStrip strip) const override;
+    void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
+    QAction *toolBarAction(const QString &key) const override;
+    void addToMenu(MainMenu menu, QAction *action) override;
+
+    /// A loaded or new campaign to the tab choices and every part, with the session quiet.
+    void applyCampaign(const CampaignModel &model);
+    /// Pending edits committed, then the tab choices and every part's data into `model`.
+    void collectCampaign(CampaignModel &model);
+    void commitPendingEdits();
+
+    // For the campaign's life cycle.
     ProgramState &state() { return m_state; }
-    Platform &platform() { return m_platform; }
-    const AppFolder &folder() const { return m_folder; }
     SessionSettings &sessionSettings() { return m_session; }
     SoundCues &soundCues() { return m_soundCues; }
-    const SoundCuePlayer &sounds() const { return m_sounds; }
     /// The campaign's life cycle; main.cpp (or a test) installs it before Form_Load.
     CampaignCommands &campaign();
     void setCampaignCommands(std::unique_ptr<CampaignCommands> commands);
-    QWidget *pctTab(int index) const;
-    /// Puts a tab's tools on its page.
-    void placeTools(int index, QWidget *tools);
+    QWidget *pctTab(MainTab tab) const;
     const MainMenus &menus() const { return m_menus; }
-    CalendarTools &calendarTools() { return *m_calendarTools; }
     QTimer *tmrAutoSave() const { return m_tmrAutoSave; }
-    const QList<DefaultFile> &defaultPictures() const { return m_defaultPictures; }
     const QString &helpFile() const { return m_helpFile; }
 
     /// Status bar panel 2: the current campaign path, or "New un-named campaign".
@@ -125,16 +138,20 @@ private:
     void Check1_Click(bool on);
     void openOracle();
     int twipsToPixels(int twips) const;
+    void installParts();
 
     AppFolder m_folder;
     Platform &m_platform;
     ProgramState m_state;
+    CampaignSession m_campaignSession;
+    PartServices m_services;
+    /// From the start of loading to the end of the first activation.
+    std::unique_ptr<CampaignSession::QuietGuard> m_startingUp;
     SessionSettings m_session;
     SoundCues m_soundCues;
     SoundCuePlayer m_sounds;
     std::unique_ptr<CampaignCommands> m_campaign;
     std::unique_ptr<VelmoraSplash> m_splash;
-    QList<DefaultFile> m_defaultPictures;
     QString m_helpFile;
 
     MainMenus m_menus;
@@ -142,10 +159,11 @@ private:
     MainTabs *m_tabs;
     MainStatusBar *m_statusBar;
     QTimer *m_tmrAutoSave;
-    CalendarTools *m_calendarTools;
     QSystemTrayIcon *m_trayArea = nullptr;
     bool m_activationQueued = false;
     bool m_closed = false;
+    /// Last, so that the parts go before anything they use.
+    std::vector<std::unique_ptr<CampaignPart>> m_parts;
 };
 
 } // namespace Velmora

@@ -2,24 +2,24 @@
 
 #include "core/calendar/AgendaReport.h"
 #include "core/calendar/DatedLine.h"
+#include "core/app/CampaignSession.h"
+#include "core/common/AppFolder.h"
 #include "core/persistence/CampaignModel.h"
-#include "gui/app/VelmoraForm.h"
 #include "gui/calendar/AgendaReportWindow.h"
 #include "gui/calendar/CalendarWizardForm.h"
 #include "gui/calendar/CampaignClockPanel.h"
 #include "gui/calendar/DateWeatherFrame.h"
 #include "gui/calendar/frmMoons.h"
 #include "gui/calendar/ucAgenda.h"
+#include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/ToolHost.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -51,19 +51,21 @@ QList<DatedLine> datedLinesOf(const QStringList &items)
 
 } // namespace
 
-CalendarTools::CalendarTools(VelmoraForm &form)
-    : QObject(&form)
-    , m_form(form)
-    , m_weather(form.platform().random())
+CalendarTools::CalendarTools(ToolHost &host, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_weather(host.platform().random())
 {
     setObjectName(u"CalendarTools"_s);
     buildMainTab();
-    buildUserTab();
+    buildUserPages();
 
-    m_mnuToolsCalendar = m_form.menus().mnuTools->addAction(tr("&Calendar..."));
+    m_mnuToolsCalendar = new QAction(tr("&Calendar..."), this);
     m_mnuToolsCalendar->setObjectName(u"mnuToolsCalendar"_s);
-    m_mnuToolsCollate = m_form.menus().mnuTools->addAction(AgendaReport::CollateCaption(AgendaReport::Kind::Agenda));
+    m_host.addToMenu(MainMenu::Tools, m_mnuToolsCalendar);
+    m_mnuToolsCollate = new QAction(AgendaReport::CollateCaption(AgendaReport::Kind::Agenda), this);
     m_mnuToolsCollate->setObjectName(u"mnuToolsCollate"_s);
+    m_host.addToMenu(MainMenu::Tools, m_mnuToolsCollate);
     connect(m_mnuToolsCalendar, &QAction::triggered, this, &CalendarTools::CalendarWizardCommand_Click);
     connect(m_mnuToolsCollate, &QAction::triggered, this, &CalendarTools::mnuToolsCollate_Click);
 
@@ -77,29 +79,26 @@ CalendarTools::~CalendarTools() = default;
 
 void CalendarTools::buildMainTab()
 {
-    m_clockPanel = new CampaignClockPanel(m_clock, m_form.sounds());
-    m_weatherFrame = new DateWeatherFrame(m_weather, m_clock, m_form.folder(), m_form.sounds());
+    m_clockPanel = new CampaignClockPanel(m_clock, m_host.sounds());
+    m_weatherFrame = new DateWeatherFrame(m_weather, m_clock, m_host.folder(), m_host.sounds());
     auto *tools = new QWidget;
     tools->setObjectName(u"CalendarToolsMain"_s);
     auto *row = new QHBoxLayout(tools);
     row->addWidget(m_clockPanel, 0, Qt::AlignTop);
     row->addWidget(m_weatherFrame, 0, Qt::AlignTop);
     row->addStretch(1);
-    m_form.placeTools(0, tools);
+    m_host.placeOnTab(MainTab::Main, tools);
     connect(m_clockPanel->moonsButton(), &QPushButton::clicked, this, &CalendarTools::cmdMoons_Click);
     connect(m_clockPanel->calendarButton(), &QPushButton::clicked, this,
             &CalendarTools::CalendarWizardCommand_Click);
 }
 
-void CalendarTools::buildUserTab()
+void CalendarTools::buildUserPages()
 {
-    m_sstbUser = new QTabWidget;
-    m_sstbUser->setObjectName(u"sstbUser"_s);
-    const QStringList captions{tr("Agenda"), tr("Almanach")};
     for (int i = 0; i < 2; ++i) {
-        m_agendas[i] = new ucAgenda(m_form.folder());
+        m_agendas[i] = new ucAgenda(m_host.folder());
         m_agendas[i]->setProperty("index", i);
-        m_sstbUser->addTab(m_agendas[i], captions[i]);
+        m_host.placeOnPage(i == Agenda ? StripPage::UserAgenda : StripPage::UserAlmanach, m_agendas[i]);
         connect(m_agendas[i], &ucAgenda::changed, this, [this] {
             markModified();
             refreshCollateMenu();
@@ -107,45 +106,54 @@ void CalendarTools::buildUserTab()
         // Another year shown restamps every entry at the next save.
         connect(m_agendas[i], &ucAgenda::yearChanged, this, &CalendarTools::markModified);
     }
-    // The statistics page arrives with the statistics tools; its place on the strip is kept.
-    auto *statistics = new QLabel(tr("Statistics come with a later version."));
-    statistics->setObjectName(u"lblComingLaterStatistics"_s);
-    statistics->setAlignment(Qt::AlignCenter);
-    statistics->setEnabled(false);
-    m_sstbUser->addTab(statistics, tr("Statistics"));
-    connect(m_sstbUser, &QTabWidget::currentChanged, this, &CalendarTools::refreshCollateMenu);
-    m_form.placeTools(1, m_sstbUser);
+    m_host.onPageChanged(TabStrip::User, this, [this] { refreshCollateMenu(); });
 }
 
-void CalendarTools::apply(const CampaignModel &model)
+int CalendarTools::frontAgenda() const
+{
+    switch (m_host.currentPage(TabStrip::User)) {
+    case StripPage::UserAgenda:
+        return Agenda;
+    case StripPage::UserAlmanach:
+        return Almanach;
+    case StripPage::UserStatistics:
+        break;
+    }
+    return -1;
+}
+
+void CalendarTools::applyCampaign(const CampaignModel &model)
 {
     m_clock.setUpdating(true);
     m_clock.load(oCalendar::fromState(model.calendar), model.calendar, model.time);
     m_weather.load(model.weather);
     m_clock.setUpdating(false);
     m_moons = model.moons;
+    m_showMoons = model.options.showMoons;
     m_calendarPicture.clear();
     for (const ImageEntry &image : model.images) {
         if (image.key.compare(CalendarPictureKey, Qt::CaseInsensitive) == 0)
             m_calendarPicture = image.path;
     }
     initAgendas({itemsOf(model.agenda), itemsOf(model.almanach)});
-    const int userTab = model.layout.sstbUser;
-    if (userTab >= 0 && userTab < m_sstbUser->count())
-        m_sstbUser->setCurrentIndex(userTab);
 }
 
-void CalendarTools::collect(CampaignModel &model) const
+void CalendarTools::commitPendingEdits()
 {
     for (ucAgenda *agenda : m_agendas)
         agenda->commitOpenEdit();
+}
+
+void CalendarTools::collectCampaign(CampaignModel &model)
+{
+    commitPendingEdits();
     model.calendar = m_clock.toCalendarState();
     model.time = m_clock.toClockTime();
     model.weather = m_weather.toState();
     model.moons = m_moons;
-    model.agenda = datedLinesOf(m_agendas[AgendaTab]->GetEntries());
-    model.almanach = datedLinesOf(m_agendas[AlmanachTab]->GetEntries());
-    model.layout.sstbUser = m_sstbUser->currentIndex();
+    model.options.showMoons = m_showMoons;
+    model.agenda = datedLinesOf(m_agendas[Agenda]->GetEntries());
+    model.almanach = datedLinesOf(m_agendas[Almanach]->GetEntries());
     // The picture table keeps its other pictures; only the calendar's is ours.
     bool found = false;
     for (ImageEntry &image : model.images) {
@@ -160,8 +168,7 @@ void CalendarTools::collect(CampaignModel &model) const
 
 void CalendarTools::markModified()
 {
-    if (!m_form.state().quiet())
-        m_form.state().campaignModified = true;
+    m_host.campaignSession().markModified();
 }
 
 QStringList CalendarTools::calendarLines() const
@@ -186,7 +193,7 @@ void CalendarTools::initAgendas(const std::array<QStringList, 2> &entries)
     const QStringList calendar = calendarLines();
     const QStringList moonItems = moonLines();
     for (int i = 0; i < 2; ++i)
-        m_agendas[i]->init(entries[i], calendar, moonItems, m_form.state().showMoons);
+        m_agendas[i]->init(entries[i], calendar, moonItems, m_showMoons);
     refreshCollateMenu();
 }
 
@@ -202,38 +209,38 @@ void CalendarTools::rebuildAgendas()
 
 void CalendarTools::cmdMoons_Click()
 {
-    m_form.sounds().play(SoundEvent::Click);
+    m_host.sounds().play(SoundEvent::Click);
     // The dialog places every first full moon in the year of the start date shown.
     oCalendar calendar = m_clock.calendar();
     calendar.Init_4({}, m_clock.startDate());
-    frmMoons dialog(m_form.platform(), &m_form);
-    dialog.init(m_moons, calendar, m_form.state().showMoons);
-    m_form.platform().execDialog(dialog);
+    frmMoons dialog(m_host.platform(), m_host.dialogParent());
+    dialog.init(m_moons, calendar, m_showMoons);
+    m_host.platform().execDialog(dialog);
     if (dialog.cancelled())
         return;
     m_moons = dialog.moons();
-    m_form.state().showMoons = dialog.showMoons();
+    m_showMoons = dialog.showMoons();
     rebuildAgendas();
     markModified();
 }
 
 QString CalendarTools::calendarPicture() const
 {
-    return m_form.folder().storedFile(m_calendarPicture.isEmpty() ? u"\\Pictures\\Calendar.bmp"_s
+    return m_host.folder().storedFile(m_calendarPicture.isEmpty() ? ImageEntry::defaultPath(CalendarPictureKey)
                                                                   : m_calendarPicture);
 }
 
 void CalendarTools::CalendarWizardCommand_Click()
 {
-    m_form.sounds().play(SoundEvent::Click);
-    CalendarWizardForm wizard(m_form.platform(), m_form.sounds(), &m_form);
+    m_host.sounds().play(SoundEvent::Click);
+    CalendarWizardForm wizard(m_host.platform(), m_host.sounds(), m_host.dialogParent());
     wizard.setPicture(QPixmap(calendarPicture()));
     connect(&wizard, &CalendarWizardForm::pictureReplaced, this, [this](const QString &path) {
         m_calendarPicture = path;
         markModified();
     });
     wizard.init(m_clock.calendar(), m_clock.startDate());
-    m_form.platform().execDialog(wizard);
+    m_host.platform().execDialog(wizard);
     if (wizard.cancelled() || wizard.GetCampaignLenght() <= 0)
         return;
     // The wizard's calendar still counts its days from the start date it was opened with.
@@ -255,23 +262,23 @@ void CalendarTools::CalendarWizardCommand_Click()
 void CalendarTools::refreshCollateMenu()
 {
     const AgendaReport::MenuState menu = AgendaReport::CollateMenu(
-        m_sstbUser->currentIndex(), m_agendas[AgendaTab]->IsThereEntries(), m_agendas[AlmanachTab]->IsThereEntries());
+        int(m_host.currentPage(TabStrip::User)), m_agendas[Agenda]->IsThereEntries(), m_agendas[Almanach]->IsThereEntries());
     m_mnuToolsCollate->setText(menu.caption);
     m_mnuToolsCollate->setEnabled(menu.enabled);
 }
 
 void CalendarTools::mnuToolsCollate_Click()
 {
-    const int front = m_sstbUser->currentIndex();
-    if (front != AgendaTab && front != AlmanachTab)
+    const int front = frontAgenda();
+    if (front < 0)
         return;
-    const AgendaReport::Kind kind = front == AgendaTab ? AgendaReport::Kind::Agenda : AgendaReport::Kind::Almanach;
+    const AgendaReport::Kind kind = front == Agenda ? AgendaReport::Kind::Agenda : AgendaReport::Kind::Almanach;
     const QStringList lines =
         AgendaReport::CollateLines(m_agendas[front]->GetEntries(), m_clock.monthNames(),
-                                   m_form.state().currentCampaignPath,
+                                   m_host.campaignSession().path(),
                                    m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
-    AgendaReportWindow report(m_form.platform(), kind, lines, &m_form);
-    m_form.platform().execDialog(report);
+    AgendaReportWindow report(m_host.platform(), kind, lines, m_host.dialogParent());
+    m_host.platform().execDialog(report);
 }
 
 } // namespace Velmora

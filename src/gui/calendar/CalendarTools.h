@@ -3,6 +3,7 @@
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
 #include "core/calendar/MoonRecord.h"
+#include "gui/ui/CampaignPart.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -13,40 +14,38 @@
 #include <array>
 
 class QAction;
-class QTabWidget;
 
 namespace Velmora {
 
 class CampaignClockPanel;
 class DateWeatherFrame;
-class VelmoraForm;
+class ToolHost;
 class ucAgenda;
-struct CampaignModel;
 
 /// The calendar's tools on the main window: the clock and the weather frame on the "Main" tab,
-/// the Agenda and the Almanach on the user tab strip sstbUser of the "User" tab, the Moons dialog
+/// the Agenda and the Almanach on the pages of the "User" tab's strip, the Moons dialog
 /// (cmdMoons), the Calendar Wizard (CalendarWizardCommand, mnuToolsCalendar) and the collate
 /// entry of the Tools menu. The campaign's clock, weather and moon list live in the models held
-/// here; apply() fills them from a loaded campaign and collect() gives them back before a save.
-class CalendarTools : public QObject
+/// here; applyCampaign() fills them from a campaign (nothing rolls weather) and collectCampaign()
+/// gives them back before a save.
+class CalendarTools : public QObject, public CampaignPart
 {
     Q_OBJECT
 
 public:
-    /// The tabs of sstbUser.
-    enum UserTab { AgendaTab = 0, AlmanachTab = 1, StatisticsTab = 2 };
+    enum AgendaIndex { Agenda = 0, Almanach = 1 };
 
-    explicit CalendarTools(VelmoraForm &form);
+    explicit CalendarTools(ToolHost &host, QObject *parent = nullptr);
     ~CalendarTools() override;
 
-    /// After a load or a new campaign, once the program-wide options are set: nothing rolls
-    /// weather and nothing is marked modified.
-    void apply(const CampaignModel &model);
-    void collect(CampaignModel &model) const;
+    void applyCampaign(const CampaignModel &model) override;
+    void collectCampaign(CampaignModel &model) override;
+    void commitPendingEdits() override;
 
     CampaignClock &clock() { return m_clock; }
     CampaignWeather &weather() { return m_weather; }
     const QList<MoonRecord> &moons() const { return m_moons; }
+    bool showMoons() const { return m_showMoons; }
     ucAgenda &agenda(int index) { return *m_agendas[index]; }
 
     void cmdMoons_Click();
@@ -57,7 +56,9 @@ public:
 
 private:
     void buildMainTab();
-    void buildUserTab();
+    void buildUserPages();
+    /// The agenda of the page in front of the "User" tab's strip, or -1.
+    int frontAgenda() const;
     void markModified();
     /// Both agendas from their entry lines, the moon list and the clock's calendar.
     void initAgendas(const std::array<QStringList, 2> &entries);
@@ -67,14 +68,14 @@ private:
     QStringList moonLines() const;
     QString calendarPicture() const;
 
-    VelmoraForm &m_form;
+    ToolHost &m_host;
     CampaignClock m_clock;
     CampaignWeather m_weather;
     QList<MoonRecord> m_moons;
+    bool m_showMoons = false;
     QString m_calendarPicture; ///< the campaign's "calendar" picture as it stores it; "" for the shipped one
     CampaignClockPanel *m_clockPanel = nullptr;
     DateWeatherFrame *m_weatherFrame = nullptr;
-    QTabWidget *m_sstbUser = nullptr;
     std::array<ucAgenda *, 2> m_agendas{};
     QAction *m_mnuToolsCalendar = nullptr;
     QAction *m_mnuToolsCollate = nullptr;

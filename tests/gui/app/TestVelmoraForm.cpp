@@ -1,3 +1,4 @@
+#include "core/common/Version.h"
 #include "gui/app/MainToolBar.h"
 #include "gui/app/VelmoraForm.h"
 #include "support/TestHome.h"
@@ -28,7 +29,7 @@ struct Shell
     ScriptedPlatform platform;
     VelmoraForm form{home.folder(), platform};
 
-    Shell() { form.setCampaignCommands(std::make_unique<RecordingCampaignCommands>(platform, form.state())); }
+    Shell() { form.setCampaignCommands(std::make_unique<RecordingCampaignCommands>(platform, form.campaignSession())); }
 
     // Start-up up to and including the first activation; the record starts empty afterwards.
     void start()
@@ -106,7 +107,7 @@ void TestVelmoraForm::windowParts()
     QVERIFY(!shell.child<QTimer>(u"tmrAutoSave"_s)->isActive());
 
     shell.start();
-    QCOMPARE(shell.child<QLabel>(u"Panel1"_s)->text(), u"Version 4.1.10"_s);
+    QCOMPARE(shell.child<QLabel>(u"Panel1"_s)->text(), u"Version "_s + Version::text());
     QCOMPARE(bool(shell.form.findChild<QSystemTrayIcon *>(u"TrayArea1"_s)), QSystemTrayIcon::isSystemTrayAvailable());
 }
 
@@ -248,7 +249,7 @@ void TestVelmoraForm::toolBar()
     QFETCH(QString, command);
     Shell shell;
     shell.start();
-    shell.form.state().currentCampaignPath = u"/camp/a.vlf"_s;
+    shell.form.campaignSession().setPath(u"/camp/a.vlf"_s);
     auto *bar = shell.child<MainToolBar>(u"tbToolBar"_s);
     QVERIFY(bar);
     QAction *button = bar->button(key);
@@ -256,8 +257,8 @@ void TestVelmoraForm::toolBar()
     QCOMPARE(button->toolTip(), toolTip);
     button->trigger();
     QCOMPARE(shell.platform.trace(), QStringList({u"sound Click.wav"_s, command}));
-    // "New" leaves an un-named campaign behind, whatever the command did.
-    QCOMPARE(shell.form.state().currentCampaignPath.isEmpty(), key == u"New");
+    // The buttons leave the campaign's name to the commands: a New whose save failed keeps it.
+    QCOMPARE(shell.form.campaignSession().path(), u"/camp/a.vlf"_s);
 }
 
 void TestVelmoraForm::clickSilentDuringStartUp()
@@ -283,7 +284,7 @@ void TestVelmoraForm::SoundCheck()
     // While loading, the box only carries the setting.
     box->setChecked(false);
     QVERIFY(!shell.form.state().soundsOn);
-    QVERIFY(!shell.form.state().campaignModified);
+    QVERIFY(!shell.form.campaignSession().isModified());
     box->setChecked(true);
     shell.form.InitMainWindow(QString());
     shell.form.Form_Activate();
@@ -291,12 +292,14 @@ void TestVelmoraForm::SoundCheck()
 
     box->click(); // off: the click plays under the new setting, so not at all
     QVERIFY(!shell.form.state().soundsOn);
-    QVERIFY(shell.form.state().campaignModified);
+    QVERIFY(shell.form.campaignSession().isModified());
+    QVERIFY(shell.form.isWindowModified());
     QCOMPARE(shell.platform.sounds(), QStringList());
-    shell.form.state().campaignModified = false;
+    shell.form.campaignSession().markClean();
+    QVERIFY(!shell.form.isWindowModified());
     box->click();
     QVERIFY(shell.form.state().soundsOn);
-    QVERIFY(shell.form.state().campaignModified);
+    QVERIFY(shell.form.campaignSession().isModified());
     QCOMPARE(shell.platform.sounds(), QStringList{u"Click.wav"_s});
 }
 
@@ -329,7 +332,13 @@ void TestVelmoraForm::recentFiles()
         QCOMPARE(item->text(), QString(paths.value(i)).replace(u"&"_s, u"&&"_s));
         QCOMPARE(item->isVisible(), i < paths.size());
     }
-    QCOMPARE(shell.child<QAction>(u"mnuFileSep3"_s)->isVisible(), !paths.isEmpty());
+    // The recent files' separator is the only one of the File menu, shown while there is one.
+    QStringList separators;
+    for (QAction *action : shell.child<QMenu>(u"mnuFile"_s)->actions()) {
+        if (action->isSeparator() && action->isVisible())
+            separators << action->objectName();
+    }
+    QCOMPARE(separators, paths.isEmpty() ? QStringList() : QStringList{u"mnuFileSep3"_s});
     if (paths.isEmpty())
         return;
 

@@ -1,23 +1,19 @@
 #include "gui/calendar/CalendarTools.h"
 
 #include "core/persistence/Campaign.h"
-#include "gui/app/CampaignLifecycle.h"
-#include "gui/app/VelmoraForm.h"
 #include "gui/calendar/ucAgenda.h"
-#include "support/TestHome.h"
-#include "support/gui/RunningProgram.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/FakeHost.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -53,20 +49,34 @@ QPushButton *buttonWithCaption(QWidget &parent, const QString &name, const QStri
     qFatal("no button %s \"%s\"", qPrintable(name), qPrintable(caption));
 }
 
-struct Program : RunningProgram
+// The calendar's tools on a host of their own, with a new campaign applied.
+struct Program : FakeHost
 {
-    template<typename T = QWidget> T *get(const QString &name) { return child<T>(form, name); }
+    CalendarTools tools{*this};
+    CampaignModel model = CampaignModel::newCampaign();
+
+    Program() { apply(tools, model); }
+
+    template<typename T = QWidget> T *get(const QString &name) { return child<T>(*this, name); }
     QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
     void click(const QString &name) { get<QAbstractButton>(name)->click(); }
-    ucAgenda &agenda(int index) { return form.calendarTools().agenda(index); }
+    ucAgenda &agenda(int index) { return tools.agenda(index); }
+    bool modified() { return campaignSession().isModified(); }
     QRadioButton *climate(int index)
     {
-        for (QRadioButton *option : form.findChildren<QRadioButton *>(u"optClimate"_s))
+        for (QRadioButton *option : findChildren<QRadioButton *>(u"optClimate"_s))
             if (option->property("index").toInt() == index)
                 return option;
         return nullptr;
     }
-    QAction *collate() { return form.findChild<QAction *>(u"mnuToolsCollate"_s); }
+    QAction *collate() { return findChild<QAction *>(u"mnuToolsCollate"_s); }
+    // The model as a save would write it.
+    CampaignModel collected()
+    {
+        CampaignModel saved = model;
+        collect(tools, saved);
+        return saved;
+    }
 
     // What the calendar's tools show, in one list for comparing.
     QStringList shown()
@@ -101,10 +111,12 @@ private slots:
 void TestCalendarTools::savedCampaignComesBackTheSame()
 {
     Program p;
-    QVERIFY(!p.form.pctTab(0)->findChild<QLabel *>(u"lblComingLater0"_s));
+    QVERIFY(!p.findChild<QLabel *>(u"lblComingLater0"_s));
+    QVERIFY(!p.findChild<QLabel *>(u"lblComingLaterAgenda"_s));
+    QVERIFY(p.findChild<QLabel *>(u"lblComingLaterStatistics"_s));
 
     // Three months and a festival of five days, starting on February 14, 1372.
-    p.platform.answerDialog([](QDialog &wizard) {
+    p.scripted.answerDialog([](QDialog &wizard) {
         auto *count = child<QLineEdit>(wizard, u"CampaignMonthsText"_s);
         count->setText(u"3"_s);
         QTest::keyClick(count, Qt::Key_Return);
@@ -123,10 +135,10 @@ void TestCalendarTools::savedCampaignComesBackTheSame()
     const QTabBar *months = child<QTabBar>(p.agenda(1), u"tbsMonth"_s);
     QCOMPARE(months->count(), 4);
     QCOMPARE(months->tabText(3), u"Festival"_s);
-    QVERIFY(p.form.state().campaignModified);
+    QVERIFY(p.modified());
 
     // A moon whose first full moon is on the 3rd of the first month, shown in the agendas.
-    p.platform.answerDialog([](QDialog &moons) {
+    p.scripted.answerDialog([](QDialog &moons) {
         child<QLineEdit>(moons, u"txtName"_s)->setText(u"Selune"_s);
         child<QComboBox>(moons, u"cboDay"_s)->setCurrentText(u"3"_s);
         child<QPushButton>(moons, u"cmdAdd"_s)->click();
@@ -135,13 +147,13 @@ void TestCalendarTools::savedCampaignComesBackTheSame()
         return int(moons.result());
     });
     p.click(u"cmdMoons"_s);
-    QCOMPARE(p.form.calendarTools().moons().size(), 1);
-    QCOMPARE(p.form.calendarTools().moons().at(0).toItem(), u"Selune;8;1372:1:3"_s);
-    QVERIFY(p.form.state().showMoons);
+    QCOMPARE(p.tools.moons().size(), 1);
+    QCOMPARE(p.tools.moons().at(0).toItem(), u"Selune;8;1372:1:3"_s);
+    QVERIFY(p.tools.showMoons());
     QCOMPARE(p.agenda(0).book().PhaseAt(0, 1, 3), 1);
 
     // The clock two days on and one minute back, a desert, and a line in each agenda.
-    p.platform.scriptedRandom().script({0.10f, 0.75f, 0.995f});
+    p.scripted.scriptedRandom().script({0.10f, 0.75f, 0.995f});
     p.click(u"DateUpCommand"_s);
     p.click(u"DateUpCommand"_s);
     p.click(u"MinuteDownCommand"_s);
@@ -152,27 +164,30 @@ void TestCalendarTools::savedCampaignComesBackTheSame()
     const QStringList before = p.shown();
     QCOMPARE(before.mid(1, 6), (QStringList{u"2007"_s, u"January"_s, u"3"_s, u"11"_s, u"59"_s, u"AM"_s}));
 
-    const QString path = p.home.file(u"Campaigns/Sky.vlf"_s);
-    p.platform.answerFile(path);
-    p.form.campaign().SaveCampaignAs();
-    QVERIFY2(!p.form.state().campaignModified, qPrintable(p.platform.trace().join(u'\n')));
+    const QString path = p.home.file(u"Sky.vlf"_s);
+    Campaign saved(p.home.folder());
+    saved.model = p.collected();
+    QVERIFY(!saved.SaveCampaign(path, false));
 
     // Opened again: the same tools, without a roll of the dice or a modified mark.
     Program q;
-    q.platform.answerFile(path);
-    q.form.campaign().OpenCampaign(false);
+    Campaign opened(q.home.folder());
+    QVERIFY(opened.LoadCampaignFile(path).readable);
+    q.apply(q.tools, opened.model);
     QCOMPARE(q.shown(), before);
-    QCOMPARE(q.platform.scriptedRandom().calls, 0);
-    QVERIFY(!q.form.state().campaignModified);
-    QCOMPARE(q.form.calendarTools().moons(), p.form.calendarTools().moons());
+    QCOMPARE(q.scripted.scriptedRandom().calls, 0);
+    QVERIFY(!q.modified());
+    QCOMPARE(q.tools.moons(), p.tools.moons());
+    QVERIFY(q.tools.showMoons());
 
-    // Saved again from the window, and resaved without it: the same bytes.
-    const QString again = q.home.file(u"Campaigns/Again.vlf"_s);
-    QVERIFY(q.form.campaign().SaveCampaign(again));
+    // Saved again from the tools, and resaved without them: the same bytes.
+    const QString again = q.home.file(u"Again.vlf"_s);
+    q.collect(q.tools, opened.model);
+    QVERIFY(!opened.SaveCampaign(again, false));
     QCOMPARE(bytesOf(again), bytesOf(path));
     Campaign resave(q.home.folder());
     QVERIFY(resave.LoadCampaignFile(path, {}).readable);
-    const QString resaved = q.home.file(u"Campaigns/Resaved.vlf"_s);
+    const QString resaved = q.home.file(u"Resaved.vlf"_s);
     QVERIFY(!resave.SaveCampaign(resaved, false));
     QCOMPARE(bytesOf(resaved), bytesOf(path));
 }
@@ -183,12 +198,16 @@ void TestCalendarTools::cancelledDialogsChangeNothing()
     const QStringList before = p.shown();
     p.click(u"CalendarWizardCommand"_s);
     p.click(u"cmdMoons"_s);
-    p.form.findChild<QAction *>(u"mnuToolsCalendar"_s)->trigger();
-    QCOMPARE(p.platform.trace(), (QStringList{u"sound Click.wav"_s, u"dialog CalendarWizardForm"_s,
+    const QList<QAction *> tools = p.menu(MainMenu::Tools)->actions();
+    QCOMPARE(tools.size(), 2);
+    QCOMPARE(tools.at(0)->objectName(), u"mnuToolsCalendar"_s);
+    QCOMPARE(tools.at(1)->objectName(), u"mnuToolsCollate"_s);
+    tools.at(0)->trigger();
+    QCOMPARE(p.scripted.trace(), (QStringList{u"sound Click.wav"_s, u"dialog CalendarWizardForm"_s,
                                               u"sound Click.wav"_s, u"dialog frmMoons"_s, u"sound Click.wav"_s,
                                               u"dialog CalendarWizardForm"_s}));
     QCOMPARE(p.shown(), before);
-    QVERIFY(!p.form.state().campaignModified);
+    QVERIFY(!p.modified());
 }
 
 void TestCalendarTools::collateMenu()
@@ -208,12 +227,12 @@ void TestCalendarTools::collateMenu()
 
     strip->setCurrentIndex(1);
     QString report;
-    p.platform.answerDialog([&report](QDialog &window) {
+    p.scripted.answerDialog([&report](QDialog &window) {
         report = child<QTextEdit>(window, u"rtbReport"_s)->toPlainText();
         return int(QDialog::Accepted);
     });
     p.collate()->trigger();
-    QCOMPARE(p.platform.callsOf(ScriptedPlatform::Kind::Dialog).at(0).title, u"Almanach Event List"_s);
+    QCOMPARE(p.scripted.callsOf(ScriptedPlatform::Kind::Dialog).at(0).title, u"Almanach Event List"_s);
     QVERIFY2(report.contains(u"Campaign file: ;   2007/January/1"_s), qPrintable(report));
     QVERIFY2(report.contains(u"2007:January:2\n     Midwinter"_s), qPrintable(report));
 }
@@ -224,30 +243,29 @@ void TestCalendarTools::calendarPictureGoesWithTheCampaign()
     Program p;
     const QString picture = p.home.file(u"castle.png"_s);
     QImage(4, 3, QImage::Format_RGB32).save(picture);
-    p.platform.answerFile(picture);
-    p.platform.answerDialog([](QDialog &wizard) {
+    p.scripted.answerFile(picture);
+    p.scripted.answerDialog([](QDialog &wizard) {
         QTest::mouseClick(child(wizard, u"CalendarWizardImage"_s), Qt::LeftButton);
         return int(QDialog::Rejected);
     });
     p.click(u"CalendarWizardCommand"_s);
-    QVERIFY(p.form.state().campaignModified);
-    CampaignModel model = p.campaign.model;
-    p.form.calendarTools().collect(model);
+    QVERIFY(p.modified());
+    const CampaignModel model = p.collected();
     const auto calendar = std::find_if(model.images.cbegin(), model.images.cend(),
                                        [](const ImageEntry &image) { return image.key == u"calendar"_s; });
     QVERIFY(calendar != model.images.cend());
     QCOMPARE(calendar->path, picture);
-    QCOMPARE(model.images.size(), p.campaign.model.images.size());
+    QCOMPARE(model.images.size(), p.model.images.size());
 }
 
 void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
 {
     // December 31 in a calendar of three months: the last day of the last month.
     Program p;
-    CampaignClock &clock = p.form.calendarTools().clock();
+    CampaignClock &clock = p.tools.clock();
     clock.selectMonth(11);
     clock.setDayText(u"31"_s);
-    p.platform.answerDialog([](QDialog &wizard) {
+    p.scripted.answerDialog([](QDialog &wizard) {
         auto *count = child<QLineEdit>(wizard, u"CampaignMonthsText"_s);
         count->setText(u"3"_s);
         QTest::keyClick(count, Qt::Key_Return);
@@ -260,19 +278,19 @@ void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
     QCOMPARE(clock.currentDate(), u"2007:3:31"_s);
 
     // Scrolling the Agenda's year restamps its entries: the campaign has changed.
-    p.form.state().campaignModified = false;
+    p.campaignSession().markClean();
     for (QPushButton *button : p.agenda(0).findChildren<QPushButton *>(u"cmdScrollY"_s))
         if (button->property("index").toInt() == 1)
             button->click();
-    QVERIFY(p.form.state().campaignModified);
+    QVERIFY(p.modified());
 }
 
 void TestCalendarTools::textStillBeingTypedIsSaved()
 {
     Program p;
     p.get<QTabWidget>(u"VelmoraTab"_s)->setCurrentIndex(1);
-    p.form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.form));
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
     QTreeView *january = nullptr;
     for (QTreeView *page : p.agenda(0).findChildren<QTreeView *>(u"lsvAgenda"_s))
         if (page->property("index").toInt() == 1)
@@ -282,9 +300,7 @@ void TestCalendarTools::textStillBeingTypedIsSaved()
     QTest::mouseClick(january->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::keyClicks(child(p.agenda(0), u"txtEdit"_s), u"Buy rope"_s);
 
-    CampaignModel model = p.campaign.model;
-    p.form.calendarTools().collect(model);
-    QCOMPARE(model.agenda.value(0).toItem(), u"2007:1:2;Buy rope"_s);
+    QCOMPARE(p.collected().agenda.value(0).toItem(), u"2007:1:2;Buy rope"_s);
 }
 
 QTEST_MAIN(TestCalendarTools)

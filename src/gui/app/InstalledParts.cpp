@@ -1,0 +1,14 @@
+#include "gui/app/InstalledParts.h"
+
+#include "gui/calendar/CalendarTools.h"
+
+namespace Velmora {
+
+std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host)
+{
+    std::vector<std::unique_ptr<CampaignPart>> parts;
+    parts.push_back(std::make_unique<CalendarTools>(host));
+    return parts;
+}
+
+} // namespace Velmora

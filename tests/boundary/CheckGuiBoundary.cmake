@@ -1,0 +1,20 @@
+# Each subsystem's window side reaches the main window only through the host interface in gui/ui:
+# no file under src/gui/<subsystem>/ other than app includes a header of src/gui/app/.
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+set(failures "")
+foreach(source IN LISTS sources)
+    file(RELATIVE_PATH relative "${SOURCE_DIR}" "${source}")
+    if(relative MATCHES "^app/")
+        continue()
+    endif()
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]gui/app/")
+    foreach(line IN LISTS includes)
+        list(APPEND failures "src/gui/${relative}: ${line}")
+    endforeach()
+endforeach()
+
+if(failures)
+    list(JOIN failures "\n" text)
+    message(FATAL_ERROR "A subsystem reaches into the main window instead of its host interface:\n${text}")
+endif()
+message(STATUS "gui boundary holds")

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/app/CampaignSession.h"
+#include "core/app/ProgramState.h"
+#include "core/options/SoundCues.h"
+#include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/PartServices.h"
+#include "gui/ui/ToolHost.h"
+#include "support/TestHome.h"
+#include "support/gui/ScriptedPlatform.h"
+
+#include <QMainWindow>
+
+#include <map>
+
+namespace Velmora {
+
+class CampaignPart;
+class MainTabs;
+class MainToolBar;
+struct CampaignModel;
+
+/// A host for one subsystem's tools without the rest of the program: a fresh application folder,
+/// the scripted platform, the sound cues, a campaign session, the seven tabs with their strips,
+/// the toolbar and the menus. apply() and collect() drive a part as the main window does.
+class FakeHost : public QMainWindow, public ToolHost
+{
+public:
+    explicit FakeHost(TestHome::Seed seed = TestHome::Empty);
+    ~FakeHost() override;
+
+    TestHome home;
+    ScriptedPlatform scripted;
+    ProgramState state;
+
+    Platform &platform() override { return scripted; }
+    const SoundCuePlayer &sounds() const override { return m_sounds; }
+    const AppFolder &folder() const override { return m_folder; }
+    QWidget *dialogParent() override { return this; }
+    CampaignSession &campaignSession() override { return m_session; }
+    PartServices &services() override { return m_services; }
+    void placeOnTab(MainTab tab, QWidget *tools) override;
+    void placeOnPage(StripPage page, QWidget *tools) override;
+    StripPage currentPage(TabStrip strip) const override;
+    void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
+    QAction *toolBarAction(const QString &key) const override;
+    void addToMenu(MainMenu menu, QAction *action) override;
+
+    /// The campaign to the tab choices and `part`, with the session quiet, as at a load.
+    void apply(CampaignPart &part, const CampaignModel &model);
+    /// `part`'s data and the tab choices into `model`, as before a save.
+    void collect(CampaignPart &part, CampaignModel &model);
+    QMenu *menu(MainMenu which) const { return m_menus.at(which); }
+
+private:
+    AppFolder m_folder;
+    SoundCues m_cues;
+    SoundCuePlayer m_sounds;
+    CampaignSession m_session;
+    PartServices m_services;
+    MainTabs *m_tabs;
+    MainToolBar *m_toolBar;
+    std::map<MainMenu, QMenu *> m_menus;
+};
+
+} // namespace Velmora
