@@ -1,5 +1,8 @@
 #include "gui/ui/FileFilterList.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -38,6 +41,16 @@ QStringList FileFilterList::qtFilters() const
 int FileFilterList::indexOf(const QString &qtFilter) const
 {
     return static_cast<int>(qtFilters().indexOf(qtFilter));
+}
+
+QString FileFilterList::withDefaultExtension(const QString &path, int index) const
+{
+    if (index < 0 || index >= m_entries.size() || QFileInfo(path).fileName().contains(u'.'))
+        return path;
+    const QString mask = m_entries.at(index).pattern.split(u';').constFirst().trimmed();
+    static const QRegularExpression plain(u"^\\*\\.([A-Za-z0-9_]+)$"_s);
+    const QRegularExpressionMatch match = plain.match(mask);
+    return match.hasMatch() ? path + u'.' + match.captured(1) : path;
 }
 
 } // namespace Velmora

@@ -25,6 +25,10 @@ public:
     QStringList qtFilters() const;
     /// The index of a Qt name filter from qtFilters(), or -1.
     int indexOf(const QString &qtFilter) const;
+    /// A name typed without an extension ("Foo") gets the one of the pair in use ("Foo.vlf"),
+    /// as the common save dialog does; a name with an extension, or a pair without a single
+    /// plain extension ("*.*", "*.vl*"), leaves it as it is.
+    QString withDefaultExtension(const QString &path, int index) const;
 
 private:
     QList<Entry> m_entries;

@@ -165,10 +165,13 @@ FileDialogResult QtPlatform::runFileDialog(const FileDialogRequest &request, boo
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString chosen = dialog.selectedFiles().constFirst();
+    const int filterIndex = filters.indexOf(dialog.selectedNameFilter());
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (save)
+        chosen = filters.withDefaultExtension(chosen, filterIndex);
     if (request.pathMustExist && !QFileInfo(QFileInfo(chosen).absolutePath()).isDir())
         return {};
-    return {chosen, filters.indexOf(dialog.selectedNameFilter())};
+    return {chosen, filterIndex};
 }
 
 FileDialogResult QtPlatform::openFile(const FileDialogRequest &request)

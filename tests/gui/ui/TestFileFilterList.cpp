@@ -12,6 +12,8 @@ class TestFileFilterList : public QObject
 private slots:
     void qtFilters_data();
     void qtFilters();
+    void withDefaultExtension_data();
+    void withDefaultExtension();
 };
 
 void TestFileFilterList::qtFilters_data()
@@ -40,6 +42,28 @@ void TestFileFilterList::qtFilters()
     QFETCH(QString, filter);
     QFETCH(QStringList, expected);
     QCOMPARE(FileFilterList(filter).qtFilters(), expected);
+}
+
+void TestFileFilterList::withDefaultExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("campaign") << u"/c/Foo"_s << 0 << u"/c/Foo.vlf"_s;
+    QTest::newRow("template") << u"/c/Foo"_s << 1 << u"/c/Foo.vlt"_s;
+    QTest::newRow("own extension kept") << u"/c/Foo.txt"_s << 0 << u"/c/Foo.txt"_s;
+    QTest::newRow("dot in the folder only") << u"/c.d/Foo"_s << 0 << u"/c.d/Foo.vlf"_s;
+    QTest::newRow("wildcard pair") << u"/c/Foo"_s << 2 << u"/c/Foo"_s;
+    QTest::newRow("no pair in use") << u"/c/Foo"_s << -1 << u"/c/Foo"_s;
+}
+
+void TestFileFilterList::withDefaultExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, index);
+    QFETCH(QString, expected);
+    const FileFilterList filters(u"Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt|All (*.*)|*.*"_s);
+    QCOMPARE(filters.withDefaultExtension(typed, index), expected);
 }
 
 QTEST_MAIN(TestFileFilterList)
