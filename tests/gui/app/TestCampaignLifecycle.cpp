@@ -10,6 +10,7 @@
 
 #include "TestConfig.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -80,6 +81,7 @@ private slots:
     void version3Upgrade();
     void failedSave();
     void OpenRecentFile();
+    void reopenedCampaignSavesTheSameBytes();
     void newAsksForUnnamedCampaign();
     void optionsComeBackWithTheCampaign();
 };
@@ -404,6 +406,29 @@ void TestCampaignLifecycle::optionsComeBackWithTheCampaign()
     QCOMPARE(program.form.pos(), QPoint(150, 120));
     QCOMPARE(program.form.size(), QSize(900, 640));
     QVERIFY(!program.session().isModified());
+}
+
+void TestCampaignLifecycle::reopenedCampaignSavesTheSameBytes()
+{
+    // The whole program: a change on the calendar's tools, saved, opened by another program and
+    // saved again.
+    Program p;
+    p.form.findChild<QAbstractButton *>(u"DateUpCommand"_s)->click();
+    QVERIFY(p.session().isModified());
+    QVERIFY(p.form.isWindowModified());
+    const QString path = p.home.file(u"Campaigns/Round.vlf"_s);
+    p.platform.answerFile(path);
+    p.commands().SaveCampaignAs();
+    QVERIFY(!p.form.isWindowModified());
+
+    Program q;
+    q.open(path);
+    QVERIFY(!q.session().isModified());
+    const QString again = q.home.file(u"Campaigns/Again.vlf"_s);
+    QVERIFY(q.commands().SaveCampaign(again));
+    QFile first(path), second(again);
+    QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+    QCOMPARE(second.readAll(), first.readAll());
 }
 
 QTEST_MAIN(TestCampaignLifecycle)
