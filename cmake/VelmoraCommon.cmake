@@ -6,6 +6,9 @@ target_compile_definitions(velmora_common INTERFACE
     QT_NO_CAST_TO_ASCII
     QT_NO_CAST_FROM_BYTEARRAY
     QT_NO_URL_CAST_FROM_STRING
+    # Every connection names the object it lives with (Qt 6.7 and later check it; older Qt
+    # ignores the definition).
+    QT_NO_CONTEXTLESS_CONNECT
     QT_DISABLE_DEPRECATED_UP_TO=0x060400
     QT_FORCE_ASSERTS
 )
