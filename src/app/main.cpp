@@ -3,7 +3,8 @@
 //
 // "--screenshot FILE.png" starts the program unattended (every question answered with the
 // button that changes nothing, no dialogs, no sounds), saves a picture of the main window after
-// its first activation and ends without the closing sequence.
+// its first activation and ends without the closing sequence. "--quit-after-start" does the same
+// without the picture (bench_startup times it).
 
 #include "core/common/AppFolder.h"
 #include "core/common/Version.h"
@@ -29,8 +30,9 @@ namespace {
 
 struct StartOptions
 {
-    QString screenshotFile;
-    QStringList arguments; ///< the program's arguments without the screenshot option
+    bool unattended = false;
+    QString screenshotFile; ///< "" for none
+    QStringList arguments;  ///< the program's arguments without the options above
 };
 
 StartOptions parseOptions(QStringList arguments)
@@ -38,15 +40,18 @@ StartOptions parseOptions(QStringList arguments)
     StartOptions options;
     const qsizetype at = arguments.indexOf(u"--screenshot"_s);
     if (at > 0 && at + 1 < arguments.size()) {
+        options.unattended = true;
         options.screenshotFile = arguments.at(at + 1);
         arguments.remove(at, 2);
     }
+    options.unattended = arguments.removeAll(u"--quit-after-start"_s) > 0 || options.unattended;
     options.arguments = arguments;
     return options;
 }
 
-// Grabs the window once start-up has finished (or after a while, should it never activate).
-int takeScreenshot(VelmoraForm &form, const QString &file)
+// Runs until start-up has finished (or for a while, should the window never activate), then
+// grabs the window into `file` unless it is "".
+int runUnattended(VelmoraForm &form, const QString &file)
 {
     // A local loop: QApplication::quit() would close the window and run the closing sequence.
     QEventLoop loop;
@@ -55,7 +60,7 @@ int takeScreenshot(VelmoraForm &form, const QString &file)
     const auto grab = [&] {
         if (std::exchange(grabbed, true))
             return;
-        saved = form.grab().save(file, "PNG");
+        saved = file.isEmpty() || form.grab().save(file, "PNG");
         loop.quit();
     };
     QObject::connect(&form, &VelmoraForm::firstActivationDone, &loop, grab, Qt::QueuedConnection);
@@ -70,15 +75,16 @@ int Main(QApplication &app)
     const StartOptions options = parseOptions(QApplication::arguments());
     QtPlatform desktop;
     UnattendedPlatform unattended(desktop);
-    Platform &platform = options.screenshotFile.isEmpty() ? static_cast<Platform &>(desktop) : unattended;
+    Platform &platform = options.unattended ? static_cast<Platform &>(unattended) : desktop;
 
     const AppFolder folder = AppFolder::locate();
     folder.seedFrom(AppFolder::shippedDataDir());
 
     SingleInstance instance(folder.root());
     if (!instance.tryAcquire()) {
-        platform.information(u"Velmora"_s,
-                             u"Velmora is already running.\r\nOnly one instance of this program can run at a time."_s);
+        platform.information(QApplication::translate("Main", "Velmora"),
+                             QApplication::translate("Main", "Velmora is already running.") + u"\r\n"_s
+                                 + QApplication::translate("Main", "Only one instance of this program can run at a time."));
         return 0;
     }
 
@@ -90,8 +96,8 @@ int Main(QApplication &app)
         form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
         form.Form_Load();
         form.InitMainWindow(CommandLine::GetCommandLineFile(CommandLine::text(options.arguments)));
-        if (!options.screenshotFile.isEmpty()) {
-            result = takeScreenshot(form, options.screenshotFile);
+        if (options.unattended) {
+            result = runUnattended(form, options.screenshotFile);
         } else {
             QObject::connect(&form, &VelmoraForm::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
             form.show();

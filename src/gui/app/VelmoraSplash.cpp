@@ -2,7 +2,9 @@
 
 #include "core/common/Version.h"
 
+#include <QColor>
 #include <QFrame>
+#include <QPalette>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -21,7 +23,12 @@ VelmoraSplash::VelmoraSplash(QWidget *parent)
 
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
-    frame->setStyleSheet(u"QFrame { background: #2b1d12; color: #f2e6c9; }"_s);
+    // A palette rather than a style sheet: the splash is up while every second of start-up counts.
+    QPalette colours = frame->palette();
+    colours.setColor(QPalette::Window, QColor(0x2b, 0x1d, 0x12));
+    colours.setColor(QPalette::WindowText, QColor(0xf2, 0xe6, 0xc9));
+    frame->setPalette(colours);
+    frame->setAutoFillBackground(true);
     auto *title = new QLabel(u"Velmora"_s, frame);
     QFont big = title->font();
     big.setPointSize(big.pointSize() * 3);
@@ -62,7 +69,12 @@ void VelmoraSplash::ShowLoadingMessage(const QString &text)
     m_label->setText(text);
     // QProgressBar ignores values beyond its range, so the last steps stay on Max.
     m_bar->setValue(qMin(m_bar->value() + 1, m_bar->maximum()));
-    repaint();
+    // Loading runs without the event loop, so the splash is painted here; but no eye follows
+    // more than a few messages a second, and painting each one would slow the loading down.
+    if (!m_sincePaint.isValid() || m_sincePaint.elapsed() >= RepaintIntervalMs) {
+        repaint();
+        m_sincePaint.start();
+    }
 }
 
 int VelmoraSplash::Min() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -31,6 +32,8 @@ public:
 private:
     QLabel *m_label;
     QProgressBar *m_bar;
+    QElapsedTimer m_sincePaint; ///< since the last message that was painted
+    static constexpr int RepaintIntervalMs = 40;
 };
 
 } // namespace Velmora
