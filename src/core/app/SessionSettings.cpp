@@ -1,5 +1,7 @@
 #include "core/app/SessionSettings.h"
 
+#include <QCoreApplication>
+
 #include "core/persistence/IniFileWriter.h"
 
 #include <QDir>
@@ -189,12 +191,12 @@ SessionSettings::RecentEntryAction SessionSettings::OpenRecentEntry(const QStrin
 
 QString SessionSettings::notFoundTitle()
 {
-    return u"File Not Found"_s;
+    return QCoreApplication::translate("SessionSettings", "File Not Found");
 }
 
 QString SessionSettings::notFoundText()
 {
-    return u"File cannot be located.\r\nPlease open file using the menu."_s;
+    return QCoreApplication::translate("SessionSettings", "File cannot be located.\r\nPlease open file using the menu.");
 }
 
 } // namespace Velmora

@@ -32,9 +32,9 @@ CampaignOpening::CampaignOpening(VelmoraForm &form, Campaign &campaign, Campaign
 
 QString CampaignOpening::upgradeText()
 {
-    return u"This is a version 3.0 Velmora file.\r\n\r\nIt will be saved under the new version 4.0 format\r\n"
-           u"  which will include your map collection.\r\nAll your old files will remain intact\r\n"
-           u"  and still be accessible by this program."_s;
+    return tr("This is a version 3.0 Velmora file.\r\n\r\nIt will be saved under the new version 4.0 format\r\n"
+              "  which will include your map collection.\r\nAll your old files will remain intact\r\n"
+              "  and still be accessible by this program.");
 }
 
 QString CampaignOpening::unreadableText(const QString &path, const QString &problem)
@@ -85,10 +85,10 @@ void CampaignOpening::openCampaign(bool atStartup)
     }
 
     FileDialogRequest request;
-    request.title = u"Open Velmora Campaign File"_s;
-    request.filter = u"Any Velmora file (*.vl*)|*.vl*|Velmora 4.0 (*.vlf)|*.vlf|"
-                     u"Encrypted Velmora 4.0 (*.vlk)|*.vlk|Velmora 4.0 Template (*.vlt)|*.vlt|"
-                     u"Velmora 3.0 (*.vls)|*.vls|Encrypted Velmora 3.0 (*.vle)|*.vle"_s;
+    request.title = tr("Open Velmora Campaign File");
+    request.filter = tr("Any Velmora file (*.vl*)|*.vl*|Velmora 4.0 (*.vlf)|*.vlf|"
+                        "Encrypted Velmora 4.0 (*.vlk)|*.vlk|Velmora 4.0 Template (*.vlt)|*.vlt|"
+                        "Velmora 3.0 (*.vls)|*.vls|Encrypted Velmora 3.0 (*.vle)|*.vle");
     request.selectedFilter = 1;
     request.initialFolder = m_form.folder().file(u"\\Campaigns"_s);
     request.initialFileName = firstExists ? first : QString();
@@ -116,9 +116,9 @@ bool CampaignOpening::offerSaveBeforeOpening()
     const bool unnamed = session.isUnnamed();
     if (!unnamed && !session.isModified())
         return true;
-    const QString text = unnamed ? u"Do you wish to save any changes made to the previous un-named file ?"_s
-                                 : u"Do you wish to save any changes made to your campaign file ?"_s;
-    if (!m_form.platform().question(u"Saving Changes"_s, text))
+    const QString text = unnamed ? tr("Do you wish to save any changes made to the previous un-named file ?")
+                                 : tr("Do you wish to save any changes made to your campaign file ?");
+    if (!m_form.platform().question(tr("Saving Changes"), text))
         return true;
     m_form.sounds().play(SoundEvent::Save);
     const SaveResult saved = unnamed ? m_saving.saveAs() : m_saving.saveOrSaveAs();
@@ -129,7 +129,7 @@ void CampaignOpening::openRecentFile(const QString &path)
 {
     CampaignSession &session = m_form.campaignSession();
     if (session.isModified()) {
-        if (m_form.platform().question(u"Open Campaign File"_s, u"Do you want to save your current campaign ?"_s)) {
+        if (m_form.platform().question(tr("Open Campaign File"), tr("Do you want to save your current campaign ?"))) {
             if (m_saving.save(session.path()) == SaveResult::Failed)
                 return;
         } else {
@@ -151,17 +151,17 @@ bool CampaignOpening::openByKind(const QString &path)
         loadVersion4(path);
         return true;
     case CampaignFileKind::Version3:
-        m_form.platform().information(u"Updating to New Version"_s, upgradeText());
+        m_form.platform().information(tr("Updating to New Version"), upgradeText());
         loadVersion3(path);
         return true;
     case CampaignFileKind::Encrypted:
     case CampaignFileKind::EncryptedVersion3:
-        m_form.platform().information(u"Velmora"_s, encryptedText(path));
+        m_form.platform().information(tr("Velmora"), encryptedText(path));
         return false;
     case CampaignFileKind::Unknown:
         break;
     }
-    m_form.platform().information(u"Velmora"_s, notACampaignText(path));
+    m_form.platform().information(tr("Velmora"), notACampaignText(path));
     return false;
 }
 
@@ -207,7 +207,7 @@ void CampaignOpening::refuseUnreadable(const QString &path, const LoadOutcome &o
     // The campaign becomes a new, un-named one, so that nothing (a save, the autosave, the save
     // at close) can write over the file the user tried to open.
     startNewCampaign();
-    m_form.platform().exclamation(u"Velmora"_s, unreadableText(path, outcome.problem));
+    m_form.platform().exclamation(tr("Velmora"), unreadableText(path, outcome.problem));
 }
 
 } // namespace Velmora

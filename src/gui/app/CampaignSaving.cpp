@@ -111,9 +111,9 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
 {
     FileDialogRequest request;
     request.title = campaignFileKind(currentPath) == CampaignFileKind::Template
-        ? u"Save as VLF or as a new template with VLT"_s
-        : u"Save Under New Name"_s;
-    request.filter = u"Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt"_s;
+        ? tr("Save as VLF or as a new template with VLT")
+        : tr("Save Under New Name");
+    request.filter = tr("Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt");
     request.selectedFilter = 0;
     request.initialFolder = campaignsFolder(m_form.folder());
     request.initialFileName = proposedName(m_form.folder(), currentPath);
@@ -125,7 +125,7 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
             return std::nullopt;
         if (isWritableCampaignName(chosen.path))
             return chosen.path;
-        m_form.platform().information(u"Velmora"_s, notACampaignNameText(chosen.path));
+        m_form.platform().information(tr("Velmora"), notACampaignNameText(chosen.path));
         request.initialFileName = chosen.path;
     }
 }
@@ -138,7 +138,7 @@ SaveResult CampaignSaving::write(const QString &path)
         // The previous file is untouched (whole-file writes) and the changes stay marked, so
         // that neither the closing sequence nor the next command takes them for saved.
         busy.release();
-        m_form.platform().exclamation(u"Velmora"_s, saveFailedText(*error));
+        m_form.platform().exclamation(tr("Velmora"), saveFailedText(*error));
         return SaveResult::Failed;
     }
     m_form.SaveSessionSettings();

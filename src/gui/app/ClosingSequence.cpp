@@ -29,9 +29,9 @@ ClosingSequence::ClosingSequence(ProgramState &state, CampaignSession &campaignS
 
 bool ClosingSequence::AskSaveCampaign(Platform &platform, const QString &currentPath)
 {
-    const QString text = currentPath.isEmpty() ? u"Do you want to save this new campaign ?"_s
-                                               : u"Do you want to save your changes ?"_s;
-    return platform.question(u"Save New Campaign"_s, text);
+    const QString text = currentPath.isEmpty() ? tr("Do you want to save this new campaign ?")
+                                               : tr("Do you want to save your changes ?");
+    return platform.question(tr("Save New Campaign"), text);
 }
 
 QString ClosingSequence::closeAnywayText()
@@ -45,7 +45,7 @@ bool ClosingSequence::CloseProgram()
     const QString pathBefore = m_campaignSession.path();
     const bool modifiedBefore = m_campaignSession.isModified();
     decideWhetherToSave();
-    if (m_state.saveOnClose && !saveCampaign() && !m_platform.question(u"Velmora"_s, closeAnywayText())) {
+    if (m_state.saveOnClose && !saveCampaign() && !m_platform.question(tr("Velmora"), closeAnywayText())) {
         // The program stays open as it was before the close: the answer given for this close
         // and a name that could not be written are not kept.
         m_state = before;

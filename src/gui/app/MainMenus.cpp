@@ -33,10 +33,10 @@ MainMenus MainMenus::build(QMainWindow *window)
     MainMenus menus;
     QMenuBar *bar = window->menuBar();
     menus.mnuFile = addMenu(bar, u"mnuFile"_s, tr("&File"));
-    menus.mnuFileNew = addAction(menus.mnuFile, u"mnuFileNew"_s, u"&New..."_s);
-    menus.mnuFileOpen = addAction(menus.mnuFile, u"mnuFileOpen"_s, u"&Open"_s);
-    menus.mnuFileSave = addAction(menus.mnuFile, u"mnuFileSave"_s, u"&Save"_s);
-    menus.mnuFileSaveAs = addAction(menus.mnuFile, u"mnuFileSaveAs"_s, u"Save &as..."_s);
+    menus.mnuFileNew = addAction(menus.mnuFile, u"mnuFileNew"_s, tr("&New..."));
+    menus.mnuFileOpen = addAction(menus.mnuFile, u"mnuFileOpen"_s, tr("&Open"));
+    menus.mnuFileSave = addAction(menus.mnuFile, u"mnuFileSave"_s, tr("&Save"));
+    menus.mnuFileSaveAs = addAction(menus.mnuFile, u"mnuFileSaveAs"_s, tr("Save &as..."));
     // The recent files have one separator, after them, shown only while there is one.
     for (int i = 0; i < RecentItems; ++i) {
         menus.mnuFileMRU[i] = addAction(menus.mnuFile, u"mnuFileMRU"_s + QString::number(i + 1), QString());
@@ -45,10 +45,10 @@ MainMenus MainMenus::build(QMainWindow *window)
     menus.mnuFileSep3 = menus.mnuFile->addSeparator();
     menus.mnuFileSep3->setObjectName(u"mnuFileSep3"_s);
     menus.mnuFileSep3->setVisible(false);
-    menus.mnuFileExit = addAction(menus.mnuFile, u"mnuFileExit"_s, u"E&xit"_s);
+    menus.mnuFileExit = addAction(menus.mnuFile, u"mnuFileExit"_s, tr("E&xit"));
 
-    menus.mnuMapS = addMenu(bar, u"mnuMapS"_s, u"&Maps"_s);
-    menus.mnuTools = addMenu(bar, u"mnuTools"_s, u"&Tools"_s);
+    menus.mnuMapS = addMenu(bar, u"mnuMapS"_s, tr("&Maps"));
+    menus.mnuTools = addMenu(bar, u"mnuTools"_s, tr("&Tools"));
     menus.mnuHelp = addMenu(bar, u"mnuHelp"_s, tr("&Help"));
     menus.mnuHelpContents = addAction(menus.mnuHelp, u"mnuHelpContents"_s, tr("&Contents"));
     menus.mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));

@@ -20,12 +20,12 @@ struct ButtonSpec
 QList<ButtonSpec> buttonSpecs()
 {
     return {
-        {u"New"_s, MainToolBar::tr("New"), u"Create new campaign"_s, QStyle::SP_FileIcon},
-        {u"Open"_s, MainToolBar::tr("Open"), u"Select existing campaign"_s, QStyle::SP_DialogOpenButton},
-        {u"Save"_s, MainToolBar::tr("Save"), u"Save campaign"_s, QStyle::SP_DialogSaveButton},
-        {u"SaveAs"_s, MainToolBar::tr("Save As"), u"Save as..."_s, QStyle::SP_DialogSaveButton},
+        {u"New"_s, MainToolBar::tr("New"), MainToolBar::tr("Create new campaign"), QStyle::SP_FileIcon},
+        {u"Open"_s, MainToolBar::tr("Open"), MainToolBar::tr("Select existing campaign"), QStyle::SP_DialogOpenButton},
+        {u"Save"_s, MainToolBar::tr("Save"), MainToolBar::tr("Save campaign"), QStyle::SP_DialogSaveButton},
+        {u"SaveAs"_s, MainToolBar::tr("Save As"), MainToolBar::tr("Save as..."), QStyle::SP_DialogSaveButton},
         {u"Help"_s, MainToolBar::tr("Help"), QString(), QStyle::SP_DialogHelpButton},
-        {u"ask"_s, MainToolBar::tr("Ask"), u"Ask the Velmora"_s, QStyle::SP_MessageBoxQuestion},
+        {u"ask"_s, MainToolBar::tr("Ask"), MainToolBar::tr("Ask the Velmora"), QStyle::SP_MessageBoxQuestion},
     };
 }
 

@@ -61,7 +61,7 @@ frmTip::frmTip(const AppFolder &folder, RandomSource &random, QWidget *parent)
 
     m_tipText->setTextFormat(Qt::PlainText);
     if (!loadTips(folder.file(tipFileName())))
-        m_tipText->setText(u"The tip file was not found."_s);
+        m_tipText->setText(tr("The tip file was not found."));
     m_nextTip->setEnabled(!m_tips.isEmpty());
     if (!m_tips.isEmpty())
         showTip(random.roll(static_cast<int>(m_tips.size())) - 1);
