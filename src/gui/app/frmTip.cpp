@@ -2,6 +2,7 @@
 
 #include "core/common/CodePage.h"
 #include "core/common/RandomSource.h"
+#include "core/options/ImageEntry.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -41,7 +42,7 @@ frmTip::frmTip(const AppFolder &folder, RandomSource &random, QWidget *parent)
     text->addWidget(heading);
     text->addWidget(m_tipText, 1);
     auto *body = new QHBoxLayout;
-    const QPixmap picture(folder.file(u"\\Pictures\\Tip Of The Day.jpg"_s));
+    const QPixmap picture(folder.storedFile(ImageEntry::defaultPath(u"tip"_s)));
     if (!picture.isNull()) {
         auto *image = new QLabel(this);
         image->setPixmap(picture.scaled(96, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation));
