@@ -12,6 +12,7 @@
 #include "gui/calendar/frmMoons.h"
 #include "gui/calendar/ucAgenda.h"
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/ListColumns.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/ToolHost.h"
 
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -130,6 +132,7 @@ void CalendarTools::applyCampaign(const CampaignModel &model)
     m_clock.setUpdating(false);
     m_moons = model.moons;
     m_showMoons = model.options.showMoons;
+    m_moonColumns = model.layout.columns(LayoutList::Moons);
     m_calendarPicture.clear();
     for (const ImageEntry &image : model.images) {
         if (image.key.compare(CalendarPictureKey, Qt::CaseInsensitive) == 0)
@@ -152,6 +155,7 @@ void CalendarTools::collectCampaign(CampaignModel &model)
     model.weather = m_weather.toState();
     model.moons = m_moons;
     model.options.showMoons = m_showMoons;
+    model.layout.columns(LayoutList::Moons) = m_moonColumns;
     model.agenda = datedLinesOf(m_agendas[Agenda]->GetEntries());
     model.almanach = datedLinesOf(m_agendas[Almanach]->GetEntries());
     // The picture table keeps its other pictures; only the calendar's is ours.
@@ -215,7 +219,13 @@ void CalendarTools::cmdMoons_Click()
     calendar.Init_4({}, m_clock.startDate());
     frmMoons dialog(m_host.platform(), m_host.dialogParent());
     dialog.init(m_moons, calendar, m_showMoons);
+    // The moon list shows the campaign's column widths and keeps the user's changes to them.
+    QTreeView *list = dialog.findChild<QTreeView *>(u"lsvMoons"_s);
+    if (list)
+        ListColumns::apply(*list, m_moonColumns);
     m_host.platform().execDialog(dialog);
+    if (list)
+        ListColumns::read(*list, m_moonColumns);
     if (dialog.cancelled())
         return;
     m_moons = dialog.moons();

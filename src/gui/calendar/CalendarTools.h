@@ -73,6 +73,7 @@ private:
     CampaignWeather m_weather;
     QList<MoonRecord> m_moons;
     bool m_showMoons = false;
+    QList<float> m_moonColumns; ///< the campaign's widths of the moon list, in twips
     QString m_calendarPicture; ///< the campaign's "calendar" picture as it stores it; "" for the shipped one
     CampaignClockPanel *m_clockPanel = nullptr;
     DateWeatherFrame *m_weatherFrame = nullptr;

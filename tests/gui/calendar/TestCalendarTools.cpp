@@ -106,6 +106,7 @@ private slots:
     void calendarPictureGoesWithTheCampaign();
     void shorterCalendarKeepsTheClockOnADay();
     void textStillBeingTypedIsSaved();
+    void layoutOfTheCampaignIsApplied();
 };
 
 void TestCalendarTools::savedCampaignComesBackTheSame()
@@ -301,6 +302,33 @@ void TestCalendarTools::textStillBeingTypedIsSaved()
     QTest::keyClicks(child(p.agenda(0), u"txtEdit"_s), u"Buy rope"_s);
 
     QCOMPARE(p.collected().agenda.value(0).toItem(), u"2007:1:2;Buy rope"_s);
+}
+
+void TestCalendarTools::layoutOfTheCampaignIsApplied()
+{
+    // The page of the user strip and the moon list's column widths come from the campaign; a
+    // column the user resizes goes back to it, the others keep their exact values.
+    Program p;
+    CampaignModel model = CampaignModel::newCampaign();
+    model.layout.sstbUser = 1;
+    model.layout.columns(LayoutList::Moons) = {2000.5f, 1500.f, 0.f, 900.f};
+    p.apply(p.tools, model);
+    QCOMPARE(p.currentPage(TabStrip::User), StripPage::UserAlmanach);
+    QCOMPARE(p.collate()->text(), u"Collate Almanach Event list"_s);
+
+    QList<int> shown;
+    p.scripted.answerDialog([&shown](QDialog &moons) {
+        auto *list = child<QTreeView>(moons, u"lsvMoons"_s);
+        for (int column = 0; column < 4; ++column)
+            shown << (list->isColumnHidden(column) ? 0 : list->columnWidth(column));
+        list->setColumnWidth(1, 120);
+        return int(QDialog::Rejected);
+    });
+    p.click(u"cmdMoons"_s);
+    QCOMPARE(shown, (QList<int>{133, 100, 0, 60}));
+    const CampaignModel saved = p.collected();
+    QCOMPARE(saved.layout.columns(LayoutList::Moons), (QList<float>{2000.5f, 1800.f, 0.f, 900.f}));
+    QCOMPARE(saved.layout.sstbUser, 1);
 }
 
 QTEST_MAIN(TestCalendarTools)
