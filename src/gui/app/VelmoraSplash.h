@@ -33,7 +33,7 @@ private:
     QLabel *m_label;
     QProgressBar *m_bar;
     QElapsedTimer m_sincePaint; ///< since the last message that was painted
-    static constexpr int RepaintIntervalMs = 40;
+    static constexpr int RepaintIntervalMs = 100;
 };
 
 } // namespace Velmora
