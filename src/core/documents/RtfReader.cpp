@@ -1,6 +1,7 @@
 #include "core/documents/RtfReader.h"
 
 #include "core/common/CodePage.h"
+#include "core/common/HexDigits.h"
 #include "core/documents/RtfCharset.h"
 #include "core/documents/RtfControlWords.h"
 #include "core/documents/RtfDocumentBuilder.h"
@@ -71,17 +72,6 @@ bool isLetter(char c)
 bool isTextChar(QChar c)
 {
     return c.unicode() >= 0x20 || c == u'\t';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool isDestination(RtfWord word)
