@@ -432,7 +432,8 @@ void Writer::image(const RichTextImage &image)
     raw("}");
 }
 
-// Only what differs from \plain: the font, its size and the effects that are on.
+// Only what differs from \plain: the font, its size and the effects that are on. Every run is
+// a group of its own and every paragraph starts with \plain, so no \nosupersub is ever needed.
 void Writer::charFormat(const RichTextCharFormat &format)
 {
     if (const int font = fontIndex(format.fontFamily); font != 0)
