@@ -58,7 +58,7 @@ constexpr Entry kWords[] = {
     {"strike", RtfWord::Strike}, {"strikedl", RtfWord::Strike}, {"fs", RtfWord::FontSize},
     {"cf", RtfWord::Foreground}, {"cb", RtfWord::Background}, {"highlight", RtfWord::Background},
     {"chcbpat", RtfWord::Background}, {"super", RtfWord::Superscript}, {"sub", RtfWord::Subscript},
-    {"nosupersub", RtfWord::NoSuperSub}, {"v", RtfWord::Hidden},
+    {"nosupersub", RtfWord::NoSuperSub}, {"up", RtfWord::Up}, {"dn", RtfWord::Down}, {"v", RtfWord::Hidden},
     {"pard", RtfWord::Pard}, {"ql", RtfWord::AlignLeft}, {"qc", RtfWord::AlignCenter}, {"qr", RtfWord::AlignRight},
     {"qj", RtfWord::AlignJustify}, {"qd", RtfWord::AlignJustify}, {"li", RtfWord::LeftIndent},
     {"lin", RtfWord::LeftIndent}, {"ri", RtfWord::RightIndent}, {"rin", RtfWord::RightIndent},

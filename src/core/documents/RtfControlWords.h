@@ -20,7 +20,7 @@ enum class RtfWord {
     PnBullet, PnBody, PnContinue, PnLevel, PnDecimal, PnUpperAlpha, PnLowerAlpha, PnUpperRoman, PnLowerRoman,
     // character formats
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Foreground, Background, Superscript,
-    Subscript, NoSuperSub, Hidden,
+    Subscript, NoSuperSub, Up, Down, Hidden,
     // paragraph formats
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent, FirstIndent,
     SpaceBefore, SpaceAfter, InTable, TableLevel, ListLevelNumber,

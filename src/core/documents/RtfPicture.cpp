@@ -1,22 +1,13 @@
 #include "core/documents/RtfPicture.h"
 
+#include "core/common/HexDigits.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace Velmora {
 
 namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 /// The pixel size a PNG file's header gives, or 0 × 0.
 std::pair<int, int> pngPixelSize(const QByteArray &png)

@@ -1,6 +1,7 @@
 #include "core/documents/RtfReader.h"
 
 #include "core/common/CodePage.h"
+#include "core/common/HexDigits.h"
 #include "core/documents/RtfCharset.h"
 #include "core/documents/RtfControlWords.h"
 #include "core/documents/RtfDocumentBuilder.h"
@@ -20,6 +21,7 @@ namespace {
 
 using ListKind = RichTextParagraph::ListKind;
 using Alignment = RichTextParagraph::Alignment;
+using Script = RichTextCharFormat::VerticalAlignment;
 
 enum class Destination { Body, FontTable, ColorTable, ListTable, ListOverrideTable, FieldInstruction, Picture, Pn };
 
@@ -71,17 +73,6 @@ bool isLetter(char c)
 bool isTextChar(QChar c)
 {
     return c.unicode() >= 0x20 || c == u'\t';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool isDestination(RtfWord word)
@@ -556,15 +547,17 @@ void RtfParser::bodyWord(RtfControl control, bool hasParam, int param)
     case RtfWord::Font: state.font = param; break;
     case RtfWord::Foreground: format.foreground = m_tables.colour(param); break;
     case RtfWord::Background: format.background = m_tables.colour(param); break;
-    case RtfWord::Superscript:
-        format.verticalAlignment = on ? RichTextCharFormat::VerticalAlignment::Superscript
-                                      : RichTextCharFormat::VerticalAlignment::Normal;
+    case RtfWord::Superscript: format.verticalAlignment = on ? Script::Superscript : Script::Normal; break;
+    case RtfWord::Subscript: format.verticalAlignment = on ? Script::Subscript : Script::Normal; break;
+    case RtfWord::NoSuperSub: format.verticalAlignment = Script::Normal; break;
+    case RtfWord::Up:
+    case RtfWord::Down: {
+        // Text raised or lowered by N half-points (6 when N is not given) is shown as superscript
+        // or subscript: the editor knows no other offset.
+        const int shift = (hasParam ? param : 6) * (control.word == RtfWord::Up ? 1 : -1);
+        format.verticalAlignment = shift > 0 ? Script::Superscript : shift < 0 ? Script::Subscript : Script::Normal;
         break;
-    case RtfWord::Subscript:
-        format.verticalAlignment = on ? RichTextCharFormat::VerticalAlignment::Subscript
-                                      : RichTextCharFormat::VerticalAlignment::Normal;
-        break;
-    case RtfWord::NoSuperSub: format.verticalAlignment = RichTextCharFormat::VerticalAlignment::Normal; break;
+    }
     case RtfWord::Hidden: state.hidden = on; break;
     case RtfWord::Pard: paragraph = ParagraphState{}; return;
     case RtfWord::AlignLeft: paragraph.alignment = Alignment::Left; return;

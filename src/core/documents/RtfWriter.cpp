@@ -1,6 +1,7 @@
 #include "core/documents/RtfWriter.h"
 
 #include "core/common/CodePage.h"
+#include "core/common/HexDigits.h"
 #include "core/documents/RtfCharset.h"
 
 #include <QHash>
@@ -431,7 +432,8 @@ void Writer::image(const RichTextImage &image)
     raw("}");
 }
 
-// Only what differs from \plain: the font, its size and the effects that are on.
+// Only what differs from \plain: the font, its size and the effects that are on. Every run is
+// a group of its own and every paragraph starts with \plain, so no \nosupersub is ever needed.
 void Writer::charFormat(const RichTextCharFormat &format)
 {
     if (const int font = fontIndex(format.fontFamily); font != 0)
@@ -482,8 +484,7 @@ void Writer::text(QStringView text, bool pictureFont)
         } else if (u == 0x00A0 || u == 0x00AD || u == 0x2011) {
             raw(u == 0x00A0 ? "\\~" : u == 0x00AD ? "\\-" : "\\_");
         } else if (const int byte = pictureFont ? -1 : windows1252Byte(u); byte >= 0) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            const char escaped[] = {'\\', '\'', kHex[byte >> 4], kHex[byte & 15], '\0'};
+            const char escaped[] = {'\\', '\'', hexDigit(byte >> 4), hexDigit(byte), '\0'};
             raw(escaped);
         } else {
             m_out += "\\u";

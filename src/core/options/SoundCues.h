@@ -11,7 +11,7 @@ namespace Velmora {
 enum class SoundEvent { Intro, Click, Save, Close, Roll };
 
 /// The five sound cues: which file each event plays, with its fallback to the shipped default.
-/// Playing itself is the platform's (synchronous, silent where there is no audio device).
+/// Playing itself is the platform's (started without waiting, silent where there is no audio device).
 class SoundCues
 {
 public:

@@ -20,7 +20,13 @@ void SoundCuePlayer::play(SoundEvent event) const
 void SoundCuePlayer::play(SoundEvent event, bool soundsOn) const
 {
     const QString file = m_cues.fileToPlay(event, soundsOn, m_state.startingUp);
-    if (!file.isEmpty())
+    if (file.isEmpty())
+        return;
+    // Cues start and return, so the intro starts before the window takes input but no longer
+    // holds it back. The program ends right after the closing sound: that one is heard out.
+    if (event == SoundEvent::Close)
+        m_platform.playSoundToEnd(file);
+    else
         m_platform.playSound(file);
 }
 

@@ -8,7 +8,8 @@ class Platform;
 struct ProgramState;
 
 /// Plays the program's sound cues: asks SoundCues which file an event plays under the current
-/// state and hands it to the platform, which plays it synchronously.
+/// state and hands it to the platform, which starts it without waiting; only the closing sound
+/// is waited for.
 class SoundCuePlayer
 {
 public:

@@ -72,9 +72,12 @@ public:
     /// Windows open their dialogs through this so that tests can drive them without exec().
     virtual int execDialog(QDialog &dialog) = 0;
 
-    /// Plays a WAV file and returns when it has finished. A file that cannot be played, or a
-    /// machine without sound output, plays nothing and reports nothing.
+    /// Starts playing a WAV file and returns at once, without running the event loop. A file that
+    /// cannot be played, or a machine without sound output, plays nothing and reports nothing.
     virtual void playSound(const QString &wavFile) = 0;
+    /// The same, but returns only when the sound has had its time to play, still without running
+    /// the event loop: for the sound the program ends with.
+    virtual void playSoundToEnd(const QString &wavFile) = 0;
     /// The shell's "open" on a file or a web address. False when nothing could open it.
     virtual bool shellOpen(const QString &target) = 0;
     /// Opens the help window on an HTML page (a file path), or brings it to the front.

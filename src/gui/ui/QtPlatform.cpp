@@ -2,7 +2,6 @@
 
 #include "gui/ui/FileFilterList.h"
 #include "gui/ui/HelpWindow.h"
-#include "gui/ui/WavPlayer.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -215,7 +214,12 @@ int QtPlatform::execDialog(QDialog &dialog)
 
 void QtPlatform::playSound(const QString &wavFile)
 {
-    WavPlayer::playAndWait(wavFile);
+    m_sound.play(wavFile);
+}
+
+void QtPlatform::playSoundToEnd(const QString &wavFile)
+{
+    m_sound.playToEnd(wavFile);
 }
 
 bool QtPlatform::shellOpen(const QString &target)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/ui/Platform.h"
+#include "gui/ui/WavPlayer.h"
 
 #include <QPointer>
 
@@ -25,6 +26,7 @@ public:
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override;
+    void playSoundToEnd(const QString &wavFile) override;
     bool shellOpen(const QString &target) override;
     void showHelp(const QString &helpFile) override;
     QString userName() override;
@@ -42,6 +44,7 @@ private:
 
     SystemClock m_clock;
     MersenneRandomSource m_random;
+    WavPlayer m_sound;
     QPointer<HelpWindow> m_help;
 };
 

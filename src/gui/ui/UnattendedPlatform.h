@@ -22,6 +22,7 @@ public:
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override;
+    void playSoundToEnd(const QString &) override {}
     bool shellOpen(const QString &target) override;
     void showHelp(const QString &helpFile) override;
     QString userName() override;

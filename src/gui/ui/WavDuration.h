@@ -8,7 +8,7 @@
 namespace Velmora {
 
 /// How long a WAV file plays, read from its RIFF header: the size of the "data" chunk divided
-/// by the byte rate of the "fmt " chunk. Bounds the wait of a synchronous play.
+/// by the byte rate of the "fmt " chunk. Bounds the wait for the closing sound.
 class WavDuration
 {
 public:

@@ -366,6 +366,11 @@ void TestRtfReader::charFormat_data()
     QTest::newRow("subscript") << QByteArray("\\sub x")
                                << formatWith([](F &f) { f.verticalAlignment = VerticalAlignment::Subscript; });
     QTest::newRow("\\nosupersub") << QByteArray("\\sub\\nosupersub x") << F{};
+    QTest::newRow("raised") << QByteArray("\\up6 x")
+                            << formatWith([](F &f) { f.verticalAlignment = VerticalAlignment::Superscript; });
+    QTest::newRow("lowered by default") << QByteArray("\\dn x")
+                                        << formatWith([](F &f) { f.verticalAlignment = VerticalAlignment::Subscript; });
+    QTest::newRow("\\up0") << QByteArray("\\super\\up0 x") << F{};
     QTest::newRow("\\plain") << QByteArray("\\b\\i\\f1\\fs40\\cf1 \\plain x") << F{};
     QTest::newRow("group ends") << QByteArray("\\b {\\b0\\i\\f1 y}x") << formatWith([](F &f) { f.bold = true; });
     QTest::newRow("link kept by \\plain")

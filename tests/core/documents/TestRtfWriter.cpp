@@ -17,6 +17,7 @@ namespace Velmora {
 using namespace RichTextTestData;
 using ListKind = RichTextParagraph::ListKind;
 using Alignment = RichTextParagraph::Alignment;
+using Script = RichTextCharFormat::VerticalAlignment;
 
 namespace {
 
@@ -216,7 +217,9 @@ void TestRtfWriter::writesExactBytes()
         paragraph({textRun(u"Hi "_s), textRun(u"café €"_s, [](auto &f) {
                        f.bold = true;
                        f.foreground = 0xFF0000;
-                   })},
+                   }),
+                   textRun(u"2"_s, [](auto &f) { f.verticalAlignment = Script::Superscript; }),
+                   textRun(u"n"_s, [](auto &f) { f.verticalAlignment = Script::Subscript; })},
                   [](auto &p) { p.alignment = Alignment::Center; }),
         listItem(u"One"_s, ListKind::Bullet),
     });
@@ -235,7 +238,7 @@ void TestRtfWriter::writesExactBytes()
                                 + "\\listid1000}}\r\n"
                                   "{\\*\\listoverridetable{\\listoverride\\listid1000\\listoverridecount0\\ls1}}\r\n"
                                   "\\viewkind4\r\n"
-                                  "\\pard\\plain\\qc{Hi }{\\b\\cf1 caf\\'e9 \\'80}\\par\r\n"
+                                  "\\pard\\plain\\qc{Hi }{\\b\\cf1 caf\\'e9 \\'80}{\\super 2}{\\sub n}\\par\r\n"
                                   "\\pard\\plain\\li720\\fi-360{\\pntext\\'95\\tab}{\\*\\pn\\pnlvlblt\\pnindent360{\\pntxtb\\'95}}"
                                   "\\ls1\\ilvl0{One}\\par\r\n"
                                   "}\r\n";

@@ -43,6 +43,10 @@ RichTextDocument TestRichTextConverter::sample()
     fancy.fontHalfPoints = 32;
     fancy.fontFamily = u"DejaVu Serif"_s;
     fancy.background = 0xFFFF00u;
+    RichTextCharFormat raised = plain;
+    raised.verticalAlignment = RichTextCharFormat::VerticalAlignment::Superscript;
+    RichTextCharFormat lowered = plain;
+    lowered.verticalAlignment = RichTextCharFormat::VerticalAlignment::Subscript;
 
     RichTextParagraph title;
     title.alignment = RichTextParagraph::Alignment::Center;
@@ -52,7 +56,8 @@ RichTextDocument TestRichTextConverter::sample()
     body.leftIndent = 360;
     body.firstLineIndent = -180;
     body.runs = {{u"Read the "_s, plain, std::nullopt}, {u"SRD"_s, link, std::nullopt},
-                 {u" \u2014 then roll \u20ac 5"_s, fancy, std::nullopt}};
+                 {u" \u2014 then roll \u20ac 5"_s, fancy, std::nullopt}, {u"d"_s, raised, std::nullopt},
+                 {u"6"_s, lowered, std::nullopt}};
     document.blocks << title << body;
     for (const QString &item : {u"Rope"_s, u"Torches"_s, u"Rations"_s}) {
         RichTextParagraph bullet;
@@ -106,11 +111,16 @@ void TestRichTextConverter::editorSeesTheFormats()
     for (auto it = body.begin(); !it.atEnd(); ++it)
         linked = linked || it.fragment().charFormat().anchorHref() == u"https://www.d20srd.org/"_s;
     QVERIFY(linked);
+    QTextCursor cursor(body);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSubScript);
+    cursor.movePosition(QTextCursor::PreviousCharacter);
+    QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
     const QTextList *list = body.next().textList();
     QVERIFY(list);
     QCOMPARE(list->count(), 3);
     QCOMPARE(list->format().style(), QTextListFormat::ListDisc);
-    QTextCursor cursor(list->item(2));
+    cursor = QTextCursor(list->item(2));
     cursor.movePosition(QTextCursor::NextBlock);
     const QTextTable *table = cursor.currentTable();
     QVERIFY(table);

@@ -50,6 +50,9 @@ void TestSoundCuePlayer::play()
     const SoundCues cues(home.folder());
     SoundCuePlayer(cues, state, platform).play(static_cast<SoundEvent>(event));
     QCOMPARE(platform.sounds(), played);
+    // Only the closing sound is heard out before the call returns.
+    for (const ScriptedPlatform::Call &call : platform.calls())
+        QCOMPARE(call.text == u"to its end"_s, event == int(SoundEvent::Close));
 }
 
 void TestSoundCuePlayer::explicitSwitch()

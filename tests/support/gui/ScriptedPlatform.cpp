@@ -196,6 +196,12 @@ void ScriptedPlatform::playSound(const QString &wavFile)
     m_calls << call;
 }
 
+void ScriptedPlatform::playSoundToEnd(const QString &wavFile)
+{
+    playSound(wavFile);
+    m_calls.last().text = QStringLiteral("to its end");
+}
+
 bool ScriptedPlatform::shellOpen(const QString &target)
 {
     Call call;

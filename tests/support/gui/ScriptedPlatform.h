@@ -32,7 +32,7 @@ public:
     {
         Kind kind = Kind::Note;
         QString title;          ///< message box, file dialog, colour/font dialog, our dialog's window title
-        QString text;           ///< message text as given (CR LF kept), or the note
+        QString text;           ///< message text as given (CR LF kept), the note, or "to its end" (sound)
         MessageButtons buttons = MessageButtons::Ok;
         MessageIcon icon = MessageIcon::None;
         FileDialogRequest request; ///< open and save dialogs
@@ -82,6 +82,7 @@ public:
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override;
+    void playSoundToEnd(const QString &wavFile) override;
     bool shellOpen(const QString &target) override;
     void showHelp(const QString &helpFile) override;
     QString userName() override { return m_userName; }
