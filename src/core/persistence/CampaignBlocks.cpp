@@ -46,30 +46,19 @@ QStringList listItems(const QList<Row> &rows)
     return items;
 }
 
-// What a list does with an item it cannot understand.
-enum class OnBadItem {
-    SkipRest, // the rows before it stay, the rest of the block is skipped, as a block that fails
-              // part-way has always been handled
-    SkipItem, // the agenda and the almanach drop the line and carry on with the next
-};
-
+// A line that cannot be understood is skipped and reported, and the lines after it are still
+// read, in every list: one damaged line never costs the rest of a list. (Stopping at the first
+// bad line, as a block that fails part-way would, loses what the game master typed after it.)
 template<typename Row>
-QList<Row> readList(const oBlock &block, LoadOutcome &outcome, OnBadItem onBad = OnBadItem::SkipRest)
+QList<Row> readList(const oBlock &block, LoadOutcome &outcome)
 {
     QList<Row> rows;
     const QStringList &items = block.Items();
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (std::optional<Row> row = Row::fromItem(items.at(i))) {
+        if (std::optional<Row> row = Row::fromItem(items.at(i)))
             rows << *row;
-            continue;
-        }
-        const QString what = CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
-        if (onBad == OnBadItem::SkipItem) {
-            outcome.skipped << what;
-            continue;
-        }
-        outcome.skipped << what + CampaignBlocks::tr("; the rest of the block is skipped");
-        break;
+        else
+            outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
     }
     return rows;
 }
@@ -103,11 +92,11 @@ QStringList keptItems(const QList<Row> &rows, Keep keep)
 
 template<typename Row>
 BlockRow listBlock(const QString &label, const QString &message, QList<Row> CampaignModel::*member,
-                   Stage stage = Stage::FileOrder, OnBadItem onBad = OnBadItem::SkipRest)
+                   Stage stage = Stage::FileOrder)
 {
     return {label, message, stage,
-            [member, onBad](const oBlock &block, CampaignModel &model, LoadOutcome &outcome) {
-                model.*member = readList<Row>(block, outcome, onBad);
+            [member](const oBlock &block, CampaignModel &model, LoadOutcome &outcome) {
+                model.*member = readList<Row>(block, outcome);
             },
             Kind::List, [member](const CampaignModel &model) { return listItems(model.*member); }};
 }
@@ -170,8 +159,8 @@ const QList<BlockRow> &blockTable()
             fixedBlock(u"CALENDAR"_s, u"Loading calendar"_s, &M::calendar),
             listBlock(u"XP"_s, u"Loading Experience Points list"_s, &M::xp),
             fixedBlock(u"DOCUMENTS"_s, u"Loading documents"_s, &M::documents),
-            listBlock(u"LOG"_s, QString(), &M::agenda, Stage::Agenda, OnBadItem::SkipItem),
-            listBlock(u"ALMANACH"_s, QString(), &M::almanach, Stage::Agenda, OnBadItem::SkipItem),
+            listBlock(u"LOG"_s, QString(), &M::agenda, Stage::Agenda),
+            listBlock(u"ALMANACH"_s, QString(), &M::almanach, Stage::Agenda),
             listBlock(u"STATS"_s, u"Loading statistic list"_s, &M::stats),
             classes,
             listBlock(u"LINKS"_s, u"Loading links"_s, &M::links),
