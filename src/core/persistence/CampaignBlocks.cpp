@@ -182,14 +182,6 @@ const QList<BlockRow> &blockTable()
     return table;
 }
 
-// A block of fixed fields whose every field is empty is kept without items: the header counts
-// it and nothing of it is written. Written as NUL bytes it would be dropped on reading, and the
-// next save would append it after the others, so the campaign would not resave to the same bytes.
-bool allEmpty(const QStringList &items)
-{
-    return std::all_of(items.cbegin(), items.cend(), [](const QString &item) { return item.isEmpty(); });
-}
-
 const BlockRow *rowOf(const QString &label)
 {
     const QList<BlockRow> &table = blockTable();
@@ -236,8 +228,6 @@ void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
         const QStringList items = row.items(model);
         if (row.kind == Kind::List && items.isEmpty())
             file.RemoveBlock(row.label);
-        else if (row.kind == Kind::Fixed && allEmpty(items))
-            file.UpdateBlock(row.label, QStringList());
         else
             file.UpdateBlock(row.label, items);
     }

@@ -4,6 +4,7 @@
 #include "support/TestHome.h"
 
 #include <QDir>
+#include <QtEndian>
 #include <QTest>
 
 #include <csignal>
@@ -240,16 +241,26 @@ void TestCampaign::newCampaignBlockOrder()
 
 void TestCampaign::newCampaignResavesToTheSameBytes()
 {
-    // The town of a new campaign has no field filled: its block is counted but not written, so
-    // that reading it back (which drops a block of NUL bytes) and saving again changes nothing.
+    // The town of a new campaign has its 15 fields empty: 15 NUL bytes padded to 16, counted in
+    // the header. Reading drops a block of NUL bytes, so the first resave appends the town after
+    // the others; from then on the campaign resaves to the same bytes.
     TestHome home;
     Campaign fresh(home.folder());
     QVERIFY(!fresh.SaveCampaign(home.file(u"new.vlf"_s), false));
-    QVERIFY(!home.read(u"new.vlf"_s).contains("TOWN"));
-    Campaign reloaded(home.folder());
-    QVERIFY(reloaded.LoadCampaignFile(home.file(u"new.vlf"_s)).readable);
-    QVERIFY(!reloaded.SaveCampaign(home.file(u"again.vlf"_s), false));
-    QCOMPARE(home.read(u"again.vlf"_s), home.read(u"new.vlf"_s));
+    const QByteArray bytes = home.read(u"new.vlf"_s);
+    const qsizetype town = bytes.indexOf("TOWN");
+    QCOMPARE(bytes.mid(town, 32), QByteArray("TOWN\0\0\0\0\0\0\x10\0\0\0\0\0", 16) + QByteArray(16, '\0'));
+    QCOMPARE(fresh.blockFile()->NumberOfBlocks(), 13);
+    QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 8), qint32(bytes.size() - 16));
+    QString from = home.file(u"new.vlf"_s);
+    for (const QString &to : {u"once.vlf"_s, u"twice.vlf"_s}) {
+        Campaign reloaded(home.folder());
+        QVERIFY(reloaded.LoadCampaignFile(from).readable);
+        QVERIFY(!reloaded.SaveCampaign(home.file(to), false));
+        from = home.file(to);
+    }
+    QCOMPARE(home.read(u"once.vlf"_s).indexOf("TOWN"), home.read(u"once.vlf"_s).size() - 32);
+    QCOMPARE(home.read(u"twice.vlf"_s), home.read(u"once.vlf"_s));
 }
 
 void TestCampaign::failedSaveKeepsThePreviousFile()
