@@ -4,6 +4,7 @@
 #include "cli/RtfCommand.h"
 
 #include "core/common/AppFolder.h"
+#include "core/common/RandomSource.h"
 #include "core/common/Version.h"
 #include "core/persistence/Campaign.h"
 #include "core/persistence/oIniFile.h"
@@ -34,7 +35,12 @@ int CliCommands::run(const QStringList &arguments)
     if (command == u"blocks"_s && operands == 1)
         return blocks(arguments.at(1));
     if (command == u"new"_s && operands == 1)
-        return newCampaign(arguments.at(1));
+        return newCampaign(arguments.at(1), DefaultSeed);
+    if (command == u"new"_s && operands == 3 && arguments.at(2) == u"--seed"_s) {
+        bool ok = false;
+        const quint32 seed = arguments.at(3).toUInt(&ok);
+        return ok ? newCampaign(arguments.at(1), seed) : usage();
+    }
     if (command == u"resave"_s && operands == 2)
         return resave(arguments.at(1), arguments.at(2));
     if (command == u"upgrade"_s && operands == 2)
@@ -50,7 +56,7 @@ int CliCommands::run(const QStringList &arguments)
 
 int CliCommands::usage()
 {
-    m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT | resave IN OUT"
+    m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT [--seed N] | resave IN OUT"
              " | upgrade IN.vls OUT.vlf | dump FILE | rtf FILE --to text|html | rtf FILE --from html --out OUT.rtf"
              " | calendar FILE [--ordinal DATE | --date N | --next DATE | --prev DATE] | moons FILE | agenda FILE | almanach FILE"
           << Qt::endl;
@@ -139,10 +145,11 @@ int CliCommands::save(Campaign &campaign, const QString &out, bool version3Loade
     return Success;
 }
 
-int CliCommands::newCampaign(const QString &out)
+int CliCommands::newCampaign(const QString &out, quint32 seed)
 {
+    MersenneRandomSource random(seed);
     Campaign campaign(AppFolder::locate());
-    campaign.ResetToNewCampaign();
+    campaign.ResetToNewCampaign(random);
     return save(campaign, out, false, LoadOutcome{});
 }
 

@@ -71,6 +71,8 @@ void TestCli::commands_data()
     QTest::newRow("ini of a missing file") << QStringList{u"ini"_s, u"/no/such.ini"_s} << QByteArray() << 1 << QByteArray()
                                            << "no such file"_ba;
     QTest::newRow("usage") << QStringList{u"frobnicate"_s} << QByteArray() << 2 << QByteArray() << "usage:"_ba;
+    QTest::newRow("new with a seed that is no number") << QStringList{u"new"_s, u"@"_s, u"--seed"_s, u"x"_s} << QByteArray()
+                                                       << 2 << QByteArray() << "usage:"_ba;
 }
 
 void TestCli::commands()
@@ -114,11 +116,15 @@ void TestCli::blocksOfAFile()
 void TestCli::newIsTheShippedDefaultCampaign()
 {
     TestHome home;
+    // Generated with: velmora-cli new "data/Campaigns/Default Data.vlt" --seed 5489
     const QString out = home.file(u"new.vlf"_s);
-    QCOMPARE(cli({u"new"_s, out}).exitCode, 0);
+    QCOMPARE(cli({u"new"_s, out, u"--seed"_s, u"5489"_s}).exitCode, 0);
     QFile shipped(QString::fromUtf8(VELMORA_SHIPPED_DATA_DIR) + u"/Campaigns/Default Data.vlt"_s);
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     QCOMPARE(home.read(u"new.vlf"_s), shipped.readAll());
+    // Without --seed, the same fixed seed.
+    QCOMPARE(cli({u"new"_s, home.file(u"plain.vlf"_s)}).exitCode, 0);
+    QCOMPARE(home.read(u"plain.vlf"_s), home.read(u"new.vlf"_s));
 }
 
 void TestCli::resaveIsAFixedPoint()

@@ -18,7 +18,13 @@ Campaign::Campaign(AppFolder folder)
 
 Campaign::~Campaign() = default;
 
-void Campaign::ResetToNewCampaign()
+void Campaign::ResetToNewCampaign(RandomSource &random)
+{
+    model = CampaignModel::newCampaign(random);
+    m_file.reset();
+}
+
+void Campaign::clear()
 {
     model = CampaignModel::newCampaign();
     m_file.reset();
@@ -27,7 +33,7 @@ void Campaign::ResetToNewCampaign()
 LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)
 {
     LoadOutcome outcome;
-    ResetToNewCampaign();
+    clear();
     m_file = std::make_unique<oVLFile>();
     m_file->ParseVLFile(path);
     progress.range(m_file->NumberOfBlocks());
@@ -51,7 +57,7 @@ LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &
     }
     if (!outcome.readable) {
         // Nothing of an unreadable file is kept: the next save must not write it back.
-        ResetToNewCampaign();
+        clear();
         return outcome;
     }
     CampaignBlocks::load(*m_file, model, outcome, progress);
@@ -78,7 +84,7 @@ std::optional<FileError> Campaign::SaveCampaign(const QString &path, bool versio
 LoadOutcome Campaign::LoadVersion3Campaign(const QString &path, const oIniFile *sessionSettings,
                                            const LoadProgress &progress)
 {
-    ResetToNewCampaign();
+    clear();
     return Version3Reader::read(path, model, sessionSettings, progress, m_folder);
 }
 

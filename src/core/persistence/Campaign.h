@@ -16,6 +16,7 @@
 namespace Velmora {
 
 class oIniFile;
+class RandomSource;
 
 /// Where loading reports its progress: one message per step, and the number of steps.
 struct LoadProgress
@@ -49,6 +50,8 @@ class Campaign
     Q_DECLARE_TR_FUNCTIONS(Campaign)
 
 public:
+    /// Until ResetToNewCampaign or a load, the model is a new campaign whose weather is not
+    /// rolled yet.
     explicit Campaign(AppFolder folder);
     ~Campaign();
 
@@ -58,8 +61,9 @@ public:
     /// The block file of the open campaign; nullptr until a load or a save creates one.
     const oVLFile *blockFile() const { return m_file.get(); }
 
-    /// Every tool back to a new campaign; no block file until the next save.
-    void ResetToNewCampaign();
+    /// Every tool back to a new campaign, its weather rolled from `random` (the program-wide
+    /// random source); no block file until the next save.
+    void ResetToNewCampaign(RandomSource &random);
     /// Replaces the campaign by the file's content: reset, parse, then every block in file
     /// order handed to its owner, each announced through `progress`.
     LoadOutcome LoadCampaignFile(const QString &path, const LoadProgress &progress = {});
@@ -74,6 +78,9 @@ public:
                                      const LoadProgress &progress = {});
 
 private:
+    /// Back to a new campaign without rolling: what a load starts from.
+    void clear();
+
     AppFolder m_folder;
     std::unique_ptr<oVLFile> m_file;
 };

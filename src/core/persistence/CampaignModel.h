@@ -27,6 +27,8 @@
 
 namespace Velmora {
 
+class RandomSource;
+
 /// Everything one campaign file holds, as typed records: one member per block of the file.
 /// The tools show and edit these; the campaign file reads and writes them (Campaign).
 struct CampaignModel
@@ -58,8 +60,12 @@ struct CampaignModel
     CampaignOptions options;            // OPTIONS
     FrameLabels labels;                 // LABELS
 
-    /// A new campaign: every tool in its starting state.
+    /// Every tool in its starting state, the weather not rolled yet: what a load starts from
+    /// (the file's WEATHER block decides the weather).
     static CampaignModel newCampaign();
+    /// A new campaign as the game master starts it: the first climate is selected, and selecting
+    /// a climate rolls the day's weather, from `random` (the program-wide random source).
+    static CampaignModel newCampaign(RandomSource &random);
 
     /// Every record, for velmora-cli dump.
     QJsonObject toJson() const;

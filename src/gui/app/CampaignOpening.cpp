@@ -65,7 +65,7 @@ void CampaignOpening::startNewCampaign()
 {
     ProgramState &state = m_form.state();
     state.currentCampaignPath.clear();
-    m_campaign.ResetToNewCampaign();
+    m_campaign.ResetToNewCampaign(m_form.platform().random());
     m_binding.apply(m_campaign.model, CampaignOptionsBinding::Extent::CampaignSwitches);
     state.campaignModified = false;
     m_form.showCampaignPath();

@@ -1,6 +1,7 @@
 #include "core/persistence/Campaign.h"
 #include "core/persistence/CampaignBlocks.h"
 
+#include "support/ScriptedRandomSource.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -29,6 +30,7 @@ private slots:
     void unreadableFileLeavesNewCampaign();
     void newCampaignBlockOrder();
     void newCampaignResavesToTheSameBytes();
+    void newCampaignRollsItsWeather();
     void failedSaveKeepsThePreviousFile();
 
 private:
@@ -246,6 +248,8 @@ void TestCampaign::newCampaignResavesToTheSameBytes()
     // the others; from then on the campaign resaves to the same bytes.
     TestHome home;
     Campaign fresh(home.folder());
+    MersenneRandomSource random(5489);
+    fresh.ResetToNewCampaign(random);
     QVERIFY(!fresh.SaveCampaign(home.file(u"new.vlf"_s), false));
     const QByteArray bytes = home.read(u"new.vlf"_s);
     const qsizetype town = bytes.indexOf("TOWN");
@@ -261,6 +265,17 @@ void TestCampaign::newCampaignResavesToTheSameBytes()
     }
     QCOMPARE(home.read(u"once.vlf"_s).indexOf("TOWN"), home.read(u"once.vlf"_s).size() - 32);
     QCOMPARE(home.read(u"twice.vlf"_s), home.read(u"once.vlf"_s));
+}
+
+void TestCampaign::newCampaignRollsItsWeather()
+{
+    // The first climate is selected, and selecting a climate rolls: 100 under the cold climate.
+    TestHome home;
+    Campaign campaign(home.folder());
+    ScriptedRandomSource random({0.995f});
+    campaign.ResetToNewCampaign(random);
+    QCOMPARE(campaign.model.weather, (WeatherState{0, u"Blizzard"_s}));
+    QCOMPARE(random.calls, 1);
 }
 
 void TestCampaign::failedSaveKeepsThePreviousFile()
