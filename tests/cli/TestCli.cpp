@@ -26,6 +26,7 @@ private slots:
     void blocksOfAFile();
     void newIsTheShippedDefaultCampaign();
     void resaveIsAFixedPoint();
+    void resaveRestampsTheAgendaInCalendarOrder();
     void refusedInputLeavesNoOutput_data();
     void refusedInputLeavesNoOutput();
     void dumpShowsRecords();
@@ -134,6 +135,21 @@ void TestCli::resaveIsAFixedPoint()
     QVERIFY(cli({u"resave"_s, home.file(u"a.vlf"_s), home.file(u"b.vlf"_s)}).exitCode == 0);
     QVERIFY(cli({u"resave"_s, home.file(u"b.vlf"_s), home.file(u"c.vlf"_s)}).exitCode == 0);
     QCOMPARE(home.read(u"c.vlf"_s), home.read(u"b.vlf"_s));
+}
+
+void TestCli::resaveRestampsTheAgendaInCalendarOrder()
+{
+    // As the window saves it: every entry stamped with the start year, in calendar order.
+    TestHome home;
+    oVLFile file;
+    file.UpdateBlock(u"LOG"_s, {u"2009:3:4;guild"_s, u"2008:1:4;rope"_s});
+    QVERIFY(!file.WriteData(home.file(u"in.vlf"_s)));
+    QCOMPARE(cli({u"resave"_s, home.file(u"in.vlf"_s), home.file(u"out.vlf"_s)}).exitCode, 0);
+    oVLFile out;
+    out.ParseVLFile(home.file(u"out.vlf"_s));
+    const oBlock *log = out.block(u"LOG"_s);
+    QVERIFY(log);
+    QCOMPARE(log->Items(), (QStringList{u"2007:1:4;rope"_s, u"2007:3:4;guild"_s}));
 }
 
 void TestCli::refusedInputLeavesNoOutput_data()

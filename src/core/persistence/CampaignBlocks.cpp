@@ -1,5 +1,7 @@
 #include "core/persistence/CampaignBlocks.h"
 
+#include "core/calendar/AgendaBook.h"
+
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -121,6 +123,22 @@ QStringList classItems(const CampaignModel &model)
     return standard + prestige;
 }
 
+// The agenda and the almanach are written as the window reads them back from its month pages:
+// in calendar order, every entry stamped with the year shown. A day the calendar lacks is not on
+// a page, and so is not written; of two entries on one day (of different years) the later stays.
+BlockRow agendaBlock(const QString &label, QList<DatedLine> CampaignModel::*lines, QString CampaignModel::*yearShown)
+{
+    BlockRow row = listBlock(label, QString(), lines, Stage::Agenda);
+    row.items = [lines, yearShown](const CampaignModel &model) {
+        AgendaBook book;
+        book.init(listItems(model.*lines), model.calendar.toItems(), {});
+        if (!(model.*yearShown).isEmpty())
+            book.SetCurrentYear(model.*yearShown);
+        return book.GetEntries();
+    };
+    return row;
+}
+
 BlockRow battleBoxBlock()
 {
     const auto written = [](const BattleBoxEntry &entry) { return entry.isWritten(); };
@@ -159,8 +177,8 @@ const QList<BlockRow> &blockTable()
             fixedBlock(u"CALENDAR"_s, u"Loading calendar"_s, &M::calendar),
             listBlock(u"XP"_s, u"Loading Experience Points list"_s, &M::xp),
             fixedBlock(u"DOCUMENTS"_s, u"Loading documents"_s, &M::documents),
-            listBlock(u"LOG"_s, QString(), &M::agenda, Stage::Agenda),
-            listBlock(u"ALMANACH"_s, QString(), &M::almanach, Stage::Agenda),
+            agendaBlock(u"LOG"_s, &M::agenda, &M::agendaYearShown),
+            agendaBlock(u"ALMANACH"_s, &M::almanach, &M::almanachYearShown),
             listBlock(u"STATS"_s, u"Loading statistic list"_s, &M::stats),
             classes,
             listBlock(u"LINKS"_s, u"Loading links"_s, &M::links),

@@ -60,6 +60,12 @@ struct CampaignModel
     CampaignOptions options;            // OPTIONS
     FrameLabels labels;                 // LABELS
 
+    /// The year the agenda and the almanach show: at every save each entry of the list is
+    /// stamped with it and the list is written in calendar order. "" is the start date's year,
+    /// which a load shows. Not stored in the file; the window sets them from its year arrows.
+    QString agendaYearShown;
+    QString almanachYearShown;
+
     /// Every tool in its starting state, the weather not rolled yet: what a load starts from
     /// (the file's WEATHER block decides the weather).
     static CampaignModel newCampaign();

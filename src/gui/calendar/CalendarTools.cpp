@@ -145,6 +145,8 @@ void CalendarTools::collect(CampaignModel &model) const
     model.moons = m_moons;
     model.agenda = datedLinesOf(m_agendas[AgendaTab]->GetEntries());
     model.almanach = datedLinesOf(m_agendas[AlmanachTab]->GetEntries());
+    model.agendaYearShown = m_agendas[AgendaTab]->book().CurrentYear();
+    model.almanachYearShown = m_agendas[AlmanachTab]->book().CurrentYear();
     model.layout.sstbUser = m_sstbUser->currentIndex();
     // The picture table keeps its other pictures; only the calendar's is ours.
     bool found = false;

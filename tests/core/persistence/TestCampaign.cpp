@@ -27,6 +27,8 @@ private slots:
     void loadingMessages();
     void absentBlocksLeaveNewCampaign();
     void badLineIsSkippedAndTheRestRead();
+    void agendaIsRestampedInCalendarOrder_data();
+    void agendaIsRestampedInCalendarOrder();
     void unreadableFileLeavesNewCampaign();
     void newCampaignBlockOrder();
     void newCampaignResavesToTheSameBytes();
@@ -216,6 +218,27 @@ void TestCampaign::badLineIsSkippedAndTheRestRead()
     QCOMPARE(campaign.model.battleBox.size(), 1); // a combatant without a name is not taken
     QCOMPARE(outcome.skipped, (QStringList{u"MOONS: item 2 \"broken\" not understood"_s,
                                            u"LOG: item 2 \"no date\" not understood"_s}));
+}
+
+void TestCampaign::agendaIsRestampedInCalendarOrder_data()
+{
+    QTest::addColumn<QString>("yearShown");
+    QTest::addColumn<QStringList>("log");
+    QTest::newRow("start year, as a load shows") << QString() << QStringList{u"2007:1:4;rope"_s, u"2007:3:4;guild"_s};
+    QTest::newRow("another year shown") << u"2010"_s << QStringList{u"2010:1:4;rope"_s, u"2010:3:4;guild"_s};
+}
+
+void TestCampaign::agendaIsRestampedInCalendarOrder()
+{
+    QFETCH(QString, yearShown);
+    QFETCH(QStringList, log);
+    TestHome home;
+    Campaign campaign(home.folder());
+    QVERIFY(campaign.LoadCampaignFile(writeFile(home, u"c.vlf"_s, {{u"LOG"_s, {u"2009:3:4;guild"_s, u"2008:1:4;rope"_s}}}))
+                .readable);
+    campaign.model.agendaYearShown = yearShown;
+    QVERIFY(!campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+    QCOMPARE(campaign.blockFile()->block(u"LOG"_s)->Items(), log);
 }
 
 void TestCampaign::unreadableFileLeavesNewCampaign()

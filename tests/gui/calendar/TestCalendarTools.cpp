@@ -265,6 +265,9 @@ void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
         if (button->property("index").toInt() == 1)
             button->click();
     QVERIFY(p.form.state().campaignModified);
+    CampaignModel model = p.campaign.model;
+    p.form.calendarTools().collect(model);
+    QCOMPARE(model.agendaYearShown, u"2008"_s); // the year the save stamps the entries with
 }
 
 void TestCalendarTools::textStillBeingTypedIsSaved()
