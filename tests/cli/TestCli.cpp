@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +28,7 @@ private slots:
     void newIsTheShippedDefaultCampaign();
     void resaveIsAFixedPoint();
     void resaveRestampsTheAgendaInCalendarOrder();
+    void upgradeWritesTheUpgradedOptions();
     void refusedInputLeavesNoOutput_data();
     void refusedInputLeavesNoOutput();
     void dumpShowsRecords();
@@ -150,6 +152,20 @@ void TestCli::resaveRestampsTheAgendaInCalendarOrder()
     const oBlock *log = out.block(u"LOG"_s);
     QVERIFY(log);
     QCOMPARE(log->Items(), (QStringList{u"2007:1:4;rope"_s, u"2007:3:4;guild"_s}));
+}
+
+void TestCli::upgradeWritesTheUpgradedOptions()
+{
+    // An upgraded campaign saves every quarter of an hour and when the program closes.
+    TestHome home;
+    const QString old = QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-campaign.vls"_s;
+    QCOMPARE(cli({u"upgrade"_s, old, home.file(u"new.vlf"_s)}).exitCode, 0);
+    oVLFile file;
+    file.ParseVLFile(home.file(u"new.vlf"_s));
+    const oBlock *options = file.block(u"OPTIONS"_s);
+    QVERIFY(options);
+    QCOMPARE(options->Items().filter(QRegularExpression(u"^(autosave|TimedSave);"_s)),
+             (QStringList{u"autosave;TRUE"_s, u"TimedSave;FALSE;15"_s}));
 }
 
 void TestCli::refusedInputLeavesNoOutput_data()

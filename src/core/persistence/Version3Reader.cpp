@@ -377,6 +377,10 @@ LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, cons
     // The calendar, the reference lists, the character library and the event collection are
     // those of the new campaign the caller started from.
     progress.show(u"Initialising data."_s);
+    // An upgraded campaign is saved every quarter of an hour and when the program closes, so
+    // that its new form comes about without the game master having to think of it.
+    model.options.autosaveInterval = UpgradedAutosaveMinutes;
+    model.options.saveOnClose = true;
     return outcome;
 }
 

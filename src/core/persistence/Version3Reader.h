@@ -35,6 +35,8 @@ public:
     static constexpr int FieldCount = 214;
     /// A 3.0 campaign is a few kilobytes; nothing beyond this is read.
     static constexpr qint64 MaxFileBytes = 1 << 20;
+    /// The autosave interval of an upgraded campaign, which also saves when the program closes.
+    static constexpr int UpgradedAutosaveMinutes = 15;
 
     /// Reads `path` into `model`, which the caller has reset to a new campaign. Progress messages
     /// announce the notes documents, each group of values and the final set-up. When the result

@@ -86,6 +86,8 @@ void TestVersion3Reader::readsEveryGroup()
     QCOMPARE(m.town.toItems().join(u'|'), u"Greyhawk|Oerik|Small town|901-2000|800 gp|||||||||Mixed|Humans"_s);
     QCOMPARE(m.layout.velmoraTab, 5);
     QVERIFY(!m.options.soundsOn);
+    QCOMPARE(m.options.autosaveInterval, 15); // the upgrade saves every quarter of an hour
+    QVERIFY(m.options.saveOnClose);
 
     QCOMPARE(read.messages,
              QStringList({u"Loading DM Notes."_s, u"Loading Game Last Left Off."_s, u"Loading NPCs Have Met."_s,
