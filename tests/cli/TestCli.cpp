@@ -216,6 +216,8 @@ void TestCli::dumpShowsRecords()
 void TestCli::maximalCampaignResavesByteForByte()
 {
     TestHome home;
+    for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot) // its notes documents are there
+        home.write(NotesDocuments::defaultFile(slot).replace(u'\\', u'/'), "{\\rtf1}");
     Campaign campaign(home.folder());
     campaign.model = maximalCampaign();
     QVERIFY(!campaign.SaveCampaign(home.file(u"max.vlf"_s), false));

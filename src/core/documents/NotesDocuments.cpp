@@ -1,5 +1,7 @@
 #include "core/documents/NotesDocuments.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +40,15 @@ NotesDocuments NotesDocuments::defaults()
     for (int slot = 0; slot < SlotCount; ++slot)
         documents.paths[size_t(slot)] = defaultFile(slot);
     return documents;
+}
+
+bool NotesDocuments::filesExist(const QStringList &items, const AppFolder &folder)
+{
+    return std::all_of(items.cbegin(), items.cend(), [&folder](const QString &item) {
+        const qsizetype separator = item.indexOf(u';');
+        const QString path = separator < 0 ? QString() : item.mid(separator + 1);
+        return !path.isEmpty() && QFileInfo(folder.storedFile(path)).isFile();
+    });
 }
 
 bool NotesDocuments::load(const QStringList &items)

@@ -60,7 +60,7 @@ LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &
         clear();
         return outcome;
     }
-    CampaignBlocks::load(*m_file, model, outcome, progress);
+    CampaignBlocks::load(*m_file, model, outcome, progress, m_folder);
     return outcome;
 }
 

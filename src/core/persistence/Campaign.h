@@ -41,6 +41,9 @@ struct LoadOutcome
     QStringList skipped;
     /// Which blocks were present (GUISET, OPTIONS: their absence has its own defaults).
     QStringList labels;
+    /// The DOCUMENTS block named a notes document that was not found: the three default
+    /// documents were taken instead. The window tells the user.
+    bool defaultDocuments = false;
 };
 
 /// The open campaign's data and its block file. One exists for the program; it is reset when

@@ -26,6 +26,14 @@ enum class Kind {
     List,  // removed from the file, so that an emptied list does not come back on loading
 };
 
+// What a block is read into, and where the campaign's stored paths are resolved.
+struct Loading
+{
+    CampaignModel &model;
+    LoadOutcome &outcome;
+    const AppFolder &folder;
+};
+
 // One block of the campaign file: its label, the message announcing it on loading, the stage
 // that loads it, how it is read into the model and how its items are made from the model.
 struct BlockRow
@@ -33,7 +41,7 @@ struct BlockRow
     QString label;
     QString message;
     Stage stage;
-    std::function<void(const oBlock &, CampaignModel &, LoadOutcome &)> read;
+    std::function<void(const oBlock &, Loading &)> read;
     Kind kind;
     std::function<QStringList(const CampaignModel &)> items;
 };
@@ -97,8 +105,8 @@ BlockRow listBlock(const QString &label, const QString &message, QList<Row> Camp
                    Stage stage = Stage::FileOrder)
 {
     return {label, message, stage,
-            [member](const oBlock &block, CampaignModel &model, LoadOutcome &outcome) {
-                model.*member = readList<Row>(block, outcome);
+            [member](const oBlock &block, Loading &loading) {
+                loading.model.*member = readList<Row>(block, loading.outcome);
             },
             Kind::List, [member](const CampaignModel &model) { return listItems(model.*member); }};
 }
@@ -108,9 +116,7 @@ BlockRow fixedBlock(const QString &label, const QString &message, Record Campaig
                     Stage stage = Stage::FileOrder)
 {
     return {label, message, stage,
-            [member](const oBlock &block, CampaignModel &model, LoadOutcome &outcome) {
-                readFixed(block, model.*member, outcome);
-            },
+            [member](const oBlock &block, Loading &loading) { readFixed(block, loading.model.*member, loading.outcome); },
             Kind::Fixed, [member](const CampaignModel &model) { return (model.*member).toItems(); }};
 }
 
@@ -139,12 +145,31 @@ BlockRow agendaBlock(const QString &label, QList<DatedLine> CampaignModel::*line
     return row;
 }
 
+// The notes documents are loaded as the Docs tab loads them: one that is missing (or an item
+// without a path) and all three take their default files.
+BlockRow documentsBlock()
+{
+    BlockRow row = fixedBlock(u"DOCUMENTS"_s, u"Loading documents"_s, &CampaignModel::documents);
+    const auto readPaths = row.read;
+    row.read = [readPaths](const oBlock &block, Loading &loading) {
+        if (NotesDocuments::filesExist(block.Items(), loading.folder)) {
+            readPaths(block, loading);
+            return;
+        }
+        loading.model.documents = NotesDocuments::defaults();
+        loading.outcome.defaultDocuments = true;
+        loading.outcome.skipped
+            << CampaignBlocks::tr("%1: a notes document was not found, the default documents are used").arg(block.Label());
+    };
+    return row;
+}
+
 BlockRow battleBoxBlock()
 {
     const auto written = [](const BattleBoxEntry &entry) { return entry.isWritten(); };
     BlockRow row = listBlock(u"BATTLEBOX"_s, u"Loading battle box list"_s, &CampaignModel::battleBox);
-    row.read = [written](const oBlock &block, CampaignModel &model, LoadOutcome &outcome) {
-        model.battleBox = keptRows(readList<BattleBoxEntry>(block, outcome), written);
+    row.read = [written](const oBlock &block, Loading &loading) {
+        loading.model.battleBox = keptRows(readList<BattleBoxEntry>(block, loading.outcome), written);
     };
     row.items = [written](const CampaignModel &model) { return keptItems(model.battleBox, written); };
     return row;
@@ -154,8 +179,8 @@ BlockRow linkedBattleBoxBlock()
 {
     const auto withFile = [](const Shortcut &list) { return !list.location.isEmpty(); };
     BlockRow row = listBlock(u"LINKBB"_s, u"Loading custom battle box lists"_s, &CampaignModel::linkedBattleBoxes);
-    row.read = [withFile](const oBlock &block, CampaignModel &model, LoadOutcome &outcome) {
-        model.linkedBattleBoxes = keptRows(readList<Shortcut>(block, outcome), withFile);
+    row.read = [withFile](const oBlock &block, Loading &loading) {
+        loading.model.linkedBattleBoxes = keptRows(readList<Shortcut>(block, loading.outcome), withFile);
     };
     row.items = [withFile](const CampaignModel &model) { return keptItems(model.linkedBattleBoxes, withFile); };
     return row;
@@ -176,7 +201,7 @@ const QList<BlockRow> &blockTable()
             fixedBlock(u"GUISET"_s, u"Loading last GUI settings"_s, &M::layout, Stage::Layout),
             fixedBlock(u"CALENDAR"_s, u"Loading calendar"_s, &M::calendar),
             listBlock(u"XP"_s, u"Loading Experience Points list"_s, &M::xp),
-            fixedBlock(u"DOCUMENTS"_s, u"Loading documents"_s, &M::documents),
+            documentsBlock(),
             agendaBlock(u"LOG"_s, &M::agenda, &M::agendaYearShown),
             agendaBlock(u"ALMANACH"_s, &M::almanach, &M::almanachYearShown),
             listBlock(u"STATS"_s, u"Loading statistic list"_s, &M::stats),
@@ -211,8 +236,7 @@ const BlockRow *rowOf(const QString &label)
 
 // Loads every block of `stage` that the file holds, in table order, each announced by its own
 // message. False when the file holds none of them.
-bool readStage(
-    Stage stage, const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress)
+bool readStage(Stage stage, const oVLFile &file, Loading &loading, const LoadProgress &progress)
 {
     bool any = false;
     for (const BlockRow &row : blockTable()) {
@@ -222,7 +246,7 @@ bool readStage(
         any = true;
         if (!row.message.isEmpty())
             progress.show(row.message);
-        row.read(*block, model, outcome);
+        row.read(*block, loading);
     }
     return any;
 }
@@ -251,23 +275,25 @@ void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
     }
 }
 
-void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress)
+void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress,
+                          const AppFolder &folder)
 {
+    Loading loading{model, outcome, folder};
     for (const oBlock &block : file.Blocks()) {
         outcome.labels << block.Label().toUpper();
         const BlockRow *row = rowOf(block.Label());
         if (!row || row->stage != Stage::FileOrder)
             continue; // taken up below, or a block of another program: kept in the file as it is
         progress.show(row->message);
-        row->read(block, model, outcome);
+        row->read(block, loading);
     }
 
     progress.show(u"Loading agenda and almanach"_s);
-    readStage(Stage::Agenda, file, model, outcome, progress);
-    if (!readStage(Stage::Options, file, model, outcome, progress))
+    readStage(Stage::Agenda, file, loading, progress);
+    if (!readStage(Stage::Options, file, loading, progress))
         progress.show(u"Loading default options"_s);
     progress.show(u"Loading all maps"_s);
-    readStage(Stage::Layout, file, model, outcome, progress);
+    readStage(Stage::Layout, file, loading, progress);
     progress.show(u"Loading character library"_s);
     if (model.weather.climate < 0)
         model.weather.climate = 0;

@@ -29,6 +29,7 @@ private slots:
     void badLineIsSkippedAndTheRestRead();
     void agendaIsRestampedInCalendarOrder_data();
     void agendaIsRestampedInCalendarOrder();
+    void missingDocumentTakesTheDefaults();
     void unreadableFileLeavesNewCampaign();
     void newCampaignBlockOrder();
     void newCampaignResavesToTheSameBytes();
@@ -60,7 +61,7 @@ TestCampaign::Blocks TestCampaign::everyBlock()
         {u"GUISET"_s, layout},
         {u"CALENDAR"_s, calendar},
         {u"XP"_s, {u"Aragorn;1500;500"_s}},
-        {u"DOCUMENTS"_s, {u"Notes;/c/n.rtf"_s, u"Last;/c/l.rtf"_s, u"NPCs;/c/p.rtf"_s}},
+        {u"DOCUMENTS"_s, {u"Notes;\\Documents\\n.rtf"_s, u"Last;\\Documents\\l.rtf"_s, u"NPCs;\\Documents\\p.rtf"_s}},
         {u"LOG"_s, {u"2007:1:4;Buy rope"_s}},
         {u"ALMANACH"_s, {u"2007:2:1;Spring festival; all week"_s}},
         {u"STATS"_s, {u"Aragorn"_s + u";x"_s.repeated(22)}},
@@ -88,6 +89,8 @@ QString TestCampaign::writeFile(const TestHome &home, const QString &name, const
     oVLFile file;
     for (const auto &[label, items] : blocks)
         file.UpdateBlock(label, items);
+    for (const char *document : {"n.rtf", "l.rtf", "p.rtf"}) // the notes documents are there
+        home.write(u"Documents/"_s + QLatin1String(document), "{\\rtf1}");
     const QString path = home.file(name);
     if (file.WriteData(path))
         qFatal("cannot write the test campaign");
@@ -239,6 +242,23 @@ void TestCampaign::agendaIsRestampedInCalendarOrder()
     campaign.model.agendaYearShown = yearShown;
     QVERIFY(!campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
     QCOMPARE(campaign.blockFile()->block(u"LOG"_s)->Items(), log);
+}
+
+void TestCampaign::missingDocumentTakesTheDefaults()
+{
+    // One document missing, and all three slots take their defaults, those that exist too.
+    TestHome home;
+    const QString path = writeFile(home, u"c.vlf"_s,
+                                   {{u"DOCUMENTS"_s, {u"Notes;\\Documents\\n.rtf"_s, u"Last;/nowhere/l.rtf"_s,
+                                                      u"NPCs;\\Documents\\p.rtf"_s}}});
+    Campaign campaign(home.folder());
+    const LoadOutcome outcome = campaign.LoadCampaignFile(path);
+    QVERIFY(outcome.defaultDocuments);
+    QCOMPARE(outcome.skipped, QStringList{u"DOCUMENTS: a notes document was not found, the default documents are used"_s});
+    QVERIFY(!campaign.SaveCampaign(path, false));
+    QCOMPARE(campaign.blockFile()->block(u"DOCUMENTS"_s)->Items(),
+             (QStringList{u"Notes;\\Documents\\DM Notes.rtf"_s, u"Last;\\Documents\\Game Last Left Off.rtf"_s,
+                          u"NPCs;\\Documents\\NPCs Have Met.rtf"_s}));
 }
 
 void TestCampaign::unreadableFileLeavesNewCampaign()
