@@ -26,9 +26,9 @@ QString NotesDocuments::key(int slot)
 QString NotesDocuments::defaultFile(int slot)
 {
     static const std::array<QString, SlotCount> files = {
-        u"\\Documents\\DM Notes.rtf"_s,
-        u"\\Documents\\Game Last Left Off.rtf"_s,
-        u"\\Documents\\NPCs Have Met.rtf"_s,
+        AppFolder::relativeForm(u"Documents/DM Notes.rtf"_s),
+        AppFolder::relativeForm(u"Documents/Game Last Left Off.rtf"_s),
+        AppFolder::relativeForm(u"Documents/NPCs Have Met.rtf"_s),
     };
     return files.at(size_t(slot));
 }

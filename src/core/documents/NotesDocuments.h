@@ -17,8 +17,8 @@ struct NotesDocuments
     enum Slot { Notes, LastLeftOff, NpcsMet };
     static constexpr int SlotCount = 3;
 
-    /// Full path of each slot's file: general notes, where the last game left off, the
-    /// non-player characters the party has met.
+    /// Stored path of each slot's file (AppFolder::storedPath): general notes, where the last
+    /// game left off, the non-player characters the party has met.
     std::array<QString, SlotCount> paths;
 
     /// The slot's key in the block: "Notes", "Last", "NPCs".

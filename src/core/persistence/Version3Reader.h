@@ -23,6 +23,11 @@ struct CampaignModel;
 /// older session settings file adds the sound files (section "SOUNDS") and the map collection
 /// of the last such campaign (section "MAPS").
 ///
+/// The old program stored full paths. Those of files under the application folder (its notes
+/// documents, sounds and shortcuts) are stored in the relative form "\Documents\DM Notes.rtf"
+/// (AppFolder::storedPath), so that the upgraded campaign moves with its folder between machines
+/// and users; full paths elsewhere are kept as they are.
+///
 /// Reading is tolerant: any bytes are read without harm (at most MaxFileBytes of the file are
 /// looked at), values that make no sense keep a new campaign's value, and a file that ends
 /// early keeps a new campaign's values for the rest. Only a file that cannot be read, is

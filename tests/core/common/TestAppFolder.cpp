@@ -23,6 +23,8 @@ private slots:
     void locateFollowsVelmoraHome();
     void namesIgnoreCase_data();
     void namesIgnoreCase();
+    void storedPaths_data();
+    void storedPaths();
     void seedingKeepsWhatTheUserHas();
     void atomicWriteKeepsOldFileOnFailure();
     void rollCoversOneToN();
@@ -57,6 +59,28 @@ void TestAppFolder::namesIgnoreCase()
         QCOMPARE(home.folder().storedFile(asked), home.file(found));
     // The user's own files are named by their full path.
     QCOMPARE(home.folder().storedFile(home.file(found)), home.file(found));
+}
+
+void TestAppFolder::storedPaths_data()
+{
+    // "@" is the application folder.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("under the folder") << u"@/Documents/DM Notes.rtf"_s << u"\\Documents\\DM Notes.rtf"_s;
+    QTest::newRow("backslashes, other case") << u"/SRV/velmora\\documents\\x.rtf"_s << u"\\documents\\x.rtf"_s;
+    QTest::newRow("already stored") << u"\\Sounds\\Click.wav"_s << u"\\Sounds\\Click.wav"_s;
+    QTest::newRow("elsewhere") << u"/home/gm/notes.rtf"_s << u"/home/gm/notes.rtf"_s;
+    QTest::newRow("old full path") << u"C:\\Velmora\\Documents\\x.rtf"_s << u"C:\\Velmora\\Documents\\x.rtf"_s;
+    QTest::newRow("a sibling of the folder") << u"@2/x.rtf"_s << u"@2/x.rtf"_s;
+    QTest::newRow("the folder itself") << u"@"_s << u"@"_s;
+}
+
+void TestAppFolder::storedPaths()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, stored);
+    const AppFolder folder(u"/srv/Velmora"_s);
+    QCOMPARE(folder.storedPath(path.replace(u"@"_s, u"/srv/Velmora"_s)), stored.replace(u"@"_s, u"/srv/Velmora"_s));
 }
 
 void TestAppFolder::seedingKeepsWhatTheUserHas()
