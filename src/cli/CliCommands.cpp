@@ -94,8 +94,8 @@ int CliCommands::ini(const QString &path)
     if (!inputExists(path))
         return Refused;
     oIniFile file;
-    if (const auto error = file.init(path))
-        return refuse(path, error->message());
+    if (const Result<void> read = file.init(path); !read)
+        return refuse(path, read.error().message);
     QJsonArray sections;
     for (const oSection &section : file.Sections()) {
         QJsonArray keys;
@@ -112,9 +112,8 @@ int CliCommands::blocks(const QString &path)
     if (!inputExists(path))
         return Refused;
     oVLFile file;
-    file.ParseVLFile(path);
-    if (const auto &error = file.error())
-        return refuse(path, error->detail);
+    if (const Result<qint32> parsed = file.ParseVLFile(path); !parsed)
+        return refuse(path, parsed.error().message);
     QJsonArray blocks;
     for (const oBlock &block : file.Blocks())
         blocks.append(QJsonObject{{u"label"_s, block.Label()}, {u"items"_s, QJsonArray::fromStringList(block.Items())}});
@@ -139,8 +138,8 @@ bool CliCommands::load(Campaign &campaign, const QString &path, LoadOutcome &out
 
 int CliCommands::save(Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome)
 {
-    if (const auto error = campaign.SaveCampaign(out, version3Loaded))
-        return refuse(out, u"could not be saved: "_s + error->reason);
+    if (const Result<void> saved = campaign.SaveCampaign(out, version3Loaded); !saved)
+        return refuse(out, u"could not be saved: "_s + saved.error().message);
     printJson(QJsonObject{{u"written"_s, out}, {u"skipped"_s, QJsonArray::fromStringList(outcome.skipped)}});
     return Success;
 }

@@ -35,12 +35,12 @@ LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &
     LoadOutcome outcome;
     clear();
     m_file = std::make_unique<oVLFile>();
-    m_file->ParseVLFile(path);
+    const Result<qint32> parsed = m_file->ParseVLFile(path);
     progress.range(m_file->NumberOfBlocks());
 
-    if (const auto &error = m_file->error()) {
+    if (!parsed) {
         outcome.readable = false;
-        outcome.problem = error->detail;
+        outcome.problem = parsed.error().message;
     } else {
         bool known = false;
         for (const oBlock &block : m_file->Blocks())
@@ -73,12 +73,10 @@ void Campaign::WriteCampaignBlocks(const QString &path, bool version3Loaded)
     CampaignBlocks::write(model, *m_file);
 }
 
-std::optional<FileError> Campaign::SaveCampaign(const QString &path, bool version3Loaded)
+Result<void> Campaign::SaveCampaign(const QString &path, bool version3Loaded)
 {
     WriteCampaignBlocks(path, version3Loaded);
-    if (const auto error = m_file->WriteData(path))
-        return FileError{path, error->detail};
-    return std::nullopt;
+    return m_file->WriteData(path);
 }
 
 LoadOutcome Campaign::LoadVersion3Campaign(const QString &path, const oIniFile *sessionSettings,

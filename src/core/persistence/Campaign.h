@@ -11,7 +11,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace Velmora {
 
@@ -73,8 +72,9 @@ public:
     /// Brings the block file up to date with the model, block by block in the writer's order.
     /// A fresh block file is made when there is none or a 3.0 campaign was loaded since start.
     void WriteCampaignBlocks(const QString &path, bool version3Loaded);
-    /// WriteCampaignBlocks, then the whole file written at `path` through a temporary file.
-    std::optional<FileError> SaveCampaign(const QString &path, bool version3Loaded);
+    /// WriteCampaignBlocks, then the whole file written at `path` through a temporary file. On
+    /// failure the previous file is as it was, and the error names `path` and the reason.
+    Result<void> SaveCampaign(const QString &path, bool version3Loaded);
     /// Reads a campaign of format 3.0; `sessionSettings` is the settings file in memory (its
     /// older form's MAPS and SOUNDS sections).
     LoadOutcome LoadVersion3Campaign(const QString &path, const oIniFile *sessionSettings,

@@ -189,7 +189,7 @@ void TestVersion3Reader::sessionSettingsAndNotes()
     home.write(u"DM Notes.rtf"_s, "{\\rtf1 old notes}");
     const QString path = home.write(u"old.vls"_s, fixture(u"old-campaign.vls"_s));
     oIniFile settings;
-    QVERIFY(!settings.parse("[MAPS]\r\nmaps=" + collection.toUtf8()
+    QVERIFY(settings.parse("[MAPS]\r\nmaps=" + collection.toUtf8()
                             + "\r\n[SOUNDS]\r\nopen=C:\\old\\Intro.wav\r\nROLL=" + home.file(u"Sounds/Dice.wav"_s).toUtf8()
                             + "\r\n"));
     CampaignModel model = CampaignModel::newCampaign();

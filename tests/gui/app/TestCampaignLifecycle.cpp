@@ -45,8 +45,8 @@ struct Program : RunningProgram
         QDir().mkpath(QFileInfo(path).absolutePath());
         Campaign other(home.folder());
         other.model.town.townName = u"Hommlet"_s;
-        if (const auto error = other.SaveCampaign(path, false))
-            qFatal("cannot write %s", qPrintable(error->reason));
+        if (const Result<void> saved = other.SaveCampaign(path, false); !saved)
+            qFatal("cannot write %s", qPrintable(saved.error().message));
         return path;
     }
 
