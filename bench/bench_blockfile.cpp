@@ -56,8 +56,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString campaign = dir.filePath(u"campaign.vlf"_s);
     const QString copy = dir.filePath(u"copy.vlf"_s);
-    if (const auto error = makeCampaign(megabytes * 1024 * 1024).WriteData(campaign))
-        fail(error->detail);
+    if (const Result<void> written = makeCampaign(megabytes * 1024 * 1024).WriteData(campaign); !written)
+        fail(written.error().message);
 
     QByteArray bytes;
     const qint64 size = QFile(campaign).size();
@@ -71,9 +71,8 @@ int main(int argc, char **argv)
     }));
     std::unique_ptr<oVLFile> vl;
     report("ParseVLFile", size, best([&] { vl = std::make_unique<oVLFile>(); }, [&] {
-        vl->ParseVLFile(campaign);
-        if (vl->error())
-            fail(vl->error()->detail);
+        if (const Result<qint32> parsed = vl->ParseVLFile(campaign); !parsed)
+            fail(parsed.error().message);
     }));
 
     report("plain write (QFile)", size, best([] {}, [&] {
@@ -82,21 +81,20 @@ int main(int argc, char **argv)
             fail(file.errorString());
     }));
     report("atomic write (FileWriter)", size, best([] {}, [&] {
-        if (const auto error = FileWriter::writeAtomically(copy, bytes))
-            fail(error->reason);
+        if (const Result<void> written = FileWriter::writeAtomically(copy, bytes); !written)
+            fail(written.error().message);
     }));
-    QByteArray built;
     report("  of which building bytes", size, best([&] {
         vl = std::make_unique<oVLFile>();
         vl->ParseVLFile(campaign);
-    }, [&] { vl->toBytes(built); }));
+    }, [&] { vl->toBytes(); }));
     // A freshly read campaign: WriteData builds every block's text, as the first save does.
     report("WriteData", size, best([&] {
         vl = std::make_unique<oVLFile>();
         vl->ParseVLFile(campaign);
     }, [&] {
-        if (const auto error = vl->WriteData(copy))
-            fail(error->detail);
+        if (const Result<void> written = vl->WriteData(copy); !written)
+            fail(written.error().message);
     }));
     if (QFile(copy).size() != size)
         fail(u"WriteData wrote a different size"_s);

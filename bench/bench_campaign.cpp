@@ -37,8 +37,8 @@ int main()
     const QString copy = dir.filePath(u"copy.vlf"_s);
     Campaign campaign(folder);
     campaign.model = maximalCampaign();
-    if (const auto error = campaign.SaveCampaign(path, false))
-        fail(error->reason);
+    if (const Result<void> saved = campaign.SaveCampaign(path, false); !saved)
+        fail(saved.error().message);
     const qint64 size = QFile(path).size();
     std::printf("maximal campaign: %.1f MB, best of %d runs\n", double(size) / 1e6, Bench::Runs);
 
@@ -60,8 +60,8 @@ int main()
     }));
     // Each save rebuilds the blocks from the model, as a save after editing does.
     report("SaveCampaign", size, best([&] {
-        if (const auto error = campaign.SaveCampaign(copy, true))
-            fail(error->reason);
+        if (const Result<void> saved = campaign.SaveCampaign(copy, true); !saved)
+            fail(saved.error().message);
     }));
     return 0;
 }

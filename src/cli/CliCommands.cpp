@@ -4,6 +4,7 @@
 #include "cli/RtfCommand.h"
 
 #include "core/common/AppFolder.h"
+#include "core/common/RandomSource.h"
 #include "core/common/Version.h"
 #include "core/persistence/Campaign.h"
 #include "core/persistence/oIniFile.h"
@@ -34,7 +35,12 @@ int CliCommands::run(const QStringList &arguments)
     if (command == u"blocks"_s && operands == 1)
         return blocks(arguments.at(1));
     if (command == u"new"_s && operands == 1)
-        return newCampaign(arguments.at(1));
+        return newCampaign(arguments.at(1), DefaultSeed);
+    if (command == u"new"_s && operands == 3 && arguments.at(2) == u"--seed"_s) {
+        bool ok = false;
+        const quint32 seed = arguments.at(3).toUInt(&ok);
+        return ok ? newCampaign(arguments.at(1), seed) : usage();
+    }
     if (command == u"resave"_s && operands == 2)
         return resave(arguments.at(1), arguments.at(2));
     if (command == u"upgrade"_s && operands == 2)
@@ -50,7 +56,7 @@ int CliCommands::run(const QStringList &arguments)
 
 int CliCommands::usage()
 {
-    m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT | resave IN OUT"
+    m_err << "usage: velmora-cli version | ini FILE | blocks FILE | new OUT [--seed N] | resave IN OUT"
              " | upgrade IN.vls OUT.vlf | dump FILE | rtf FILE --to text|html | rtf FILE --from html --out OUT.rtf"
              " | calendar FILE [--ordinal DATE | --date N | --next DATE | --prev DATE] | moons FILE | agenda FILE | almanach FILE"
           << Qt::endl;
@@ -88,8 +94,8 @@ int CliCommands::ini(const QString &path)
     if (!inputExists(path))
         return Refused;
     oIniFile file;
-    if (const auto error = file.init(path))
-        return refuse(path, error->message());
+    if (const Result<void> read = file.init(path); !read)
+        return refuse(path, read.error().message);
     QJsonArray sections;
     for (const oSection &section : file.Sections()) {
         QJsonArray keys;
@@ -106,9 +112,8 @@ int CliCommands::blocks(const QString &path)
     if (!inputExists(path))
         return Refused;
     oVLFile file;
-    file.ParseVLFile(path);
-    if (const auto &error = file.error())
-        return refuse(path, error->detail);
+    if (const Result<qint32> parsed = file.ParseVLFile(path); !parsed)
+        return refuse(path, parsed.error().message);
     QJsonArray blocks;
     for (const oBlock &block : file.Blocks())
         blocks.append(QJsonObject{{u"label"_s, block.Label()}, {u"items"_s, QJsonArray::fromStringList(block.Items())}});
@@ -133,16 +138,17 @@ bool CliCommands::load(Campaign &campaign, const QString &path, LoadOutcome &out
 
 int CliCommands::save(Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome)
 {
-    if (const auto error = campaign.SaveCampaign(out, version3Loaded))
-        return refuse(out, u"could not be saved: "_s + error->reason);
+    if (const Result<void> saved = campaign.SaveCampaign(out, version3Loaded); !saved)
+        return refuse(out, u"could not be saved: "_s + saved.error().message);
     printJson(QJsonObject{{u"written"_s, out}, {u"skipped"_s, QJsonArray::fromStringList(outcome.skipped)}});
     return Success;
 }
 
-int CliCommands::newCampaign(const QString &out)
+int CliCommands::newCampaign(const QString &out, quint32 seed)
 {
+    MersenneRandomSource random(seed);
     Campaign campaign(AppFolder::locate());
-    campaign.ResetToNewCampaign();
+    campaign.ResetToNewCampaign(random);
     return save(campaign, out, false, LoadOutcome{});
 }
 

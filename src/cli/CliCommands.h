@@ -15,6 +15,9 @@ class CliCommands
 {
 public:
     enum Exit { Success = 0, Refused = 1, Usage = 2 };
+    /// The seed of `new` without --seed: a fixed value, so that the command always writes the
+    /// same file (the program itself seeds from the clock).
+    static constexpr quint32 DefaultSeed = 5489;
 
     CliCommands(QTextStream &out, QTextStream &err);
     int run(const QStringList &arguments);
@@ -24,7 +27,7 @@ private:
     int version();
     int ini(const QString &path);
     int blocks(const QString &path);
-    int newCampaign(const QString &out);
+    int newCampaign(const QString &out, quint32 seed);
     int resave(const QString &in, const QString &out);
     int upgrade(const QString &in, const QString &out);
     int dump(const QString &path);

@@ -81,8 +81,8 @@ int RtfCommand::fromHtml(const QString &path, const QString &out)
     QTextDocument editor;
     editor.setHtml(QString::fromUtf8(file.readAll()));
     const QByteArray rtf = RtfWriter::write(RichTextConverter::fromQTextDocument(editor));
-    if (const auto error = FileWriter::writeAtomically(out, rtf))
-        return refuse(out, u"could not be saved: "_s + error->reason);
+    if (const Result<void> written = FileWriter::writeAtomically(out, rtf); !written)
+        return refuse(out, u"could not be saved: "_s + written.error().message);
     m_out << QJsonDocument(QJsonObject{{u"written"_s, out}}).toJson(QJsonDocument::Indented);
     m_out.flush();
     return 0;

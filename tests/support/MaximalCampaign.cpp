@@ -28,9 +28,10 @@ CampaignModel maximalCampaign(int battleBoxEntries)
     model.calendar.currentDate = u"2012:7:14"_s;
     for (int i = 1; i <= 10; ++i)
         model.xp << row<XpRow>(u"Player %1;%2;%3"_s.arg(i).arg(i * 1000).arg(500 + i));
+    // Dated in the start year, in calendar order: the form every save writes them in.
     for (int month = 1; month <= 12; ++month) {
-        model.agenda << row<DatedLine>(u"2012:%1:4;Session %1\r\nBring the map of the Sunless Keep\r\nAsk about the \u00e9lan vital"_s.arg(month));
-        model.almanach << row<DatedLine>(u"2011:%1:20;Festival of the %1th moon\r\nAll inns are full"_s.arg(month));
+        model.agenda << row<DatedLine>(u"2007:%1:4;Session %1\r\nBring the map of the Sunless Keep\r\nAsk about the \u00e9lan vital"_s.arg(month));
+        model.almanach << row<DatedLine>(u"2007:%1:20;Festival of the %1th moon\r\nAll inns are full"_s.arg(month));
     }
     for (int i = 1; i <= 10; ++i)
         model.stats << row<StatsRow>(u"Hero %1;Fighter %1;%1;M;Male;LG;Heironeous;6'0\";180 lb;Human;16;14;15;10;12;8;%2;30;+2;+5;+2;+1;18"_s.arg(i).arg(i * 10));

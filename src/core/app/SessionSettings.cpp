@@ -134,7 +134,7 @@ bool SessionSettings::separatorVisible() const
     return !m_recent.isEmpty() && !m_recent.first().isEmpty();
 }
 
-std::optional<FileError> SessionSettings::SaveSessionSettings(const QString &currentCampaignPath, bool version3Loaded)
+Result<void> SessionSettings::SaveSessionSettings(const QString &currentCampaignPath, bool version3Loaded)
 {
     // The default campaign data is where a new campaign comes from, never a recent file.
     const QString defaults[] = {m_folder.root() + u"/Campaigns/Default Data.vls"_s,
@@ -168,16 +168,16 @@ std::optional<FileError> SessionSettings::SaveSessionSettings(const QString &cur
     return writeSettings(fresh, path);
 }
 
-std::optional<FileError> SessionSettings::StoreOpenLast(bool openLast)
+Result<void> SessionSettings::StoreOpenLast(bool openLast)
 {
     m_openLast = openLast;
     if (!m_settings)
-        return std::nullopt;
+        return {};
     m_settings->UpdateOneValue(u"SESSION"_s, u"OpenLast"_s, openLast ? u"TRUE"_s : u"FALSE"_s);
     return writeSettings(*m_settings, m_settingsPath);
 }
 
-std::optional<FileError> SessionSettings::writeSettings(const oIniFile &ini, const QString &path) const
+Result<void> SessionSettings::writeSettings(const oIniFile &ini, const QString &path) const
 {
     QDir().mkpath(m_folder.root());
     return WriteIniFile(ini, path);

@@ -41,11 +41,11 @@ public:
     void AddToRecentFiles(const QString &path);
     /// Writes "default_4.ini" (after every campaign save and at close). `version3Loaded`: a
     /// campaign of format 3.0 was loaded since start, so the file is written from scratch.
-    std::optional<FileError> SaveSessionSettings(const QString &currentCampaignPath, bool version3Loaded);
+    Result<void> SaveSessionSettings(const QString &currentCampaignPath, bool version3Loaded);
     /// The click on a recent-files item: open when a file exists at `path`.
     static RecentEntryAction OpenRecentEntry(const QString &path);
     /// Stores OpenLast in the settings object and writes it to the settings path (options dialog).
-    std::optional<FileError> StoreOpenLast(bool openLast);
+    Result<void> StoreOpenLast(bool openLast);
 
     /// The captions of mnuFileMRU1..4: the first four recent files, "" where unused.
     QStringList menuCaptions() const;
@@ -65,7 +65,7 @@ public:
 
 private:
     void OpenSessionSettings(bool useOlderFile);
-    std::optional<FileError> writeSettings(const oIniFile &ini, const QString &path) const;
+    Result<void> writeSettings(const oIniFile &ini, const QString &path) const;
     qsizetype indexOf(const QString &path) const;
 
     AppFolder m_folder;

@@ -42,6 +42,8 @@ public:
     /// The year buttons: index 1 one year on, index 0 one year back. Nothing happens while the
     /// year is empty or not a number, or would leave 16 bits. True when the year changed.
     bool ScrollYear(int index);
+    /// Shows `year` (as the year buttons would, in one step); entries read back get it.
+    void SetCurrentYear(const QString &year) { m_year = year; }
 
     /// The month pages, 1 to PageCount, with their names and numbers of rows (days).
     int PageCount() const { return m_calendar.NumberOfMonths(); }

@@ -77,6 +77,24 @@ QString AppFolder::storedFile(const QString &stored) const
     return stored.startsWith(u'\\') ? file(stored) : resolvePathIgnoringCase(stored);
 }
 
+// Stored paths are relative to the application folder wherever the file is under it; older
+// campaigns stored full paths, which keep working but tie a campaign to one machine and user.
+QString AppFolder::storedPath(const QString &path) const
+{
+    if (path.startsWith(u'\\'))
+        return path;
+    const QString normal = QDir::cleanPath(QDir::fromNativeSeparators(QString(path).replace(u'\\', u'/')));
+    const QString root = m_root.endsWith(u'/') ? m_root : m_root + u'/';
+    if (normal.size() <= root.size() || !normal.startsWith(root, Qt::CaseInsensitive))
+        return path;
+    return relativeForm(normal.mid(root.size()));
+}
+
+QString AppFolder::relativeForm(const QString &relative)
+{
+    return u'\\' + splitRelative(relative).join(u'\\');
+}
+
 QString resolvePathIgnoringCase(const QString &path)
 {
     QString normal = path;

@@ -29,10 +29,19 @@ public:
     /// path that does not exist as written is matched without regard to case; parts that match
     /// nothing are kept as written, so the result names where the file would be.
     QString file(const QString &relative) const;
-    /// A path as a campaign stores it: one that starts with "\" names a shipped file relative to
-    /// the application folder ("\Pictures\Calendar.bmp"), any other is the user's own file,
-    /// found by its full path (letter case of missing parts ignored).
+    /// A path as a campaign stores it: one that starts with "\" names a file relative to the
+    /// application folder ("\Pictures\Calendar.bmp"), any other is a file elsewhere, found by
+    /// its full path (letter case of missing parts ignored). The inverse of storedPath().
     QString storedFile(const QString &stored) const;
+
+    /// The one rule for every path a campaign stores (lists, copies, relocations, upgrades): a
+    /// path under the application folder (letter case ignored) in the relative form
+    /// "\Documents\DM Notes.rtf", any other path as it is. A path already in the relative form
+    /// stays as it is. So a campaign moves between machines and users with its folder.
+    QString storedPath(const QString &path) const;
+    /// The relative form of a path given relative to the application folder: backslashes and
+    /// one leading backslash ("Documents/DM Notes.rtf" is "\Documents\DM Notes.rtf").
+    static QString relativeForm(const QString &relative);
 
     /// Copies every shipped file that the folder lacks (names compared without regard to case).
     /// Nothing the user has is overwritten. Returns the relative paths that were copied.

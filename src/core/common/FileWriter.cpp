@@ -4,26 +4,26 @@
 
 namespace Velmora {
 
-std::optional<FileError> FileWriter::writeAtomically(const QString &path, const QByteArray &bytes)
+Result<void> FileWriter::writeAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileError{path, file.errorString()};
+        return Error{path, file.errorString()};
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return FileError{path, reason};
+        return Error{path, reason};
     }
     // QSaveFile buffers small writes and reports them as written; a short write to disk only
     // shows when the buffer is flushed, and commit() would then rename a truncated file.
     if (!file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return FileError{path, reason};
+        return Error{path, reason};
     }
     if (!file.commit())
-        return FileError{path, file.errorString()};
-    return std::nullopt;
+        return Error{path, file.errorString()};
+    return {};
 }
 
 } // namespace Velmora

@@ -1,5 +1,7 @@
 #include "core/documents/ClassEntry.h"
 
+#include "core/common/AppFolder.h"
+
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -65,7 +67,7 @@ QList<ClassEntry> ClassEntry::defaultClasses()
     QList<ClassEntry> classes;
     const auto add = [&](bool isPrestige, const QStringList &names) {
         for (const QString &className : names)
-            classes << ClassEntry{isPrestige, u"\\Documents\\"_s + className + u".rtf"_s, className};
+            classes << ClassEntry{isPrestige, AppFolder::relativeForm(u"Documents/"_s + className + u".rtf"_s), className};
     };
     add(false, standardClassNames());
     add(true, prestigeClassNames());

@@ -1,5 +1,7 @@
 #include "core/documents/NotesDocuments.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -24,9 +26,9 @@ QString NotesDocuments::key(int slot)
 QString NotesDocuments::defaultFile(int slot)
 {
     static const std::array<QString, SlotCount> files = {
-        u"\\Documents\\DM Notes.rtf"_s,
-        u"\\Documents\\Game Last Left Off.rtf"_s,
-        u"\\Documents\\NPCs Have Met.rtf"_s,
+        AppFolder::relativeForm(u"Documents/DM Notes.rtf"_s),
+        AppFolder::relativeForm(u"Documents/Game Last Left Off.rtf"_s),
+        AppFolder::relativeForm(u"Documents/NPCs Have Met.rtf"_s),
     };
     return files.at(size_t(slot));
 }
@@ -38,6 +40,15 @@ NotesDocuments NotesDocuments::defaults()
     for (int slot = 0; slot < SlotCount; ++slot)
         documents.paths[size_t(slot)] = defaultFile(slot);
     return documents;
+}
+
+bool NotesDocuments::filesExist(const QStringList &items, const AppFolder &folder)
+{
+    return std::all_of(items.cbegin(), items.cend(), [&folder](const QString &item) {
+        const qsizetype separator = item.indexOf(u';');
+        const QString path = separator < 0 ? QString() : item.mid(separator + 1);
+        return !path.isEmpty() && QFileInfo(folder.storedFile(path)).isFile();
+    });
 }
 
 bool NotesDocuments::load(const QStringList &items)

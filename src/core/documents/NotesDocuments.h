@@ -17,8 +17,8 @@ struct NotesDocuments
     enum Slot { Notes, LastLeftOff, NpcsMet };
     static constexpr int SlotCount = 3;
 
-    /// Full path of each slot's file: general notes, where the last game left off, the
-    /// non-player characters the party has met.
+    /// Stored path of each slot's file (AppFolder::storedPath): general notes, where the last
+    /// game left off, the non-player characters the party has met.
     std::array<QString, SlotCount> paths;
 
     /// The slot's key in the block: "Notes", "Last", "NPCs".
@@ -26,9 +26,13 @@ struct NotesDocuments
     /// The slot's default file, relative to the application folder ("\Documents\DM Notes.rtf").
     static QString defaultFile(int slot);
 
-    /// The three default files of the application folder.
-    /// The same, in the application folder the program runs with (AppFolder::locate()).
+    /// The three default files, in the form a campaign stores them ("\Documents\DM Notes.rtf").
     static NotesDocuments defaults();
+
+    /// Whether every item names a file that exists, its stored path resolved in `folder` (an
+    /// item without ";" or with an empty path names none). The Docs tab takes a campaign's
+    /// documents only when all of them are there; otherwise it loads the three defaults.
+    static bool filesExist(const QStringList &items, const AppFolder &folder);
 
     /// Items "key;path" (the path may hold ";"). Each item with a known key sets that slot;
     /// false when an item has no ";" or an unknown key (both are passed over).

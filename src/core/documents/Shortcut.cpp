@@ -1,5 +1,7 @@
 #include "core/documents/Shortcut.h"
 
+#include "core/common/AppFolder.h"
+
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -14,7 +16,7 @@ QList<Shortcut> shippedDocuments(const QStringList &names, const QString &extens
 {
     QList<Shortcut> list;
     for (const QString &name : names)
-        list << Shortcut{name, u"\\Documents\\"_s + name + extension};
+        list << Shortcut{name, AppFolder::relativeForm(u"Documents/"_s + name + extension)};
     return list;
 }
 

@@ -1,17 +1,20 @@
 #include "core/options/ImageEntry.h"
 
+#include "core/common/AppFolder.h"
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
+// The shipped pictures, stored relative to the application folder.
 QList<ImageEntry> ImageEntry::defaultList()
 {
     return {
-        {u"main"_s, u"\\Pictures\\Main.bmp"_s},
-        {u"class"_s, u"\\Pictures\\Classes.bmp"_s},
-        {u"calendar"_s, u"\\Pictures\\Calendar.bmp"_s},
-        {u"about"_s, u"\\Pictures\\About.bmp"_s},
-        {u"tip"_s, u"\\Pictures\\Tip Of The Day.jpg"_s},
+        {u"main"_s, AppFolder::relativeForm(u"Pictures/Main.bmp"_s)},
+        {u"class"_s, AppFolder::relativeForm(u"Pictures/Classes.bmp"_s)},
+        {u"calendar"_s, AppFolder::relativeForm(u"Pictures/Calendar.bmp"_s)},
+        {u"about"_s, AppFolder::relativeForm(u"Pictures/About.bmp"_s)},
+        {u"tip"_s, AppFolder::relativeForm(u"Pictures/Tip Of The Day.jpg"_s)},
     };
 }
 

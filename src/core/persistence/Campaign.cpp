@@ -18,7 +18,13 @@ Campaign::Campaign(AppFolder folder)
 
 Campaign::~Campaign() = default;
 
-void Campaign::ResetToNewCampaign()
+void Campaign::ResetToNewCampaign(RandomSource &random)
+{
+    model = CampaignModel::newCampaign(random);
+    m_file.reset();
+}
+
+void Campaign::clear()
 {
     model = CampaignModel::newCampaign();
     m_file.reset();
@@ -27,14 +33,14 @@ void Campaign::ResetToNewCampaign()
 LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)
 {
     LoadOutcome outcome;
-    ResetToNewCampaign();
+    clear();
     m_file = std::make_unique<oVLFile>();
-    m_file->ParseVLFile(path);
+    const Result<qint32> parsed = m_file->ParseVLFile(path);
     progress.range(m_file->NumberOfBlocks());
 
-    if (const auto &error = m_file->error()) {
+    if (!parsed) {
         outcome.readable = false;
-        outcome.problem = error->detail;
+        outcome.problem = parsed.error().message;
     } else {
         bool known = false;
         for (const oBlock &block : m_file->Blocks())
@@ -51,10 +57,10 @@ LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &
     }
     if (!outcome.readable) {
         // Nothing of an unreadable file is kept: the next save must not write it back.
-        ResetToNewCampaign();
+        clear();
         return outcome;
     }
-    CampaignBlocks::load(*m_file, model, outcome, progress);
+    CampaignBlocks::load(*m_file, model, outcome, progress, m_folder);
     return outcome;
 }
 
@@ -67,18 +73,16 @@ void Campaign::WriteCampaignBlocks(const QString &path, bool version3Loaded)
     CampaignBlocks::write(model, *m_file);
 }
 
-std::optional<FileError> Campaign::SaveCampaign(const QString &path, bool version3Loaded)
+Result<void> Campaign::SaveCampaign(const QString &path, bool version3Loaded)
 {
     WriteCampaignBlocks(path, version3Loaded);
-    if (const auto error = m_file->WriteData(path))
-        return FileError{path, error->detail};
-    return std::nullopt;
+    return m_file->WriteData(path);
 }
 
 LoadOutcome Campaign::LoadVersion3Campaign(const QString &path, const oIniFile *sessionSettings,
                                            const LoadProgress &progress)
 {
-    ResetToNewCampaign();
+    clear();
     return Version3Reader::read(path, model, sessionSettings, progress, m_folder);
 }
 

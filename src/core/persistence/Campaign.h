@@ -11,11 +11,11 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace Velmora {
 
 class oIniFile;
+class RandomSource;
 
 /// Where loading reports its progress: one message per step, and the number of steps.
 struct LoadProgress
@@ -40,6 +40,9 @@ struct LoadOutcome
     QStringList skipped;
     /// Which blocks were present (GUISET, OPTIONS: their absence has its own defaults).
     QStringList labels;
+    /// The DOCUMENTS block named a notes document that was not found: the three default
+    /// documents were taken instead. The window tells the user.
+    bool defaultDocuments = false;
 };
 
 /// The open campaign's data and its block file. One exists for the program; it is reset when
@@ -49,6 +52,8 @@ class Campaign
     Q_DECLARE_TR_FUNCTIONS(Campaign)
 
 public:
+    /// Until ResetToNewCampaign or a load, the model is a new campaign whose weather is not
+    /// rolled yet.
     explicit Campaign(AppFolder folder);
     ~Campaign();
 
@@ -58,22 +63,27 @@ public:
     /// The block file of the open campaign; nullptr until a load or a save creates one.
     const oVLFile *blockFile() const { return m_file.get(); }
 
-    /// Every tool back to a new campaign; no block file until the next save.
-    void ResetToNewCampaign();
+    /// Every tool back to a new campaign, its weather rolled from `random` (the program-wide
+    /// random source); no block file until the next save.
+    void ResetToNewCampaign(RandomSource &random);
     /// Replaces the campaign by the file's content: reset, parse, then every block in file
     /// order handed to its owner, each announced through `progress`.
     LoadOutcome LoadCampaignFile(const QString &path, const LoadProgress &progress = {});
     /// Brings the block file up to date with the model, block by block in the writer's order.
     /// A fresh block file is made when there is none or a 3.0 campaign was loaded since start.
     void WriteCampaignBlocks(const QString &path, bool version3Loaded);
-    /// WriteCampaignBlocks, then the whole file written at `path` through a temporary file.
-    std::optional<FileError> SaveCampaign(const QString &path, bool version3Loaded);
+    /// WriteCampaignBlocks, then the whole file written at `path` through a temporary file. On
+    /// failure the previous file is as it was, and the error names `path` and the reason.
+    Result<void> SaveCampaign(const QString &path, bool version3Loaded);
     /// Reads a campaign of format 3.0; `sessionSettings` is the settings file in memory (its
     /// older form's MAPS and SOUNDS sections).
     LoadOutcome LoadVersion3Campaign(const QString &path, const oIniFile *sessionSettings,
                                      const LoadProgress &progress = {});
 
 private:
+    /// Back to a new campaign without rolling: what a load starts from.
+    void clear();
+
     AppFolder m_folder;
     std::unique_ptr<oVLFile> m_file;
 };

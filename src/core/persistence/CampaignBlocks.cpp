@@ -1,9 +1,9 @@
 #include "core/persistence/CampaignBlocks.h"
 
+#include "core/calendar/AgendaBook.h"
+
 #include <algorithm>
-
-#include <QHash>
-
+#include <functional>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +11,40 @@ using namespace Qt::StringLiterals;
 namespace Velmora {
 
 namespace {
+
+// When a block is taken up on loading: in file order, or in one of the steps that follow.
+enum class Stage {
+    FileOrder,
+    Agenda,  // "Loading agenda and almanach", with the calendar and moons already read
+    Options, // "Loading custom options", else the default options stand
+    Layout,  // "Loading last GUI settings", after the maps are rebuilt
+};
+
+// What the writer does with a block whose items are empty.
+enum class Kind {
+    Fixed, // always updated: a block of fixed fields
+    List,  // removed from the file, so that an emptied list does not come back on loading
+};
+
+// What a block is read into, and where the campaign's stored paths are resolved.
+struct Loading
+{
+    CampaignModel &model;
+    LoadOutcome &outcome;
+    const AppFolder &folder;
+};
+
+// One block of the campaign file: its label, the message announcing it on loading, the stage
+// that loads it, how it is read into the model and how its items are made from the model.
+struct BlockRow
+{
+    QString label;
+    QString message;
+    Stage stage;
+    std::function<void(const oBlock &, Loading &)> read;
+    Kind kind;
+    std::function<QStringList(const CampaignModel &)> items;
+};
 
 template<typename Row>
 QStringList listItems(const QList<Row> &rows)
@@ -22,51 +56,28 @@ QStringList listItems(const QList<Row> &rows)
     return items;
 }
 
-// An emptied list takes its block out of the file, so that it does not come back on loading.
-void writeList(oVLFile &file, const QString &label, const QStringList &items)
-{
-    if (items.isEmpty())
-        file.RemoveBlock(label);
-    else
-        file.UpdateBlock(label, items);
-}
-
-// A block of fixed fields whose every field is empty is kept without items: the header counts
-// it and nothing of it is written. Written as NUL bytes it would be dropped on reading, and the
-// next save would append it after the others, so the campaign would not resave to the same bytes.
-void writeFixed(oVLFile &file, const QString &label, const QStringList &items)
-{
-    const bool allEmpty =
-        std::all_of(items.cbegin(), items.cend(), [](const QString &item) { return item.isEmpty(); });
-    file.UpdateBlock(label, allEmpty ? QStringList() : items);
-}
-
-// What a list does with an item it cannot understand.
-enum class OnBadItem {
-    SkipRest, // the rows before it stay, the rest of the block is skipped, as a block that fails
-              // part-way has always been handled
-    SkipItem, // the agenda and the almanach drop the line and carry on with the next
-};
-
+// A line that cannot be understood is skipped and reported, and the lines after it are still
+// read, in every list: one damaged line never costs the rest of a list. (Stopping at the first
+// bad line, as a block that fails part-way would, loses what the game master typed after it.)
 template<typename Row>
-QList<Row> readList(const oBlock &block, LoadOutcome &outcome, OnBadItem onBad = OnBadItem::SkipRest)
+QList<Row> readList(const oBlock &block, LoadOutcome &outcome)
 {
     QList<Row> rows;
     const QStringList &items = block.Items();
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (std::optional<Row> row = Row::fromItem(items.at(i))) {
+        if (std::optional<Row> row = Row::fromItem(items.at(i)))
             rows << *row;
-            continue;
-        }
-        const QString what = CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
-        if (onBad == OnBadItem::SkipItem) {
-            outcome.skipped << what;
-            continue;
-        }
-        outcome.skipped << what + CampaignBlocks::tr("; the rest of the block is skipped");
-        break;
+        else
+            outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
     }
     return rows;
+}
+
+template<typename Record>
+void readFixed(const oBlock &block, Record &record, LoadOutcome &outcome)
+{
+    if (!record.load(block.Items()))
+        outcome.skipped << CampaignBlocks::tr("%1: not all items understood").arg(block.Label());
 }
 
 // Rows that the writer never writes (a combatant without a name, a Battle Box list without a
@@ -78,167 +89,211 @@ QList<Row> keptRows(QList<Row> rows, Keep keep)
     return rows;
 }
 
-template<typename Record>
-void readFixed(const oBlock &block, Record &record, LoadOutcome &outcome)
+template<typename Row, typename Keep>
+QStringList keptItems(const QList<Row> &rows, Keep keep)
 {
-    if (!record.load(block.Items()))
-        outcome.skipped << CampaignBlocks::tr("%1: not all items understood").arg(block.Label());
+    QStringList items;
+    for (const Row &row : rows) {
+        if (keep(row))
+            items << row.toItem();
+    }
+    return items;
 }
 
-QStringList classItems(const QList<ClassEntry> &classes)
+template<typename Row>
+BlockRow listBlock(const QString &label, const QString &message, QList<Row> CampaignModel::*member,
+                   Stage stage = Stage::FileOrder)
+{
+    return {label, message, stage,
+            [member](const oBlock &block, Loading &loading) {
+                loading.model.*member = readList<Row>(block, loading.outcome);
+            },
+            Kind::List, [member](const CampaignModel &model) { return listItems(model.*member); }};
+}
+
+template<typename Record>
+BlockRow fixedBlock(const QString &label, const QString &message, Record CampaignModel::*member,
+                    Stage stage = Stage::FileOrder)
+{
+    return {label, message, stage,
+            [member](const oBlock &block, Loading &loading) { readFixed(block, loading.model.*member, loading.outcome); },
+            Kind::Fixed, [member](const CampaignModel &model) { return (model.*member).toItems(); }};
+}
+
+QStringList classItems(const CampaignModel &model)
 {
     // All standard classes first, then all prestige classes, each in list order.
     QStringList standard, prestige;
-    for (const ClassEntry &entry : classes)
+    for (const ClassEntry &entry : model.classes)
         (entry.prestige ? prestige : standard) << entry.toItem();
     return standard + prestige;
 }
 
-QStringList linkedBattleBoxItems(const QList<Shortcut> &lists)
+// The agenda and the almanach are written as the window reads them back from its month pages:
+// in calendar order, every entry stamped with the year shown. A day the calendar lacks is not on
+// a page, and so is not written; of two entries on one day (of different years) the later stays.
+BlockRow agendaBlock(const QString &label, QList<DatedLine> CampaignModel::*lines, QString CampaignModel::*yearShown)
 {
-    QStringList items;
-    for (const Shortcut &list : lists) {
-        if (!list.location.isEmpty())
-            items << list.toItem();
-    }
-    return items;
-}
-
-QStringList battleBoxItems(const QList<BattleBoxEntry> &entries)
-{
-    QStringList items;
-    for (const BattleBoxEntry &entry : entries) {
-        if (entry.isWritten())
-            items << entry.toItem();
-    }
-    return items;
-}
-
-// One loading step of the dispatch: its message and what it does with the block.
-struct Step
-{
-    QString message;
-    std::function<void(const oBlock &, CampaignModel &, LoadOutcome &)> load;
-};
-
-const QHash<QString, Step> &dispatch()
-{
-    static const QHash<QString, Step> steps = {
-        {u"MAPS"_s, {u"Loading maps data"_s, [](auto &b, auto &m, auto &o) { m.maps = readList<MapRecord>(b, o); }}},
-        {u"MNOTES"_s, {u"Loading maps notes"_s, [](auto &b, auto &m, auto &o) { m.noteMarkers = readList<NoteMarker>(b, o); }}},
-        {u"MPLAYERS"_s, {u"Loading maps players"_s, [](auto &b, auto &m, auto &o) { m.playerMarkers = readList<PlayerMarker>(b, o); }}},
-        {u"MOBJECTS"_s, {u"Loading maps objects"_s, [](auto &b, auto &m, auto &o) { m.objectMarkers = readList<ObjectMarker>(b, o); }}},
-        {u"XP"_s, {u"Loading Experience Points list"_s, [](auto &b, auto &m, auto &o) { m.xp = readList<XpRow>(b, o); }}},
-        {u"CALENDAR"_s, {u"Loading calendar"_s, [](auto &b, auto &m, auto &o) { readFixed(b, m.calendar, o); }}},
-        {u"WEATHER"_s, {u"Loading weather"_s, [](auto &b, auto &m, auto &o) { readFixed(b, m.weather, o); }}},
-        {u"MOONS"_s, {u"Loading moons"_s, [](auto &b, auto &m, auto &o) { m.moons = readList<MoonRecord>(b, o); }}},
-        {u"LINKS"_s, {u"Loading links"_s, [](auto &b, auto &m, auto &o) { m.links = readList<Shortcut>(b, o); }}},
-        {u"ARTICLES"_s, {u"Loading article list"_s, [](auto &b, auto &m, auto &o) { m.articles = readList<Shortcut>(b, o); }}},
-        {u"NETBOOKS"_s, {u"Loading netbook list"_s, [](auto &b, auto &m, auto &o) { m.netBooks = readList<Shortcut>(b, o); }}},
-        {u"WEBSITES"_s, {u"Loading website list"_s, [](auto &b, auto &m, auto &o) { m.webSites = readList<Shortcut>(b, o); }}},
-        {u"BATTLEBOX"_s, {u"Loading battle box list"_s, [](auto &b, auto &m, auto &o) {
-             m.battleBox = keptRows(readList<BattleBoxEntry>(b, o), [](const BattleBoxEntry &e) { return e.isWritten(); });
-         }}},
-        {u"TOWN"_s, {u"Loading town data"_s, [](auto &b, auto &m, auto &o) { readFixed(b, m.town, o); }}},
-        {u"DOCUMENTS"_s, {u"Loading documents"_s, [](auto &b, auto &m, auto &o) { readFixed(b, m.documents, o); }}},
-        {u"CLASSES"_s, {u"Loading classes lists"_s, [](auto &b, auto &m, auto &o) { m.classes = readList<ClassEntry>(b, o); }}},
-        {u"IMAGES"_s, {u"Loading user pictures"_s, [](auto &b, auto &m, auto &o) { m.images = readList<ImageEntry>(b, o); }}},
-        {u"LINKBB"_s, {u"Loading custom battle box lists"_s, [](auto &b, auto &m, auto &o) {
-             m.linkedBattleBoxes = keptRows(readList<Shortcut>(b, o), [](const Shortcut &s) { return !s.location.isEmpty(); });
-         }}},
-        {u"STATS"_s, {u"Loading statistic list"_s, [](auto &b, auto &m, auto &o) { m.stats = readList<StatsRow>(b, o); }}},
-        {u"TIME"_s, {u"Loading time data"_s, [](auto &b, auto &m, auto &o) { readFixed(b, m.time, o); }}},
-        {u"TOOLS"_s, {u"Loading custom applications"_s, [](auto &b, auto &m, auto &o) { m.tools = readList<CustomTool>(b, o); }}},
-        {u"LABELS"_s, {u"Loading custom labels"_s, [](auto &b, auto &m, auto &o) { readFixed(b, m.labels, o); }}},
+    BlockRow row = listBlock(label, QString(), lines, Stage::Agenda);
+    row.items = [lines, yearShown](const CampaignModel &model) {
+        AgendaBook book;
+        book.init(listItems(model.*lines), model.calendar.toItems(), {});
+        if (!(model.*yearShown).isEmpty())
+            book.SetCurrentYear(model.*yearShown);
+        return book.GetEntries();
     };
-    return steps;
+    return row;
+}
+
+// The notes documents are loaded as the Docs tab loads them: one that is missing (or an item
+// without a path) and all three take their default files.
+BlockRow documentsBlock()
+{
+    BlockRow row = fixedBlock(u"DOCUMENTS"_s, u"Loading documents"_s, &CampaignModel::documents);
+    const auto readPaths = row.read;
+    row.read = [readPaths](const oBlock &block, Loading &loading) {
+        if (NotesDocuments::filesExist(block.Items(), loading.folder)) {
+            readPaths(block, loading);
+            return;
+        }
+        loading.model.documents = NotesDocuments::defaults();
+        loading.outcome.defaultDocuments = true;
+        loading.outcome.skipped
+            << CampaignBlocks::tr("%1: a notes document was not found, the default documents are used").arg(block.Label());
+    };
+    return row;
+}
+
+BlockRow battleBoxBlock()
+{
+    const auto written = [](const BattleBoxEntry &entry) { return entry.isWritten(); };
+    BlockRow row = listBlock(u"BATTLEBOX"_s, u"Loading battle box list"_s, &CampaignModel::battleBox);
+    row.read = [written](const oBlock &block, Loading &loading) {
+        loading.model.battleBox = keptRows(readList<BattleBoxEntry>(block, loading.outcome), written);
+    };
+    row.items = [written](const CampaignModel &model) { return keptItems(model.battleBox, written); };
+    return row;
+}
+
+BlockRow linkedBattleBoxBlock()
+{
+    const auto withFile = [](const Shortcut &list) { return !list.location.isEmpty(); };
+    BlockRow row = listBlock(u"LINKBB"_s, u"Loading custom battle box lists"_s, &CampaignModel::linkedBattleBoxes);
+    row.read = [withFile](const oBlock &block, Loading &loading) {
+        loading.model.linkedBattleBoxes = keptRows(readList<Shortcut>(block, loading.outcome), withFile);
+    };
+    row.items = [withFile](const CampaignModel &model) { return keptItems(model.linkedBattleBoxes, withFile); };
+    return row;
+}
+
+// Every block this program knows, in the writer's order. A new block is one row here.
+const QList<BlockRow> &blockTable()
+{
+    using M = CampaignModel;
+    static const QList<BlockRow> table = [] {
+        BlockRow classes = listBlock(u"CLASSES"_s, u"Loading classes lists"_s, &M::classes);
+        classes.items = classItems;
+        return QList<BlockRow>{
+            fixedBlock(u"WEATHER"_s, u"Loading weather"_s, &M::weather),
+            fixedBlock(u"TIME"_s, u"Loading time data"_s, &M::time),
+            listBlock(u"MOONS"_s, u"Loading moons"_s, &M::moons),
+            listBlock(u"TOOLS"_s, u"Loading custom applications"_s, &M::tools),
+            fixedBlock(u"GUISET"_s, u"Loading last GUI settings"_s, &M::layout, Stage::Layout),
+            fixedBlock(u"CALENDAR"_s, u"Loading calendar"_s, &M::calendar),
+            listBlock(u"XP"_s, u"Loading Experience Points list"_s, &M::xp),
+            documentsBlock(),
+            agendaBlock(u"LOG"_s, &M::agenda, &M::agendaYearShown),
+            agendaBlock(u"ALMANACH"_s, &M::almanach, &M::almanachYearShown),
+            listBlock(u"STATS"_s, u"Loading statistic list"_s, &M::stats),
+            classes,
+            listBlock(u"LINKS"_s, u"Loading links"_s, &M::links),
+            battleBoxBlock(),
+            linkedBattleBoxBlock(),
+            fixedBlock(u"TOWN"_s, u"Loading town data"_s, &M::town),
+            listBlock(u"MAPS"_s, u"Loading maps data"_s, &M::maps),
+            listBlock(u"MNOTES"_s, u"Loading maps notes"_s, &M::noteMarkers),
+            listBlock(u"MPLAYERS"_s, u"Loading maps players"_s, &M::playerMarkers),
+            listBlock(u"MOBJECTS"_s, u"Loading maps objects"_s, &M::objectMarkers),
+            listBlock(u"ARTICLES"_s, u"Loading article list"_s, &M::articles),
+            listBlock(u"NETBOOKS"_s, u"Loading netbook list"_s, &M::netBooks),
+            listBlock(u"WEBSITES"_s, u"Loading website list"_s, &M::webSites),
+            listBlock(u"IMAGES"_s, u"Loading user pictures"_s, &M::images),
+            fixedBlock(u"OPTIONS"_s, u"Loading custom options"_s, &M::options, Stage::Options),
+            fixedBlock(u"LABELS"_s, u"Loading custom labels"_s, &M::labels),
+        };
+    }();
+    return table;
+}
+
+const BlockRow *rowOf(const QString &label)
+{
+    const QList<BlockRow> &table = blockTable();
+    const auto found = std::find_if(table.cbegin(), table.cend(), [&label](const BlockRow &row) {
+        return row.label.compare(label, Qt::CaseInsensitive) == 0;
+    });
+    return found == table.cend() ? nullptr : &*found;
+}
+
+// Loads every block of `stage` that the file holds, in table order, each announced by its own
+// message. False when the file holds none of them.
+bool readStage(Stage stage, const oVLFile &file, Loading &loading, const LoadProgress &progress)
+{
+    bool any = false;
+    for (const BlockRow &row : blockTable()) {
+        const oBlock *block = row.stage == stage ? file.block(row.label) : nullptr;
+        if (!block)
+            continue;
+        any = true;
+        if (!row.message.isEmpty())
+            progress.show(row.message);
+        row.read(*block, loading);
+    }
+    return any;
 }
 
 } // namespace
 
 const QStringList &CampaignBlocks::labels()
 {
-    static const QStringList all = {
-        u"WEATHER"_s, u"TIME"_s, u"MOONS"_s, u"TOOLS"_s, u"GUISET"_s, u"CALENDAR"_s, u"XP"_s,
-        u"DOCUMENTS"_s, u"LOG"_s, u"ALMANACH"_s, u"STATS"_s, u"CLASSES"_s, u"LINKS"_s, u"BATTLEBOX"_s,
-        u"LINKBB"_s, u"TOWN"_s, u"MAPS"_s, u"MNOTES"_s, u"MPLAYERS"_s, u"MOBJECTS"_s, u"ARTICLES"_s,
-        u"NETBOOKS"_s, u"WEBSITES"_s, u"IMAGES"_s, u"OPTIONS"_s, u"LABELS"_s,
-    };
+    static const QStringList all = [] {
+        QStringList labels;
+        for (const BlockRow &row : blockTable())
+            labels << row.label;
+        return labels;
+    }();
     return all;
 }
 
 void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
 {
-    writeFixed(file, u"WEATHER"_s, model.weather.toItems());
-    writeFixed(file, u"TIME"_s, model.time.toItems());
-    writeList(file, u"MOONS"_s, listItems(model.moons));
-    writeList(file, u"TOOLS"_s, listItems(model.tools));
-    writeFixed(file, u"GUISET"_s, model.layout.toItems());
-    writeFixed(file, u"CALENDAR"_s, model.calendar.toItems());
-    writeList(file, u"XP"_s, listItems(model.xp));
-    writeFixed(file, u"DOCUMENTS"_s, model.documents.toItems());
-    writeList(file, u"LOG"_s, listItems(model.agenda));
-    writeList(file, u"ALMANACH"_s, listItems(model.almanach));
-    writeList(file, u"STATS"_s, listItems(model.stats));
-    writeList(file, u"CLASSES"_s, classItems(model.classes));
-    writeList(file, u"LINKS"_s, listItems(model.links));
-    writeList(file, u"BATTLEBOX"_s, battleBoxItems(model.battleBox));
-    writeList(file, u"LINKBB"_s, linkedBattleBoxItems(model.linkedBattleBoxes));
-    writeFixed(file, u"TOWN"_s, model.town.toItems());
-    writeList(file, u"MAPS"_s, listItems(model.maps));
-    writeList(file, u"MNOTES"_s, listItems(model.noteMarkers));
-    writeList(file, u"MPLAYERS"_s, listItems(model.playerMarkers));
-    writeList(file, u"MOBJECTS"_s, listItems(model.objectMarkers));
-    writeList(file, u"ARTICLES"_s, listItems(model.articles));
-    writeList(file, u"NETBOOKS"_s, listItems(model.netBooks));
-    writeList(file, u"WEBSITES"_s, listItems(model.webSites));
-    writeList(file, u"IMAGES"_s, listItems(model.images));
-    writeFixed(file, u"OPTIONS"_s, model.options.toItems());
-    writeFixed(file, u"LABELS"_s, model.labels.toItems());
+    for (const BlockRow &row : blockTable()) {
+        const QStringList items = row.items(model);
+        if (row.kind == Kind::List && items.isEmpty())
+            file.RemoveBlock(row.label);
+        else
+            file.UpdateBlock(row.label, items);
+    }
 }
 
-void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress)
+void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress,
+                          const AppFolder &folder)
 {
-    const oBlock *log = nullptr;
-    const oBlock *almanach = nullptr;
-    const oBlock *options = nullptr;
-    const oBlock *layout = nullptr;
+    Loading loading{model, outcome, folder};
     for (const oBlock &block : file.Blocks()) {
-        const QString label = block.Label().toUpper();
-        outcome.labels << label;
-        if (label == u"LOG"_s)
-            log = &block;
-        else if (label == u"ALMANACH"_s)
-            almanach = &block;
-        else if (label == u"OPTIONS"_s)
-            options = &block;
-        else if (label == u"GUISET"_s)
-            layout = &block;
-        const auto step = dispatch().constFind(label);
-        if (step == dispatch().constEnd())
+        outcome.labels << block.Label().toUpper();
+        const BlockRow *row = rowOf(block.Label());
+        if (!row || row->stage != Stage::FileOrder)
             continue; // taken up below, or a block of another program: kept in the file as it is
-        progress.show(step->message);
-        step->load(block, model, outcome);
+        progress.show(row->message);
+        row->read(block, loading);
     }
 
     progress.show(u"Loading agenda and almanach"_s);
-    if (log)
-        model.agenda = readList<DatedLine>(*log, outcome, OnBadItem::SkipItem);
-    if (almanach)
-        model.almanach = readList<DatedLine>(*almanach, outcome, OnBadItem::SkipItem);
-
-    if (options) {
-        progress.show(u"Loading custom options"_s);
-        readFixed(*options, model.options, outcome);
-    } else {
+    readStage(Stage::Agenda, file, loading, progress);
+    if (!readStage(Stage::Options, file, loading, progress))
         progress.show(u"Loading default options"_s);
-    }
-
     progress.show(u"Loading all maps"_s);
-    if (layout) {
-        progress.show(u"Loading last GUI settings"_s);
-        readFixed(*layout, model.layout, outcome);
-    }
+    readStage(Stage::Layout, file, loading, progress);
     progress.show(u"Loading character library"_s);
     if (model.weather.climate < 0)
         model.weather.climate = 0;

@@ -19,8 +19,10 @@ public:
     static void write(const CampaignModel &model, oVLFile &file);
 
     /// Hands every block of `file` to its owner in file order, then the steps that follow
-    /// (agenda and almanach, options, layout, climate). `model` starts as a new campaign.
-    static void load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress);
+    /// (agenda and almanach, options, layout, climate). `model` starts as a new campaign; the
+    /// paths it stores are found in `folder`.
+    static void load(const oVLFile &file, CampaignModel &model, LoadOutcome &outcome, const LoadProgress &progress,
+                     const AppFolder &folder);
 };
 
 } // namespace Velmora

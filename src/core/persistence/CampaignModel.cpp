@@ -1,5 +1,7 @@
 #include "core/persistence/CampaignModel.h"
 
+#include "core/calendar/WeatherGenerator.h"
+
 #include <QJsonArray>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +38,14 @@ CampaignModel CampaignModel::newCampaign()
     model.images = ImageEntry::defaultList();
     model.options = CampaignOptions::defaults();
     model.labels = FrameLabels::defaults();
+    return model;
+}
+
+CampaignModel CampaignModel::newCampaign(RandomSource &random)
+{
+    CampaignModel model = newCampaign();
+    if (const std::optional<Weather> weather = WeatherGenerator(random).Generate(model.weather.climate))
+        model.weather.text = weather->text;
     return model;
 }
 

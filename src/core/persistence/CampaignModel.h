@@ -27,6 +27,8 @@
 
 namespace Velmora {
 
+class RandomSource;
+
 /// Everything one campaign file holds, as typed records: one member per block of the file.
 /// The tools show and edit these; the campaign file reads and writes them (Campaign).
 struct CampaignModel
@@ -58,8 +60,18 @@ struct CampaignModel
     CampaignOptions options;            // OPTIONS
     FrameLabels labels;                 // LABELS
 
-    /// A new campaign: every tool in its starting state.
+    /// The year the agenda and the almanach show: at every save each entry of the list is
+    /// stamped with it and the list is written in calendar order. "" is the start date's year,
+    /// which a load shows. Not stored in the file; the window sets them from its year arrows.
+    QString agendaYearShown;
+    QString almanachYearShown;
+
+    /// Every tool in its starting state, the weather not rolled yet: what a load starts from
+    /// (the file's WEATHER block decides the weather).
     static CampaignModel newCampaign();
+    /// A new campaign as the game master starts it: the first climate is selected, and selecting
+    /// a climate rolls the day's weather, from `random` (the program-wide random source).
+    static CampaignModel newCampaign(RandomSource &random);
 
     /// Every record, for velmora-cli dump.
     QJsonObject toJson() const;

@@ -18,7 +18,7 @@ QByteArray IniFileText(const oIniFile &ini)
     return CodePage::fromUnicode(text);
 }
 
-std::optional<FileError> WriteIniFile(const oIniFile &ini, const QString &path)
+Result<void> WriteIniFile(const oIniFile &ini, const QString &path)
 {
     return FileWriter::writeAtomically(path, IniFileText(ini));
 }

@@ -5,8 +5,6 @@
 
 #include <QByteArray>
 
-#include <optional>
-
 namespace Velmora {
 
 /// The written form of an INI-style file: "[name]", then "key=value" per key, then an empty
@@ -15,6 +13,6 @@ QByteArray IniFileText(const oIniFile &ini);
 
 /// Writes `ini` to `path` whole, through a temporary file, so that a failed write leaves the
 /// previous file as it was.
-std::optional<FileError> WriteIniFile(const oIniFile &ini, const QString &path);
+Result<void> WriteIniFile(const oIniFile &ini, const QString &path);
 
 } // namespace Velmora

@@ -79,10 +79,11 @@ class Reading
     Q_DECLARE_TR_FUNCTIONS(Version3Reader)
 
 public:
-    Reading(const Values &values, CampaignModel &model, LoadOutcome &outcome)
+    Reading(const Values &values, CampaignModel &model, LoadOutcome &outcome, const AppFolder &folder)
         : m_values(values)
         , m_model(model)
         , m_outcome(outcome)
+        , m_folder(folder)
     {
     }
 
@@ -101,6 +102,7 @@ private:
     const Values &m_values;
     CampaignModel &m_model;
     LoadOutcome &m_outcome;
+    const AppFolder &m_folder;
     QList<int> m_playerSlots; // which player slot each experience row came from
 };
 
@@ -116,7 +118,7 @@ void Reading::links()
         }
         if (name.isEmpty())
             name = recordText(QFileInfo(QString(location).replace(u'\\', u'/')).completeBaseName());
-        m_model.links.append(Shortcut{name, location});
+        m_model.links.append(Shortcut{name, m_folder.storedPath(location)});
     }
 }
 
@@ -247,7 +249,7 @@ void Reading::misc()
 }
 
 // The sound files and the map collection of the older session settings file.
-void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOutcome &outcome)
+void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOutcome &outcome, const AppFolder &folder)
 {
     if (!settings)
         return;
@@ -255,7 +257,7 @@ void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOut
         // Keys are compared without regard to case: "open" and "Open" both name the intro sound.
         const QString path = settings->GetOneValue(u"SOUNDS"_s, SoundCues::key(SoundEvent(e))).trimmed();
         if (!path.isEmpty())
-            model.options.setSoundPath(SoundEvent(e), path);
+            model.options.setSoundPath(SoundEvent(e), folder.storedPath(path));
     }
     const QString maps = settings->GetOneValue(u"MAPS"_s, u"maps"_s).trimmed();
     if (maps.endsWith(u"xml"_s, Qt::CaseInsensitive) && QFileInfo(maps).isFile())
@@ -273,7 +275,7 @@ void readNotesDocuments(const AppFolder &folder, CampaignModel &model, const Loa
         progress.show(messages.at(size_t(slot)));
         const QString shipped = NotesDocuments::defaultFile(slot);
         const QString oldCopy = folder.file(shipped.mid(shipped.lastIndexOf(u'\\')));
-        model.documents.paths[size_t(slot)] = QFileInfo(oldCopy).isFile() ? oldCopy : folder.file(shipped);
+        model.documents.paths[size_t(slot)] = folder.storedPath(QFileInfo(oldCopy).isFile() ? oldCopy : folder.file(shipped));
     }
 }
 
@@ -354,11 +356,11 @@ LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, cons
         outcome.skipped << tr("the file ends after %1 of its %2 values").arg(fields.size()).arg(FieldCount);
 
     progress.range(12);
-    readSessionSettings(sessionSettings, model, outcome);
+    readSessionSettings(sessionSettings, model, outcome, folder);
     readNotesDocuments(folder, model, progress);
 
     const Values values(fields);
-    Reading reading(values, model, outcome);
+    Reading reading(values, model, outcome, folder);
     progress.show(u"Loading shortcut locations."_s);
     progress.show(u"Loading shortcut names."_s);
     reading.links();
@@ -377,6 +379,10 @@ LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, cons
     // The calendar, the reference lists, the character library and the event collection are
     // those of the new campaign the caller started from.
     progress.show(u"Initialising data."_s);
+    // An upgraded campaign is saved every quarter of an hour and when the program closes, so
+    // that its new form comes about without the game master having to think of it.
+    model.options.autosaveInterval = UpgradedAutosaveMinutes;
+    model.options.saveOnClose = true;
     return outcome;
 }
 

@@ -23,6 +23,11 @@ struct CampaignModel;
 /// older session settings file adds the sound files (section "SOUNDS") and the map collection
 /// of the last such campaign (section "MAPS").
 ///
+/// The old program stored full paths. Those of files under the application folder (its notes
+/// documents, sounds and shortcuts) are stored in the relative form "\Documents\DM Notes.rtf"
+/// (AppFolder::storedPath), so that the upgraded campaign moves with its folder between machines
+/// and users; full paths elsewhere are kept as they are.
+///
 /// Reading is tolerant: any bytes are read without harm (at most MaxFileBytes of the file are
 /// looked at), values that make no sense keep a new campaign's value, and a file that ends
 /// early keeps a new campaign's values for the rest. Only a file that cannot be read, is
@@ -35,6 +40,8 @@ public:
     static constexpr int FieldCount = 214;
     /// A 3.0 campaign is a few kilobytes; nothing beyond this is read.
     static constexpr qint64 MaxFileBytes = 1 << 20;
+    /// The autosave interval of an upgraded campaign, which also saves when the program closes.
+    static constexpr int UpgradedAutosaveMinutes = 15;
 
     /// Reads `path` into `model`, which the caller has reset to a new campaign. Progress messages
     /// announce the notes documents, each group of values and the final set-up. When the result

@@ -31,11 +31,11 @@ qint32 oBlock::GetFullBlockSize() const
 
 // The whole file is assembled in memory so that a save can replace the old file in one step;
 // writing each block straight to disk would leave a half-written campaign behind on failure.
-std::optional<VLFileError> oBlock::PutBlock(QByteArray &file, qsizetype &position) const
+Result<void> oBlock::PutBlock(QByteArray &file, qsizetype &position) const
 {
     const QByteArray &text = blockText();
     if (text.isEmpty())
-        return std::nullopt;
+        return {};
     if (!labelFits())
         return labelTooLong();
 
@@ -49,7 +49,7 @@ std::optional<VLFileError> oBlock::PutBlock(QByteArray &file, qsizetype &positio
     qToLittleEndian<qint32>(qint32(text.size()), out + MaxLabelLength);
     std::memcpy(out + HeaderSize, text.constData(), size_t(text.size()));
     position = end;
-    return std::nullopt;
+    return {};
 }
 
 bool oBlock::labelFits() const
@@ -57,10 +57,9 @@ bool oBlock::labelFits() const
     return m_label.size() <= MaxLabelLength;
 }
 
-VLFileError oBlock::labelTooLong() const
+Error oBlock::labelTooLong() const
 {
-    return VLFileError{VLFileError::Code::LabelTooLong,
-                       u"block label '%1' is longer than %2 characters"_s.arg(m_label).arg(MaxLabelLength)};
+    return Error{QString(), u"block label '%1' is longer than %2 characters"_s.arg(m_label).arg(MaxLabelLength)};
 }
 
 const QByteArray &oBlock::blockText() const

@@ -1,28 +1,12 @@
 #pragma once
 
+#include "core/common/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 namespace Velmora {
-
-/// Why a campaign block file could not be read or written. `code` is for the caller's decision
-/// and message; `detail` says what is wrong and where, for tests and debugging.
-struct VLFileError
-{
-    enum class Code {
-        CannotOpen,     ///< the file could not be opened for reading
-        ReadFailed,     ///< reading stopped on an I/O error
-        DuplicateLabel, ///< a second block with the same label (letter case ignored)
-        LabelTooLong,   ///< a label does not fit the 10 bytes of a block header
-        WriteFailed,    ///< the file could not be written; the old one is unchanged
-    };
-
-    Code code;
-    QString detail;
-};
 
 /// One named block of a campaign file: a label and a list of text items, which the owning
 /// section (weather, moons, maps, ...) fills and reads. The separator that the owner uses inside
@@ -50,11 +34,12 @@ public:
 
     /// Writes the block header and text into `file` at the 0-based byte `position` and moves
     /// `position` past them; `file` grows when it is too short. A block without items writes
-    /// nothing. Fails, writing nothing, when the label is longer than 10 characters.
-    std::optional<VLFileError> PutBlock(QByteArray &file, qsizetype &position) const;
+    /// nothing. Fails, writing nothing, when the label is longer than 10 characters (the error
+    /// names no file: the caller knows it).
+    Result<void> PutBlock(QByteArray &file, qsizetype &position) const;
     /// False when the label is too long for a block header; only a block with items is written.
     bool labelFits() const;
-    VLFileError labelTooLong() const;
+    Error labelTooLong() const;
 
 private:
     const QByteArray &blockText() const;

@@ -27,28 +27,28 @@ bool isHeader(const QString &stripped)
 
 } // namespace
 
-QString IniError::message() const
+Error oIniFile::error(int line, const QString &what) const
 {
-    return line > 0 ? oIniFile::tr("line %1: %2").arg(line).arg(detail) : detail;
+    return Error{m_path, line > 0 ? tr("line %1: %2").arg(line).arg(what) : what};
 }
 
-std::optional<IniError> oIniFile::init(const QString &path)
+Result<void> oIniFile::init(const QString &path)
 {
     m_path = path;
     if (path.isEmpty())
-        return std::nullopt;
+        return {};
     m_isInit = true;
     QFile file(path);
     if (!QFileInfo::exists(path))
-        return IniError{IniError::FileNotFound, 0, tr("file not found: %1").arg(path)};
+        return error(0, tr("file not found: %1").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        return IniError{IniError::CannotRead, 0, tr("cannot read %1: %2").arg(path, file.errorString())};
+        return error(0, tr("cannot read %1: %2").arg(path, file.errorString()));
     if (file.size() > MaxFileSize)
-        return IniError{IniError::CannotRead, 0, tr("%1 is too large for a settings file").arg(path)};
+        return error(0, tr("%1 is too large for a settings file").arg(path));
     return parse(file.readAll());
 }
 
-std::optional<IniError> oIniFile::parse(const QByteArray &bytes)
+Result<void> oIniFile::parse(const QByteArray &bytes)
 {
     m_sections.clear();
     m_sectionStarts.clear();
@@ -60,9 +60,9 @@ std::optional<IniError> oIniFile::parse(const QByteArray &bytes)
             continue;
         const QString name = stripped.mid(1, stripped.size() - 2);
         if (m_sections.size() >= MaxSections)
-            return IniError{IniError::TooManySections, int(i + 1), tr("more than %1 sections").arg(MaxSections)};
+            return error(int(i + 1), tr("more than %1 sections").arg(MaxSections));
         if (section(name))
-            return IniError{IniError::DuplicateSection, int(i + 1), tr("section [%1] appears twice").arg(name)};
+            return error(int(i + 1), tr("section [%1] appears twice").arg(name));
         oSection added;
         added.setName(name);
         m_sections.append(added);
@@ -79,13 +79,12 @@ std::optional<IniError> oIniFile::parse(const QByteArray &bytes)
             if (m_sections[k].appendKeyLine(line))
                 continue;
             if (!line.contains(u'='))
-                return IniError{IniError::NoEquals, i + 1, tr("no \"=\" in the key line \"%1\"").arg(line)};
-            return IniError{IniError::DuplicateKey, i + 1,
-                            tr("the key \"%1\" appears twice in [%2]").arg(trimBlanks(line.section(u'=', 0, 0)),
-                                                                         m_sections.at(k).Name())};
+                return error(i + 1, tr("no \"=\" in the key line \"%1\"").arg(line));
+            return error(i + 1, tr("the key \"%1\" appears twice in [%2]")
+                                    .arg(trimBlanks(line.section(u'=', 0, 0)), m_sections.at(k).Name()));
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 const oSection *oIniFile::section(const QString &name) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/Result.h"
 #include "core/persistence/oSection.h"
 
 #include <QByteArray>
@@ -7,20 +8,7 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 namespace Velmora {
-
-/// Why an INI-style file could not be read, and where (1-based line; 0 when no line applies).
-struct IniError
-{
-    enum Code { FileNotFound, CannotRead, NoEquals, DuplicateSection, DuplicateKey, TooManySections };
-    Code code;
-    int line = 0;
-    QString detail;
-    /// "line 7: ..." — what is wrong and where, for messages and the command line.
-    QString message() const;
-};
 
 /// An INI-style text file of named sections of key=value lines, as the session settings file
 /// uses it. Lines end with CR LF; text is Windows-1252. Section and key lookups ignore letter case.
@@ -33,10 +21,11 @@ public:
     static constexpr int MaxSections = 101;
 
     /// Stores the path and, when it is not empty, reads the file. On failure what was read
-    /// before the failing line stays (all sections exist; earlier sections have their keys).
-    std::optional<IniError> init(const QString &path);
+    /// before the failing line stays (all sections exist; earlier sections have their keys);
+    /// the error says what is wrong and where ("line 7: ...").
+    Result<void> init(const QString &path);
     /// The same parse over bytes already in memory.
-    std::optional<IniError> parse(const QByteArray &bytes);
+    Result<void> parse(const QByteArray &bytes);
 
     const QString &path() const { return m_path; }
     bool IsInit() const { return m_isInit; }
@@ -53,6 +42,8 @@ public:
 
 private:
     oSection *findSection(const QString &name);
+    /// What is wrong at the 1-based `line` (0: no line applies).
+    Error error(int line, const QString &what) const;
 
     QString m_path;
     bool m_isInit = false;

@@ -61,9 +61,8 @@ void oVLFile::init(const QString &path, const QString &version)
     m_version = version;
 }
 
-qint32 oVLFile::ParseVLFile(const QString &path)
+Result<qint32> oVLFile::ParseVLFile(const QString &path)
 {
-    m_error.reset();
     m_path = path;
     m_hasPath = !path.isEmpty();
     if (path.isEmpty())
@@ -73,31 +72,27 @@ qint32 oVLFile::ParseVLFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         m_blocks.clear();
         m_index.clear();
-        m_error = VLFileError{VLFileError::Code::CannotOpen,
-                              u"cannot open '%1': %2"_s.arg(path, file.errorString())};
-        return 0;
+        return error(u"cannot be opened: %1"_s.arg(file.errorString()));
     }
-    parse(file);
+    if (Result<void> read = parse(file); !read)
+        return read.error();
     return 0;
 }
 
-std::optional<VLFileError> oVLFile::parse(QIODevice &device)
+Result<void> oVLFile::parse(QIODevice &device)
 {
     m_blocks.clear();
     m_index.clear();
-    if (device.isSequential()) {
-        // The remaining length must be known before a block's text is read.
-        QBuffer buffer;
-        buffer.setData(device.readAll());
-        buffer.open(QIODevice::ReadOnly);
-        m_error = readBlocks(buffer);
-    } else {
-        m_error = readBlocks(device);
-    }
-    return m_error;
+    if (!device.isSequential())
+        return readBlocks(device);
+    // The remaining length must be known before a block's text is read.
+    QBuffer buffer;
+    buffer.setData(device.readAll());
+    buffer.open(QIODevice::ReadOnly);
+    return readBlocks(buffer);
 }
 
-std::optional<VLFileError> oVLFile::readBlocks(QIODevice &device)
+Result<void> oVLFile::readBlocks(QIODevice &device)
 {
     char header[oBlock::HeaderSize];
     const qint64 got = device.read(header, oBlock::HeaderSize);
@@ -105,7 +100,7 @@ std::optional<VLFileError> oVLFile::readBlocks(QIODevice &device)
     m_headerTotalSize = 0;
     m_headerBlockCount = 0;
     if (got < oBlock::HeaderSize)
-        return std::nullopt;
+        return {};
     // Lists hold at most 32767 rows, and so does a file: the count is read as 16-bit signed.
     const qint16 count = qint16(qFromLittleEndian<quint16>(header + 12));
     m_headerTotalSize = qFromLittleEndian<qint32>(header + 8);
@@ -126,8 +121,7 @@ std::optional<VLFileError> oVLFile::readBlocks(QIODevice &device)
         text.resize(take);
         const qint64 read = device.read(text.data(), take);
         if (read < 0)
-            return VLFileError{VLFileError::Code::ReadFailed,
-                               u"read error in block at offset %1: %2"_s.arg(offset).arg(device.errorString())};
+            return error(u"read error in block at offset %1: %2"_s.arg(offset).arg(device.errorString()));
 
         QStringList items = splitItems(trimmed(QByteArrayView(text.constData(), read)));
         if (items.isEmpty())
@@ -135,13 +129,12 @@ std::optional<VLFileError> oVLFile::readBlocks(QIODevice &device)
         QString label = CodePage::toUnicode(trimmed(QByteArrayView(header, oBlock::MaxLabelLength)));
         QString key = label.toCaseFolded();
         if (m_index.contains(key))
-            return VLFileError{VLFileError::Code::DuplicateLabel,
-                               u"duplicate block label '%1' at offset %2"_s.arg(label).arg(offset)};
+            return error(u"duplicate block label '%1' at offset %2"_s.arg(label).arg(offset));
         oBlock block;
         block.init(std::move(label), std::move(items));
         appendBlock(std::move(block), key);
     }
-    return std::nullopt;
+    return {};
 }
 
 void oVLFile::UpdateBlock(const QString &label, const QStringList &items)
@@ -168,22 +161,18 @@ void oVLFile::RemoveBlock(const QString &label)
     }
 }
 
-std::optional<VLFileError> oVLFile::WriteData(const QString &path)
+Result<void> oVLFile::WriteData(const QString &path)
 {
-    QByteArray bytes;
-    m_error = toBytes(bytes);
-    if (m_error)
-        return m_error;
-    if (const auto failure = FileWriter::writeAtomically(path, bytes)) {
-        m_error = VLFileError{VLFileError::Code::WriteFailed,
-                              u"cannot write '%1': %2"_s.arg(failure->path, failure->reason)};
-        return m_error;
-    }
+    const Result<QByteArray> bytes = toBytes();
+    if (!bytes)
+        return Error{path, bytes.error().message};
+    if (Result<void> written = FileWriter::writeAtomically(path, *bytes); !written)
+        return written;
     m_marker = QString::fromLatin1(FormatMarker);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<VLFileError> oVLFile::toBytes(QByteArray &bytes) const
+Result<QByteArray> oVLFile::toBytes() const
 {
     // The header's total counts 16 bytes for every block, even for one without items that is
     // not written at all.
@@ -195,10 +184,10 @@ std::optional<VLFileError> oVLFile::toBytes(QByteArray &bytes) const
         if (full == oBlock::HeaderSize)
             continue;
         if (!block.labelFits()) // refused before the first byte is written
-            return block.labelTooLong();
+            return error(block.labelTooLong().message);
         size += full;
     }
-    bytes = QByteArray(size, Qt::Uninitialized);
+    QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
     std::memcpy(out, FormatMarker, kMarkerSize);
     qToLittleEndian<qint32>(qint32(total), out + 8);
@@ -206,10 +195,10 @@ std::optional<VLFileError> oVLFile::toBytes(QByteArray &bytes) const
 
     qsizetype position = oBlock::HeaderSize;
     for (const oBlock &block : m_blocks) {
-        if (auto failure = block.PutBlock(bytes, position))
-            return failure;
+        if (Result<void> put = block.PutBlock(bytes, position); !put)
+            return error(put.error().message);
     }
-    return std::nullopt;
+    return bytes;
 }
 
 qint16 oVLFile::NumberOfBlocks() const

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class QIODevice;
 
 namespace Velmora {
@@ -31,12 +29,12 @@ public:
     /// Stores the campaign path and the program version (kept in memory only).
     void init(const QString &path, const QString &version);
 
-    /// Replaces the blocks by those of the file at `path`. Returns 900 when `path` is empty
-    /// (nothing read), else 0; a failure is then told by error(). Blocks read before a failure
-    /// (a duplicate label, say) stay.
-    qint32 ParseVLFile(const QString &path);
-    /// ParseVLFile on an open device: a file, or bytes in memory. Also sets error().
-    std::optional<VLFileError> parse(QIODevice &device);
+    /// Replaces the blocks by those of the file at `path`: 900 when `path` is empty (nothing
+    /// read), else 0; an error when the file cannot be opened or read, or holds a label twice.
+    /// Blocks read before a failure (a duplicate label, say) stay.
+    Result<qint32> ParseVLFile(const QString &path);
+    /// ParseVLFile on an open device: a file, or bytes in memory.
+    Result<void> parse(QIODevice &device);
 
     /// Updates the block of that label (letter case ignored), or appends a new one with ";".
     void UpdateBlock(const QString &label, const QStringList &items);
@@ -45,11 +43,10 @@ public:
 
     /// Writes the whole file. The old file at `path` stays as it was unless everything could be
     /// written; a block with items whose label is longer than 10 characters is refused before
-    /// anything is written (a block without items is not written, whatever its label). Also
-    /// sets error().
-    std::optional<VLFileError> WriteData(const QString &path);
+    /// anything is written (a block without items is not written, whatever its label).
+    Result<void> WriteData(const QString &path);
     /// The bytes WriteData writes.
-    std::optional<VLFileError> toBytes(QByteArray &bytes) const;
+    Result<QByteArray> toBytes() const;
 
     /// The format marker of the header last read or written ("" before either).
     QString GetVersion() const { return m_marker; }
@@ -61,14 +58,13 @@ public:
     /// The block of that label (letter case ignored), or nullptr: a missing block is absent.
     const oBlock *block(const QString &label) const;
 
-    /// Why the last ParseVLFile, parse or WriteData failed; std::nullopt when it did not.
-    const std::optional<VLFileError> &error() const { return m_error; }
     const QString &path() const { return m_path; }
     bool hasPath() const { return m_hasPath; }
     const QString &version() const { return m_version; }
 
 private:
-    std::optional<VLFileError> readBlocks(QIODevice &device);
+    Result<void> readBlocks(QIODevice &device);
+    Error error(const QString &message) const { return Error{m_path, message}; }
     void appendBlock(oBlock block, const QString &key);
     void reindex();
 
@@ -80,7 +76,6 @@ private:
     qint32 m_headerBlockCount = 0;
     QList<oBlock> m_blocks;
     QHash<QString, qsizetype> m_index; // case-folded label -> position in m_blocks
-    std::optional<VLFileError> m_error;
 };
 
 } // namespace Velmora

@@ -13,14 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-namespace {
-
-// A campaign upgraded from format 3.0 is saved every quarter of an hour and when the program
-// closes, so that its new form comes about without the user having to think of it.
-constexpr int Version3AutosaveMinutes = 15;
-
-} // namespace
-
 CampaignOpening::CampaignOpening(VelmoraForm &form, Campaign &campaign, CampaignOptionsBinding &binding,
                                  CampaignSaving &saving)
     : m_form(form)
@@ -65,7 +57,7 @@ void CampaignOpening::startNewCampaign()
 {
     CampaignSession &session = m_form.campaignSession();
     session.setPath(QString());
-    m_campaign.ResetToNewCampaign();
+    m_campaign.ResetToNewCampaign(m_form.platform().random());
     m_binding.apply(m_campaign.model, CampaignOptionsBinding::Extent::CampaignSwitches);
     session.markClean();
     m_form.showCampaignPath();
@@ -197,8 +189,8 @@ void CampaignOpening::loadVersion3(const QString &path)
     // The next save makes a fresh campaign file and rewrites the session settings whole; the
     // .vls path stays current, and saving it goes through the save dialog (CampaignSaving).
     state.version3Loaded = true;
-    state.autosaveIntervalMinutes = Version3AutosaveMinutes;
-    state.saveOnClose = true;
+    // The upgrade decides it (the binding applies the interval, not this switch of the program).
+    state.saveOnClose = m_campaign.model.options.saveOnClose;
     session.markClean();
 }
 

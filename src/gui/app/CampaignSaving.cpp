@@ -76,9 +76,9 @@ CampaignSaving::CampaignSaving(VelmoraForm &form, Campaign &campaign, CampaignOp
 {
 }
 
-QString CampaignSaving::saveFailedText(const FileError &error)
+QString CampaignSaving::saveFailedText(const Error &error)
 {
-    return tr("\"%1\" could not be saved.").arg(error.path) + u"\r\n"_s + error.reason + u"\r\n\r\n"_s
+    return tr("\"%1\" could not be saved.").arg(error.path) + u"\r\n"_s + error.message + u"\r\n\r\n"_s
         + tr("The campaign is still open with all its changes.");
 }
 
@@ -134,11 +134,11 @@ SaveResult CampaignSaving::write(const QString &path)
 {
     BusyCursor busy;
     m_binding.collect(m_campaign.model);
-    if (const std::optional<FileError> error = m_campaign.SaveCampaign(path, m_form.state().version3Loaded)) {
+    if (const Result<void> saved = m_campaign.SaveCampaign(path, m_form.state().version3Loaded); !saved) {
         // The previous file is untouched (whole-file writes) and the changes stay marked, so
         // that neither the closing sequence nor the next command takes them for saved.
         busy.release();
-        m_form.platform().exclamation(tr("Velmora"), saveFailedText(*error));
+        m_form.platform().exclamation(tr("Velmora"), saveFailedText(saved.error()));
         return SaveResult::Failed;
     }
     m_form.SaveSessionSettings();

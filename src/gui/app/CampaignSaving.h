@@ -50,7 +50,7 @@ public:
     /// campaign as ".vlf"; for an un-named campaign, or the default campaign data, the first
     /// free "NewCampaign_<n>" of the campaigns folder.
     static QString proposedName(const AppFolder &folder, const QString &currentPath);
-    static QString saveFailedText(const FileError &error);
+    static QString saveFailedText(const Error &error);
     static QString notACampaignNameText(const QString &path);
 
 private:

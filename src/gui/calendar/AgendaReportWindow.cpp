@@ -132,9 +132,9 @@ void AgendaReportWindow::cmdSaveAs_Click()
     if (!chosen.accepted())
         return;
     const QByteArray rtf = RtfWriter::write(RichTextConverter::fromQTextDocument(*m_report->document()));
-    if (const std::optional<FileError> error = FileWriter::writeAtomically(chosen.path, rtf)) {
+    if (const Result<void> written = FileWriter::writeAtomically(chosen.path, rtf); !written) {
         m_platform.exclamation(u"Velmora"_s,
-                               tr("\"%1\" could not be saved.").arg(error->path) + u"\r\n"_s + error->reason);
+                               tr("\"%1\" could not be saved.").arg(written.error().path) + u"\r\n"_s + written.error().message);
     }
 }
 

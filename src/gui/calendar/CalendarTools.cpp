@@ -158,6 +158,8 @@ void CalendarTools::collectCampaign(CampaignModel &model)
     model.layout.columns(LayoutList::Moons) = m_moonColumns;
     model.agenda = datedLinesOf(m_agendas[Agenda]->GetEntries());
     model.almanach = datedLinesOf(m_agendas[Almanach]->GetEntries());
+    model.agendaYearShown = m_agendas[Agenda]->book().CurrentYear();
+    model.almanachYearShown = m_agendas[Almanach]->book().CurrentYear();
     // The picture table keeps its other pictures; only the calendar's is ours.
     bool found = false;
     for (ImageEntry &image : model.images) {

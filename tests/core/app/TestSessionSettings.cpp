@@ -129,7 +129,7 @@ void TestSessionSettings::savedFileExactBytes()
     home.write(u"default_4.ini"_s, "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vlf\r\n[EXTRA]\r\nkept=yes\r\n"_ba);
     SessionSettings settings(home.folder());
     settings.ApplySessionSettings();
-    QVERIFY(!settings.SaveSessionSettings(u"/c/new.vlf"_s, false));
+    QVERIFY(settings.SaveSessionSettings(u"/c/new.vlf"_s, false));
     QCOMPARE(home.read(u"default_4.ini"_s),
              "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n\r\n"
              "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/new.vlf\r\nMRU2=/c/old.vlf\r\nMRU3=\r\nMRU4=\r\n\r\n"
@@ -144,7 +144,7 @@ void TestSessionSettings::defaultDataNeverRecent()
     settings.AddToRecentFiles(home.file(u"Campaigns/Default Data.vlt"_s));
     settings.AddToRecentFiles(u"/c/a.vlf"_s);
     settings.AddToRecentFiles(home.file(u"Campaigns/default data.VLS"_s));
-    QVERIFY(!settings.SaveSessionSettings(QString(), false));
+    QVERIFY(settings.SaveSessionSettings(QString(), false));
     QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, QString(), QString(), QString()}));
     QVERIFY(home.read(u"default_4.ini"_s).contains("MRU1=/c/a.vlf\r\nMRU2=\r\n"));
 }
@@ -155,7 +155,7 @@ void TestSessionSettings::version3WritesFromScratch()
     home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\n[MAPS]\r\nmaps=x.xml\r\n"_ba);
     SessionSettings settings(home.folder());
     settings.ApplySessionSettings();
-    QVERIFY(!settings.SaveSessionSettings(u"/c/old.vls"_s, true));
+    QVERIFY(settings.SaveSessionSettings(u"/c/old.vls"_s, true));
     QCOMPARE(home.read(u"default_4.ini"_s),
              "[VERSION]\r\nwarning=Do not add comments or edit this file manually. It is reset after each program close!\r\n"
              "version=4.1\r\n\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vls\r\nMRU2=\r\nMRU3=\r\nMRU4=\r\n\r\n"_ba);
@@ -167,7 +167,7 @@ void TestSessionSettings::olderFormKeepsVersion3()
     home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\nlast=/c/a.vls\r\nwinstate=2\r\n"_ba);
     SessionSettings settings(home.folder());
     settings.ApplySessionSettings();
-    QVERIFY(!settings.SaveSessionSettings(u"/c/a.vls"_s, false));
+    QVERIFY(settings.SaveSessionSettings(u"/c/a.vls"_s, false));
 
     SessionSettings again(home.folder());
     const auto applied = again.ApplySessionSettings();

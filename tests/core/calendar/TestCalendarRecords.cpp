@@ -4,18 +4,21 @@
 #include "core/calendar/MoonRecord.h"
 #include "core/calendar/WeatherState.h"
 
+#include "support/ItemRoundTrip.h"
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
+// A new campaign's calendar, clock and weather are pinned by the default campaign (Default
+// Data.vlt against velmora-cli new); these tests are about reading and writing items.
 class TestCalendarRecords : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void newCampaign();
     void weather_data();
     void weather();
     void clock_data();
@@ -29,21 +32,6 @@ private slots:
     void datedLine_data();
     void datedLine();
 };
-
-void TestCalendarRecords::newCampaign()
-{
-    QCOMPARE(WeatherState::defaults().toItems(), QStringList({u"0"_s, QString()}));
-    QCOMPARE(ClockTime::defaults().toItems(), QStringList{u"12;00;AM"_s});
-    const QStringList calendar = {u"January;31"_s, u"February;28"_s, u"March;31"_s, u"April;30"_s,
-                                  u"May;31"_s, u"June;30"_s, u"July;31"_s, u"August;31"_s,
-                                  u"September;30"_s, u"October;31"_s, u"November;30"_s,
-                                  u"December;31"_s, u"2007:1:1;2007:1:1"_s};
-    QCOMPARE(CalendarState::defaults().toItems(), calendar);
-    int days = 0;
-    for (const CalendarState::Month &month : CalendarState::defaults().months)
-        days += month.days;
-    QCOMPARE(days, 365);
-}
 
 void TestCalendarRecords::weather_data()
 {
@@ -70,15 +58,8 @@ void TestCalendarRecords::weather_data()
 
 void TestCalendarRecords::weather()
 {
-    QFETCH(QStringList, items);
-    QFETCH(bool, understood);
     QFETCH(int, climate);
-    QFETCH(QStringList, written);
-
-    WeatherState state{1, u"Before"_s};
-    QCOMPARE(state.load(items), understood);
-    QCOMPARE(state.climate, climate);
-    QCOMPARE(state.toItems(), written);
+    QCOMPARE(checkItemsRoundTrip(WeatherState{1, u"Before"_s}).climate, climate);
 }
 
 void TestCalendarRecords::clock_data()
@@ -150,13 +131,7 @@ void TestCalendarRecords::calendar_data()
 
 void TestCalendarRecords::calendar()
 {
-    QFETCH(QStringList, items);
-    QFETCH(bool, understood);
-    QFETCH(QStringList, written);
-
-    CalendarState state = CalendarState::defaults();
-    QCOMPARE(state.load(items), understood);
-    QCOMPARE(state.toItems(), written);
+    checkItemsRoundTrip(CalendarState::defaults());
 }
 
 void TestCalendarRecords::dateString_data()
@@ -186,7 +161,7 @@ void TestCalendarRecords::dateString()
 void TestCalendarRecords::moon_data()
 {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<bool>("taken");
+    QTest::addColumn<bool>("taken"); // written back as it was
 
     QTest::newRow("moon") << u"Luna;28;2007:1:3"_s << true;
     QTest::newRow("name with blanks") << u"The Pale One;99;1200:4:30"_s << true;
@@ -204,10 +179,7 @@ void TestCalendarRecords::moon()
     QFETCH(QString, item);
     QFETCH(bool, taken);
 
-    const std::optional<MoonRecord> moon = MoonRecord::fromItem(item);
-    QCOMPARE(moon.has_value(), taken);
-    if (moon)
-        QCOMPARE(moon->toItem(), item);
+    QCOMPARE(itemRoundTrip<MoonRecord>(item), taken ? item : QString());
 }
 
 void TestCalendarRecords::datedLine_data()
@@ -230,12 +202,9 @@ void TestCalendarRecords::datedLine()
     QFETCH(bool, taken);
     QFETCH(QString, text);
 
-    const std::optional<DatedLine> line = DatedLine::fromItem(item);
-    QCOMPARE(line.has_value(), taken);
-    if (line) {
-        QCOMPARE(line->text, text);
-        QCOMPARE(line->toItem(), item);
-    }
+    std::optional<DatedLine> line;
+    QCOMPARE(itemRoundTrip(item, &line), taken ? item : QString());
+    QCOMPARE(line.value_or(DatedLine()).text, text);
 }
 
 } // namespace Velmora

@@ -22,8 +22,6 @@ namespace Velmora {
 
 namespace {
 
-using Code = VLFileError::Code;
-
 QString fixture(const QString &name)
 {
     return QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/"_s + name;
@@ -105,7 +103,7 @@ void TestBlockFile::putBlock()
 
     QByteArray file("PREFIX");
     qsizetype position = file.size();
-    QVERIFY(!block.PutBlock(file, position));
+    QVERIFY(block.PutBlock(file, position));
     const QByteArray header = text.isEmpty() ? QByteArray()
                                              : QByteArray("MOONS") + nuls(5) + char(text.size()) + nuls(5);
     QCOMPARE(file, QByteArray("PREFIX") + header + text);
@@ -122,13 +120,12 @@ void TestBlockFile::writeMatchesHandBuiltFile()
     vl.UpdateBlock(u"CALENDAR"_s, {u"January;31"_s, u"February;28"_s, u"2007:1:1;2007:2:14"_s});
     vl.UpdateBlock(u"LABELS"_s, {u"CustomCaptionLinks;Custom Links"_s, u""_s, u"CustomCaptionWebSites;Web Sites"_s});
     const QString path = m_dir.filePath(u"campaign.vlf"_s);
-    QVERIFY(!vl.WriteData(path));
+    QVERIFY(vl.WriteData(path));
     QCOMPARE(readAll(path), readAll(fixture(u"campaign.vlf"_s)));
     QCOMPARE(vl.GetVersion(), u"VL400000"_s);
 
     oVLFile read;
-    QCOMPARE(read.ParseVLFile(path), 0);
-    QVERIFY(!read.error());
+    QCOMPARE(read.ParseVLFile(path).value(), 0);
     QCOMPARE(labels(read), (QStringList{u"WEATHER"_s, u"TIME"_s, u"CALENDAR"_s, u"LABELS"_s}));
     QCOMPARE(read.NumberOfBlocks(), qint16(4));
     QCOMPARE(read.block(u"labels"_s)->Items(), vl.block(u"LABELS"_s)->Items());
@@ -156,10 +153,9 @@ void TestBlockFile::roundTrip()
     oVLFile vl;
     vl.UpdateBlock(u"LOG"_s, written);
     const QString path = m_dir.filePath(u"roundtrip.vlf"_s);
-    QVERIFY(!vl.WriteData(path));
+    QVERIFY(vl.WriteData(path));
     oVLFile back;
-    back.ParseVLFile(path);
-    QVERIFY(!back.error());
+    QVERIFY(back.ParseVLFile(path));
     const oBlock *block = back.block(u"LOG"_s);
     QCOMPARE(block ? block->Items() : QStringList(), read);
 }
@@ -170,9 +166,9 @@ void TestBlockFile::updateThenWriteWritesNewItems()
     const QString path = m_dir.filePath(u"update.vlf"_s);
     vl.UpdateBlock(u"TIME"_s, {u"1;00;AM"_s});
     vl.UpdateBlock(u"XP"_s, {u"Aria;100;1000"_s});
-    QVERIFY(!vl.WriteData(path));
+    QVERIFY(vl.WriteData(path));
     vl.UpdateBlock(u"time"_s, {u"11;30;PM"_s}); // the same block: labels ignore case
-    QVERIFY(!vl.WriteData(path));
+    QVERIFY(vl.WriteData(path));
 
     oVLFile back;
     back.ParseVLFile(path);
@@ -194,7 +190,7 @@ void TestBlockFile::windows1252SurvivesRoundTrip()
     QCOMPARE(items.at(1), u"caf\u00e9"_s);
 
     const QString path = m_dir.filePath(u"cp1252.vlf"_s);
-    QVERIFY(!vl.WriteData(path));
+    QVERIFY(vl.WriteData(path));
     QCOMPARE(readAll(path), readAll(fixture(u"cp1252.vlf"_s)));
 }
 
@@ -203,25 +199,23 @@ void TestBlockFile::read_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("blockLabels");
     QTest::addColumn<QStringList>("lastItems");
-    QTest::addColumn<int>("error"); // -1: none
-    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("error"); // the start of the message; null: none
 
     const QStringList none;
     QTest::newRow("count larger than blocks present") << u"broken-count-too-large.vlf"_s
                                                       << QStringList{u"ONE"_s, u"TWO"_s} << QStringList{u"second"_s}
-                                                      << -1 << u""_s;
+                                                      << QString();
     QTest::newRow("text cut short") << u"broken-truncated.vlf"_s << QStringList{u"ONE"_s, u"TWO"_s}
-                                    << QStringList{u"abc"_s, u"de"_s} << -1 << u""_s;
+                                    << QStringList{u"abc"_s, u"de"_s} << QString();
     QTest::newRow("length beyond the end") << u"broken-huge-length.vlf"_s << QStringList{u"ONE"_s, u"BIG"_s}
-                                           << QStringList{u"x"_s, u"y"_s} << -1 << u""_s;
+                                           << QStringList{u"x"_s, u"y"_s} << QString();
     QTest::newRow("negative length") << u"broken-negative-length.vlf"_s << QStringList{u"TWO"_s}
-                                     << QStringList{u"second"_s} << -1 << u""_s;
-    QTest::newRow("negative count") << u"broken-negative-count.vlf"_s << none << none << -1 << u""_s;
-    QTest::newRow("short header") << u"broken-short-header.vlf"_s << none << none << -1 << u""_s;
+                                     << QStringList{u"second"_s} << QString();
+    QTest::newRow("negative count") << u"broken-negative-count.vlf"_s << none << none << QString();
+    QTest::newRow("short header") << u"broken-short-header.vlf"_s << none << none << QString();
     QTest::newRow("duplicate label") << u"broken-duplicate-label.vlf"_s << QStringList{u"ONE"_s, u"Two"_s}
-                                     << QStringList{u"2"_s} << int(Code::DuplicateLabel)
-                                     << u"duplicate block label 'one' at offset 80"_s;
-    QTest::newRow("missing file") << u"no-such-file.vlf"_s << none << none << int(Code::CannotOpen) << u""_s;
+                                     << QStringList{u"2"_s} << u"duplicate block label 'one' at offset 80"_s;
+    QTest::newRow("missing file") << u"no-such-file.vlf"_s << none << none << u"cannot be opened: "_s;
 }
 
 void TestBlockFile::read()
@@ -229,18 +223,17 @@ void TestBlockFile::read()
     QFETCH(QString, file);
     QFETCH(QStringList, blockLabels);
     QFETCH(QStringList, lastItems);
-    QFETCH(int, error);
-    QFETCH(QString, detail);
+    QFETCH(QString, error);
 
     oVLFile vl;
-    QCOMPARE(vl.ParseVLFile(fixture(file)), 0);
+    const Result<qint32> parsed = vl.ParseVLFile(fixture(file));
     QCOMPARE(labels(vl), blockLabels);
     QCOMPARE(vl.Blocks().isEmpty() ? QStringList() : vl.Blocks().last().Items(), lastItems);
-    QCOMPARE(vl.error() ? int(vl.error()->code) : -1, error);
-    if (!detail.isEmpty())
-        QCOMPARE(vl.error()->detail, detail);
-    if (vl.error() && vl.error()->code == Code::CannotOpen)
-        QVERIFY(vl.error()->detail.startsWith(u"cannot open '"_s + fixture(file)));
+    QCOMPARE(parsed ? 0 : -1, error.isNull() ? 0 : -1);
+    if (!parsed) {
+        QCOMPARE(parsed.error().path, fixture(file));
+        QVERIFY2(parsed.error().message.startsWith(error), qPrintable(parsed.error().message));
+    }
 }
 
 void TestBlockFile::removeBlock_data()
@@ -274,14 +267,13 @@ void TestBlockFile::longLabelIsRefusedAndNothingWritten()
     oVLFile vl;
     vl.UpdateBlock(u"TENCHARSXY"_s, {u"fits"_s});
     vl.UpdateBlock(u"ELEVENCHARS"_s, {u"too long"_s});
-    const auto failure = vl.WriteData(path);
-    QVERIFY(failure);
-    QCOMPARE(failure->code, Code::LabelTooLong);
-    QCOMPARE(failure->detail, u"block label 'ELEVENCHARS' is longer than 10 characters"_s);
+    const Result<void> written = vl.WriteData(path);
+    QVERIFY(!written);
+    QCOMPARE(written.error(), (Error{path, u"block label 'ELEVENCHARS' is longer than 10 characters"_s}));
     QCOMPARE(readAll(path), QByteArray("old campaign"));
 
     vl.UpdateBlock(u"ELEVENCHARS"_s, {}); // a block without items is never written
-    QVERIFY(!vl.WriteData(path));
+    QVERIFY(vl.WriteData(path));
     QVERIFY(readAll(path).contains("TENCHARSXY\x10"));
 }
 
@@ -290,10 +282,9 @@ void TestBlockFile::writeFailureLeavesOldFile()
     oVLFile vl;
     // Larger than the file buffer, so that the short write shows at once.
     vl.UpdateBlock(u"NOTES"_s, {QString(70000, u'x')});
-    const auto missing = vl.WriteData(m_dir.filePath(u"no-such-folder/c.vlf"_s));
-    QVERIFY(missing);
-    QCOMPARE(missing->code, Code::WriteFailed);
-    QCOMPARE(vl.error()->code, Code::WriteFailed);
+    const Result<void> missing = vl.WriteData(m_dir.filePath(u"no-such-folder/c.vlf"_s));
+    QVERIFY(!missing);
+    QCOMPARE(missing.error().path, m_dir.filePath(u"no-such-folder/c.vlf"_s));
 
 #ifdef Q_OS_UNIX
     // A file-size limit makes the write fail whoever runs the test (root ignores read-only folders).
@@ -306,11 +297,11 @@ void TestBlockFile::writeFailureLeavesOldFile()
     rlimit limited = saved;
     limited.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &limited);
-    const auto failure = vl.WriteData(path);
+    const Result<void> written = vl.WriteData(path);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    QVERIFY(failure);
-    QCOMPARE(failure->code, Code::WriteFailed);
+    QVERIFY(!written);
+    QCOMPARE(written.error().path, path);
     QCOMPARE(readAll(path), QByteArray("old campaign"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"old.vlf"_s}));
 #endif

@@ -86,6 +86,8 @@ void TestVersion3Reader::readsEveryGroup()
     QCOMPARE(m.town.toItems().join(u'|'), u"Greyhawk|Oerik|Small town|901-2000|800 gp|||||||||Mixed|Humans"_s);
     QCOMPARE(m.layout.velmoraTab, 5);
     QVERIFY(!m.options.soundsOn);
+    QCOMPARE(m.options.autosaveInterval, 15); // the upgrade saves every quarter of an hour
+    QVERIFY(m.options.saveOnClose);
 
     QCOMPARE(read.messages,
              QStringList({u"Loading DM Notes."_s, u"Loading Game Last Left Off."_s, u"Loading NPCs Have Met."_s,
@@ -184,21 +186,23 @@ void TestVersion3Reader::sessionSettingsAndNotes()
 {
     TestHome home;
     const QString collection = home.write(u"maps/old maps.xml"_s, "<maps/>");
-    const QString oldNotes = home.write(u"DM Notes.rtf"_s, "{\\rtf1 old notes}");
+    home.write(u"DM Notes.rtf"_s, "{\\rtf1 old notes}");
     const QString path = home.write(u"old.vls"_s, fixture(u"old-campaign.vls"_s));
     oIniFile settings;
-    QVERIFY(!settings.parse("[MAPS]\r\nmaps=" + collection.toUtf8()
-                            + "\r\n[SOUNDS]\r\nopen=C:\\old\\Intro.wav\r\nROLL=C:\\old\\Dice.wav\r\n"));
+    QVERIFY(settings.parse("[MAPS]\r\nmaps=" + collection.toUtf8()
+                            + "\r\n[SOUNDS]\r\nopen=C:\\old\\Intro.wav\r\nROLL=" + home.file(u"Sounds/Dice.wav"_s).toUtf8()
+                            + "\r\n"));
     CampaignModel model = CampaignModel::newCampaign();
     const LoadOutcome outcome = Version3Reader::read(path, model, &settings, {}, home.folder());
 
     QCOMPARE(model.options.soundPath(SoundEvent::Intro), u"C:\\old\\Intro.wav"_s);
-    QCOMPARE(model.options.soundPath(SoundEvent::Roll), u"C:\\old\\Dice.wav"_s);
+    // A file of the application folder is stored relative to it; any other as it is.
+    QCOMPARE(model.options.soundPath(SoundEvent::Roll), u"\\Sounds\\Dice.wav"_s);
     QCOMPARE(model.options.soundPath(SoundEvent::Click), QString());
     QVERIFY(outcome.skipped.contains(u"MAPS: the map collection \""_s + collection + u"\" is not imported"_s));
     // The old program's own copy of a notes document is used where there is one.
-    QCOMPARE(model.documents.paths, (std::array<QString, 3>{oldNotes, home.file(u"Documents/Game Last Left Off.rtf"_s),
-                                                            home.file(u"Documents/NPCs Have Met.rtf"_s)}));
+    QCOMPARE(model.documents.paths, (std::array<QString, 3>{u"\\DM Notes.rtf"_s, u"\\Documents\\Game Last Left Off.rtf"_s,
+                                                            u"\\Documents\\NPCs Have Met.rtf"_s}));
 }
 
 } // namespace Velmora

@@ -29,6 +29,7 @@ struct RunningProgram
         form.InitMainWindow(QString());
         form.Form_Activate();
         platform.clearCalls();
+        platform.scriptedRandom().calls = 0; // the start's new campaign rolled its weather
     }
 };
 
