@@ -29,26 +29,6 @@ namespace {
 
 const QString CalendarPictureKey = u"calendar"_s;
 
-QStringList itemsOf(const QList<DatedLine> &lines)
-{
-    QStringList items;
-    items.reserve(lines.size());
-    for (const DatedLine &line : lines)
-        items << line.toItem();
-    return items;
-}
-
-QList<DatedLine> datedLinesOf(const QStringList &items)
-{
-    QList<DatedLine> lines;
-    lines.reserve(items.size());
-    for (const QString &item : items) {
-        if (std::optional<DatedLine> line = DatedLine::fromItem(item))
-            lines << *line;
-    }
-    return lines;
-}
-
 } // namespace
 
 CalendarTools::CalendarTools(VelmoraForm &form)
@@ -129,7 +109,7 @@ void CalendarTools::apply(const CampaignModel &model)
         if (image.key.compare(CalendarPictureKey, Qt::CaseInsensitive) == 0)
             m_calendarPicture = image.path;
     }
-    initAgendas({itemsOf(model.agenda), itemsOf(model.almanach)});
+    initAgendas({model.agenda, model.almanach});
     const int userTab = model.layout.sstbUser;
     if (userTab >= 0 && userTab < m_sstbUser->count())
         m_sstbUser->setCurrentIndex(userTab);
@@ -143,8 +123,8 @@ void CalendarTools::collect(CampaignModel &model) const
     model.time = m_clock.toClockTime();
     model.weather = m_weather.toState();
     model.moons = m_moons;
-    model.agenda = datedLinesOf(m_agendas[AgendaTab]->GetEntries());
-    model.almanach = datedLinesOf(m_agendas[AlmanachTab]->GetEntries());
+    model.agenda = m_agendas[AgendaTab]->GetEntries();
+    model.almanach = m_agendas[AlmanachTab]->GetEntries();
     model.layout.sstbUser = m_sstbUser->currentIndex();
     // The picture table keeps its other pictures; only the calendar's is ours.
     bool found = false;
@@ -164,35 +144,16 @@ void CalendarTools::markModified()
         m_form.state().campaignModified = true;
 }
 
-QStringList CalendarTools::calendarLines() const
+void CalendarTools::initAgendas(const std::array<QList<DatedLine>, 2> &entries)
 {
-    // The month lines of the clock's calendar, then the start date shown and the current date.
-    QStringList lines = m_clock.calendar().MonthLines();
-    lines << m_clock.startDate() + u';' + m_clock.currentDate();
-    return lines;
-}
-
-QStringList CalendarTools::moonLines() const
-{
-    QStringList lines;
-    lines.reserve(m_moons.size());
-    for (const MoonRecord &moon : m_moons)
-        lines << moon.toItem();
-    return lines;
-}
-
-void CalendarTools::initAgendas(const std::array<QStringList, 2> &entries)
-{
-    const QStringList calendar = calendarLines();
-    const QStringList moonItems = moonLines();
     for (int i = 0; i < 2; ++i)
-        m_agendas[i]->init(entries[i], calendar, moonItems, m_form.state().showMoons);
+        m_agendas[i]->init(entries[i], m_clock.calendar(), m_clock.startDate(), m_moons, m_form.state().showMoons);
     refreshCollateMenu();
 }
 
 void CalendarTools::rebuildAgendas()
 {
-    std::array<QStringList, 2> entries;
+    std::array<QList<DatedLine>, 2> entries;
     for (int i = 0; i < 2; ++i) {
         m_agendas[i]->commitOpenEdit();
         entries[i] = m_agendas[i]->GetEntries();
@@ -266,10 +227,10 @@ void CalendarTools::mnuToolsCollate_Click()
     if (front != AgendaTab && front != AlmanachTab)
         return;
     const AgendaReport::Kind kind = front == AgendaTab ? AgendaReport::Kind::Agenda : AgendaReport::Kind::Almanach;
-    const QStringList lines =
-        AgendaReport::CollateLines(m_agendas[front]->GetEntries(), m_clock.monthNames(),
-                                   m_form.state().currentCampaignPath,
-                                   m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
+    const QList<AgendaReport::Line> lines =
+        AgendaReport::Collate(kind, m_agendas[front]->GetEntries(), m_clock.monthNames(),
+                              m_form.state().currentCampaignPath,
+                              m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
     AgendaReportWindow report(m_form.platform(), kind, lines, &m_form);
     m_form.platform().execDialog(report);
 }

@@ -2,6 +2,7 @@
 
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
+#include "core/calendar/DatedLine.h"
 #include "core/calendar/MoonRecord.h"
 
 #include <QCoreApplication>
@@ -59,12 +60,10 @@ private:
     void buildMainTab();
     void buildUserTab();
     void markModified();
-    /// Both agendas from their entry lines, the moon list and the clock's calendar.
-    void initAgendas(const std::array<QStringList, 2> &entries);
+    /// Both agendas from their entries, the moon list and the clock's calendar.
+    void initAgendas(const std::array<QList<DatedLine>, 2> &entries);
     /// Both agendas again, from what they show.
     void rebuildAgendas();
-    QStringList calendarLines() const;
-    QStringList moonLines() const;
     QString calendarPicture() const;
 
     VelmoraForm &m_form;

@@ -14,8 +14,12 @@ using namespace Velmora;
 
 namespace {
 
-const QStringList Collated{u"Greyhawk.vlf;   2008/January/5"_s, u"2007:January:2;Buy rope"_s,
-                           u"2007:March:4;two\r\nlines"_s};
+QList<AgendaReport::Line> collated(AgendaReport::Kind kind)
+{
+    const QList<DatedLine> entries{{u"2007:1:2"_s, u"Buy rope"_s}, {u"2007:3:4"_s, u"two\r\nlines"_s}};
+    return AgendaReport::Collate(kind, entries, {u"January"_s, u"February"_s, u"March"_s}, u"Greyhawk.vlf"_s,
+                                 u"2008/January/5"_s);
+}
 const QString Rule(71, u'=');
 
 QString reportText(const QString &title)
@@ -38,7 +42,7 @@ struct Window
     AgendaReportWindow window;
 
     explicit Window(AgendaReport::Kind kind = AgendaReport::Kind::Agenda)
-        : window(platform, kind, Collated)
+        : window(platform, kind, collated(kind))
     {
     }
     QTextEdit *report() { return window.findChild<QTextEdit *>(); }

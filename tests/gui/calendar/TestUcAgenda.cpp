@@ -1,4 +1,3 @@
-#include "core/calendar/CalendarState.h"
 #include "gui/calendar/ucAgenda.h"
 #include "support/TestHome.h"
 
@@ -20,7 +19,24 @@ using namespace Velmora;
 
 namespace {
 
-const QStringList DefaultCalendar = CalendarState::defaults().toItems();
+const oCalendar DefaultCalendar = oCalendar::newCampaignCalendar();
+const QString Start = u"2007:1:1"_s;
+
+QList<DatedLine> entriesOf(const QStringList &items)
+{
+    QList<DatedLine> entries;
+    for (const QString &item : items)
+        entries << *DatedLine::fromItem(item);
+    return entries;
+}
+
+QStringList itemsOf(const QList<DatedLine> &entries)
+{
+    QStringList items;
+    for (const DatedLine &entry : entries)
+        items << entry.toItem();
+    return items;
+}
 
 /// A 16 x 16 picture whose red level tells the phase it stands for.
 QByteArray phasePicture(int phase)
@@ -124,34 +140,36 @@ private slots:
 
 void TestUcAgenda::pagesFollowTheCalendar_data()
 {
-    QTest::addColumn<QStringList>("calendar");
+    QTest::addColumn<QStringList>("months");
     QTest::addColumn<QStringList>("tabs");
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QString>("startDate");
 
     QTest::newRow("no calendar") << QStringList{} << QStringList{u"Calendar not set"_s} << QList<int>{} << QString();
-    QTest::newRow("default") << DefaultCalendar
+    QTest::newRow("default") << DefaultCalendar.MonthLines()
                              << QStringList{u"January"_s, u"February"_s, u"March"_s, u"April"_s, u"May"_s,
                                             u"June"_s, u"July"_s, u"August"_s, u"September"_s, u"October"_s,
                                             u"November"_s, u"December"_s}
                              << QList<int>{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}
                              << u"2007:1:1|2007/1/1"_s;
-    QTest::newRow("two months") << QStringList{u"Frost;40"_s, u"Thaw;12"_s, u"1372:2:3;1372:2:9"_s}
+    QTest::newRow("two months") << QStringList{u"Frost;40"_s, u"Thaw;12"_s}
                                 << QStringList{u"Frost"_s, u"Thaw"_s} << QList<int>{40, 12}
                                 << u"1372:2:3|1372/2/3"_s;
 }
 
 void TestUcAgenda::pagesFollowTheCalendar()
 {
-    QFETCH(QStringList, calendar);
+    QFETCH(QStringList, months);
     QFETCH(QStringList, tabs);
     QFETCH(QList<int>, rows);
     QFETCH(QString, startDate);
 
     Agenda a;
     // A first campaign with its own pages and moons, replaced whole by the second.
-    a.agenda->init({u"2007:1:2;old"_s}, DefaultCalendar, {u"Eye;8;2007:1:5"_s}, true);
-    a.agenda->init({u"2007:1:2;kept"_s}, calendar, {}, true);
+    a.agenda->init(entriesOf({u"2007:1:2;old"_s}), DefaultCalendar, Start, {{u"Eye"_s, 8, u"2007:1:5"_s}}, true);
+    oCalendar calendar;
+    calendar.Init_4(months << QString(), QString());
+    a.agenda->init(entriesOf({u"2007:1:2;kept"_s}), calendar, startDate.section(u'|', 0, 0), {}, true);
 
     QCOMPARE(a.tabs(), tabs);
     QCOMPARE(a.agenda->findChildren<QTreeView *>(u"lsvAgenda"_s).size(), rows.size());
@@ -171,7 +189,7 @@ void TestUcAgenda::pagesFollowTheCalendar()
     QCOMPARE(pair.join(u'|'), startDate.isEmpty() ? u"|"_s : startDate);
     QCOMPARE(a.year(), startDate.section(u':', 0, 0));
     const QStringList entries = rows.isEmpty() ? QStringList{} : QStringList{a.year() + u":1:2;kept"_s};
-    QCOMPARE(a.agenda->GetEntries(), entries);
+    QCOMPARE(itemsOf(a.agenda->GetEntries()), entries);
 }
 
 void TestUcAgenda::entriesAndTheYearShown_data()
@@ -198,11 +216,11 @@ void TestUcAgenda::entriesAndTheYearShown()
     QFETCH(QStringList, entries);
 
     Agenda a;
-    a.agenda->init(stored, DefaultCalendar, {}, false);
+    a.agenda->init(entriesOf(stored), DefaultCalendar, Start, {}, false);
     for (int button : yearButtons)
         a.clickYear(button);
     QCOMPARE(a.cell(3, 4, 1).toString(), march4);
-    QCOMPARE(a.agenda->GetEntries(), entries);
+    QCOMPARE(itemsOf(a.agenda->GetEntries()), entries);
     QCOMPARE(a.year(), entries.first().section(u':', 0, 0));
     QVERIFY(a.agenda->IsThereEntries());
 }
@@ -230,7 +248,7 @@ void TestUcAgenda::editing()
     QFETCH(int, changes);
 
     Agenda a;
-    a.agenda->init({u"2007:3:4;old"_s, u"2007:3:5;next"_s}, DefaultCalendar, {}, false);
+    a.agenda->init(entriesOf({u"2007:3:4;old"_s, u"2007:3:5;next"_s}), DefaultCalendar, Start, {}, false);
     QSignalSpy changed(a.agenda.get(), &ucAgenda::changed);
     a.clickEvents(3, 4);
     QVERIFY(a.editor()->isVisible());
@@ -243,13 +261,13 @@ void TestUcAgenda::editing()
     QStringList entries{u"2007:3:5;next"_s};
     if (!text.isEmpty())
         entries.prepend(u"2007:3:4;"_s + text);
-    QCOMPARE(a.agenda->GetEntries(), entries);
+    QCOMPARE(itemsOf(a.agenda->GetEntries()), entries);
 }
 
 void TestUcAgenda::editorOverTheCell()
 {
     Agenda a;
-    a.agenda->init({u"2007:2:1;one"_s, u"2007:2:2;two\r\nlines"_s}, DefaultCalendar, {}, false);
+    a.agenda->init(entriesOf({u"2007:2:1;one"_s, u"2007:2:2;two\r\nlines"_s}), DefaultCalendar, Start, {}, false);
     QTreeView *page = a.page(2);
     a.clickEvents(2, 1);
     const int oneLine = a.editor()->height();
@@ -271,7 +289,7 @@ void TestUcAgenda::editorOverTheCell()
 void TestUcAgenda::anotherCellCommitsATabDrops()
 {
     Agenda a;
-    a.agenda->init({}, DefaultCalendar, {}, false);
+    a.agenda->init({}, DefaultCalendar, Start, {}, false);
     QVERIFY(!a.agenda->IsThereEntries());
     QSignalSpy changed(a.agenda.get(), &ucAgenda::changed);
     a.clickEvents(1, 1);
@@ -283,7 +301,7 @@ void TestUcAgenda::anotherCellCommitsATabDrops()
                       a.get<QTabBar>(u"tbsMonth"_s)->tabRect(3).center());
     QVERIFY(!a.editor()->isVisible());
     QCOMPARE(changed.size(), 1);
-    QCOMPARE(a.agenda->GetEntries(), QStringList{u"2007:1:1;first"_s});
+    QCOMPARE(itemsOf(a.agenda->GetEntries()), QStringList{u"2007:1:1;first"_s});
     QVERIFY(a.page(4)->isVisible());
 }
 
@@ -302,7 +320,7 @@ void TestUcAgenda::moonColumns()
     QFETCH(QList<int>, januaryPhases);
 
     Agenda a;
-    a.agenda->init({}, DefaultCalendar, {u"Luna;28;2007:1:3"_s, u"Eye;8;2007:1:5"_s}, show);
+    a.agenda->init({}, DefaultCalendar, Start, {{u"Luna"_s, 28, u"2007:1:3"_s}, {u"Eye"_s, 8, u"2007:1:5"_s}}, show);
     const QAbstractItemModel *model = a.page(1)->model();
     QCOMPARE(model->columnCount(), show ? 4 : 2);
     if (!show)
