@@ -1,11 +1,49 @@
 #include "core/calendar/CalendarWizardRules.h"
-#include "core/calendar/oCalendar.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
+
+namespace {
+
+const QStringList Months = oCalendar::newCampaignCalendar().MonthLines();
+
+/// The wizard's rules on the default calendar after the steps: "select ROW", "count TEXT",
+/// "add NAME DAYS" ("_" stands for a blank), "up", "down", "remove", "clear".
+CalendarWizardRules run(const QStringList &steps)
+{
+    CalendarWizardRules rules;
+    rules.load(oCalendar::newCampaignCalendar());
+    for (const QString &step : steps) {
+        const QStringList words = step.split(u' ');
+        const QString word = words.first();
+        if (word == u"select"_s)
+            rules.select(words.at(1).toInt());
+        else if (word == u"count"_s)
+            rules.setMonthCount(words.value(1));
+        else if (word == u"add"_s)
+            rules.add(QString(words.at(1)).replace(u'_', u' '), words.at(2));
+        else if (word == u"up"_s || word == u"down"_s)
+            rules.moveSelected(word == u"up"_s ? -1 : 1);
+        else if (word == u"remove"_s)
+            rules.removeSelected();
+        else
+            rules.clear();
+    }
+    return rules;
+}
+
+QStringList lines(const CalendarWizardRules &rules)
+{
+    QStringList lines;
+    for (const CalendarWizardRules::Row &row : rules.rows())
+        lines << row.name + u';' + row.days;
+    return lines;
+}
+
+} // namespace
 
 class TestCalendarWizardRules : public QObject
 {
@@ -14,7 +52,11 @@ class TestCalendarWizardRules : public QObject
 private slots:
     void monthCount_data();
     void monthCount();
-    void monthLinesBuildTheCalendar();
+    void rows_data();
+    void rows();
+    void acceptance_data();
+    void acceptance();
+    void startMonthsAndTheNewCalendar();
 };
 
 void TestCalendarWizardRules::monthCount_data()
@@ -38,16 +80,92 @@ void TestCalendarWizardRules::monthCount()
     QCOMPARE(CalendarWizardRules::MonthCount(text), count);
 }
 
-void TestCalendarWizardRules::monthLinesBuildTheCalendar()
+void TestCalendarWizardRules::rows_data()
 {
-    const QList<CalendarWizardRules::Row> rows{{u"Frost"_s, u"30"_s}, {u"Thaw"_s, u"45"_s}, {u"FROST"_s, u"9"_s}};
-    const QStringList lines = CalendarWizardRules::MonthLines(rows, u" 812 "_s, 2, 7);
-    QCOMPARE(lines, (QStringList{u"Frost;30"_s, u"Thaw;45"_s, u"FROST;9"_s, u"8120207"_s}));
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("selected");
 
-    // The date line is no month, and a name taken in another letter case is dropped.
-    oCalendar calendar;
-    calendar.Init_4(lines, u"812:1:1"_s);
-    QCOMPARE(calendar.MonthLines(), (QStringList{u"Frost;30"_s, u"Thaw;45"_s}));
+    QStringList swapped = Months;
+    swapped.swapItemsAt(1, 2);
+    QStringList frost = Months;
+    frost[1] = u"Frost;40"_s;
+    const QStringList twoEmpty = Months + QStringList(2, u";"_s);
+
+    QTest::newRow("opened") << QStringList{} << Months << -1;
+    QTest::newRow("count 0") << QStringList{u"count 0"_s} << QStringList{} << -1;
+    QTest::newRow("count 14: two empty rows") << QStringList{u"count 14"_s} << twoEmpty << -1;
+    QTest::newRow("count 10: from the end") << QStringList{u"select 11"_s, u"count 10"_s} << Months.first(10) << -1;
+    QTest::newRow("count left empty") << QStringList{u"count"_s} << Months << -1;
+    QTest::newRow("add fills the first empty row")
+        << QStringList{u"count 14"_s, u"add Undecimber 30"_s} << Months + QStringList{u"Undecimber;30"_s, u";"_s}
+        << -1;
+    QTest::newRow("add appends a counted row") << QStringList{u"add _Extra_ 99999"_s}
+                                               << Months + QStringList{u"Extra;32767"_s} << -1;
+    QTest::newRow("add replaces the selected row") << QStringList{u"select 1"_s, u"add Frost 040"_s} << frost << -1;
+    QTest::newRow("up") << QStringList{u"select 2"_s, u"up"_s} << swapped << 1;
+    QTest::newRow("down") << QStringList{u"select 1"_s, u"down"_s} << swapped << 2;
+    QTest::newRow("the first stays first") << QStringList{u"select 0"_s, u"up"_s} << Months << 0;
+    QTest::newRow("the last stays last") << QStringList{u"select 11"_s, u"down"_s} << Months << 11;
+    QTest::newRow("nothing selected moves nothing") << QStringList{u"up"_s, u"remove"_s} << Months << -1;
+    QTest::newRow("remove") << QStringList{u"select 1"_s, u"remove"_s} << Months.mid(0, 1) + Months.mid(2) << -1;
+    QTest::newRow("no such row") << QStringList{u"select 12"_s} << Months << -1;
+    QTest::newRow("clear") << QStringList{u"select 3"_s, u"clear"_s} << QStringList(12, u";"_s) << -1;
+}
+
+void TestCalendarWizardRules::rows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, rows);
+    QFETCH(int, selected);
+
+    const CalendarWizardRules rules = run(steps);
+    QCOMPARE(lines(rules), rows);
+    QCOMPARE(rules.monthCount(), rows.size());
+    QCOMPARE(rules.selectedRow(), selected);
+    QCOMPARE(rules.canMoveOrRemove(), selected >= 0);
+}
+
+void TestCalendarWizardRules::acceptance_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("as opened") << QStringList{} << u"2007"_s << 1 << 1 << true;
+    QTest::newRow("no month") << QStringList{u"count 0"_s} << u"2007"_s << 1 << 1 << false;
+    QTest::newRow("a row without a name") << QStringList{u"count 13"_s} << u"2007"_s << 1 << 1 << false;
+    QTest::newRow("no year") << QStringList{} << u" "_s << 1 << 1 << false;
+    QTest::newRow("no month chosen") << QStringList{} << u"2007"_s << 0 << 1 << false;
+    QTest::newRow("no day chosen") << QStringList{} << u"2007"_s << 1 << 0 << false;
+}
+
+void TestCalendarWizardRules::acceptance()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, year);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(bool, accepted);
+    QCOMPARE(run(steps).canAccept(year, month, day), accepted);
+}
+
+void TestCalendarWizardRules::startMonthsAndTheNewCalendar()
+{
+    const CalendarWizardRules rules = run({u"count 3"_s, u"select 1"_s, u"add Frost 30"_s, u"count 4"_s,
+                                           u"select 2"_s, u"add FROST 9"_s});
+    QCOMPARE(rules.namedMonths(), (QStringList{u"January"_s, u"Frost"_s, u"FROST"_s}));
+    QCOMPARE(rules.daysOf(u"Frost"_s), 30);
+    QCOMPARE(rules.daysOf(QString()), 0);
+    QCOMPARE(rules.repeatedName(), u"FROST"_s);
+    QCOMPARE(run({}).repeatedName(), QString());
+
+    // A name taken in another letter case is dropped; the calendar keeps the start date given.
+    const oCalendar calendar = rules.newCalendar(u" 812 "_s, 2, 7, u"812:1:1"_s);
+    QCOMPARE(calendar.MonthLines(), (QStringList{u"January;31"_s, u"Frost;30"_s}));
+    QCOMPARE(calendar.StartDate(), u"812:1:1"_s);
     QCOMPARE(CalendarWizardRules::DateString(u" 812 "_s, 2, 7), u"812:2:7"_s);
     QCOMPARE(CalendarWizardRules::DisplayDate(u"Thaw 100%"_s, 7, u"812 "_s), u"Thaw 100% 7, 812"_s);
 }
