@@ -77,6 +77,8 @@ void frmMoons::buildWidgets()
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({tr("Name"), tr("Period"), tr("First full moon on"), tr("Date YYYYMMDD")});
     m_name->setObjectName(u"txtName"_s);
+    // Moons are stored as ";"-separated fields: a ";" cannot be typed or pasted into a name.
+    m_name->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[^;]*"_s), m_name));
     m_period->setObjectName(u"txtPeriod"_s);
     m_period->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_period));
     m_month->setObjectName(u"cboMonth"_s);

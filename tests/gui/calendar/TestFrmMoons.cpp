@@ -4,6 +4,8 @@
 #include "support/gui/ScriptedPlatform.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +76,7 @@ class TestFrmMoons : public QObject
 
 private slots:
     void freshDialog();
+    void nameRefusesSemicolons();
     void choosingADay_data();
     void choosingADay();
     void periodArrows_data();
@@ -100,6 +103,16 @@ void TestFrmMoons::freshDialog()
     d.month()->setCurrentIndex(1);
     QCOMPARE(d.day()->count(), 28);
     QCOMPARE(d.day()->currentText(), u"7"_s);
+}
+
+void TestFrmMoons::nameRefusesSemicolons()
+{
+    // The moon list is stored as ";"-separated fields: a ";" in a name would split its line.
+    Dialog d;
+    QTest::keyClicks(d.name(), u"Sel;une"_s);
+    QGuiApplication::clipboard()->setText(u"x;y"_s);
+    d.name()->paste();
+    QCOMPARE(d.name()->text(), u"Selune"_s);
 }
 
 void TestFrmMoons::choosingADay_data()
