@@ -66,10 +66,10 @@ void CalendarWizardRules::removeSelected()
 
 void CalendarWizardRules::clear()
 {
-    // The count goes back to 12 and the list follows it: twelve empty rows waiting for names.
+    // The count follows the emptied list instead of going back to 12: twelve counted months
+    // over no rows made every Add a thirteenth month, and twelve empty rows kept OK disabled.
     m_rows.clear();
     m_selected = -1;
-    setMonthCount(QString::number(DefaultMonthCount));
 }
 
 bool CalendarWizardRules::canAdd(const QString &name, const QString &days)

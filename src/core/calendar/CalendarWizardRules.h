@@ -53,7 +53,7 @@ public:
     void moveSelected(int step);
     /// Removes the selected row from the list and the count; nothing stays selected.
     void removeSelected();
-    /// Empties the list; the count goes back to 12.
+    /// Empties the list and its count: the next Add makes month 1.
     void clear();
 
     /// Add needs a name and a number of days.

@@ -110,7 +110,9 @@ void TestCalendarWizardRules::rows_data()
     QTest::newRow("nothing selected moves nothing") << QStringList{u"up"_s, u"remove"_s} << Months << -1;
     QTest::newRow("remove") << QStringList{u"select 1"_s, u"remove"_s} << Months.mid(0, 1) + Months.mid(2) << -1;
     QTest::newRow("no such row") << QStringList{u"select 12"_s} << Months << -1;
-    QTest::newRow("clear") << QStringList{u"select 3"_s, u"clear"_s} << QStringList(12, u";"_s) << -1;
+    QTest::newRow("clear") << QStringList{u"select 3"_s, u"clear"_s} << QStringList{} << -1;
+    QTest::newRow("clear, then months from 1") << QStringList{u"clear"_s, u"add Ice 10"_s, u"add Sun 20"_s}
+                                               << QStringList{u"Ice;10"_s, u"Sun;20"_s} << -1;
 }
 
 void TestCalendarWizardRules::rows()
@@ -140,6 +142,8 @@ void TestCalendarWizardRules::acceptance_data()
     QTest::newRow("no year") << QStringList{} << u" "_s << 1 << 1 << false;
     QTest::newRow("no month chosen") << QStringList{} << u"2007"_s << 0 << 1 << false;
     QTest::newRow("no day chosen") << QStringList{} << u"2007"_s << 1 << 0 << false;
+    QTest::newRow("three months after clearing")
+        << QStringList{u"clear"_s, u"add Ice 10"_s, u"add Sun 20"_s, u"add Mud 30"_s} << u"1"_s << 3 << 30 << true;
 }
 
 void TestCalendarWizardRules::acceptance()

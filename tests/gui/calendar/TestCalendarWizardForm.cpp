@@ -173,7 +173,7 @@ void TestCalendarWizardForm::buttonsReachTheRules_data()
     QTest::newRow("down") << 1 << u"cmdDown"_s << swapped << u"11111"_s << u"2007:2:31"_s;
     QTest::newRow("remove") << 1 << u"cmdRemove"_s << Months.mid(0, 1) + Months.mid(2) << u"10001"_s
                             << u"2007:2:31"_s;
-    QTest::newRow("clear") << 1 << u"cmdClear"_s << QStringList(12, QString()) << u"00000"_s << u"2007:0:0"_s;
+    QTest::newRow("clear") << 1 << u"cmdClear"_s << QStringList() << u"00000"_s << u"2007:0:0"_s;
 }
 
 void TestCalendarWizardForm::buttonsReachTheRules()
