@@ -66,12 +66,15 @@ QString MoonEditRules::FirstFullMoonDate(const QString &year, int month, int day
     return year + u':' + QString::number(month) + u':' + QString::number(day);
 }
 
-void MoonEditRules::load(const QList<MoonRecord> &moons, const QStringList &monthNames, const QString &year)
+void MoonEditRules::load(const QList<MoonRecord> &moons, const QStringList &monthNames, const QString &year,
+                         bool showMoons)
 {
     m_moons = moons;
     m_monthNames = monthNames;
     m_year = year;
     m_listEdited = false;
+    m_showMoons = showMoons;
+    m_loadedShowMoons = showMoons;
     resetEdit();
 }
 

@@ -60,10 +60,14 @@ public:
     /// The first full moon as a date string "2007:1:5".
     static QString FirstFullMoonDate(const QString &year, int month, int day);
 
-    /// A copy of the campaign's moon list, shown with the calendar's month names; every first
-    /// full moon entered lies in `year`. No row is being edited and nothing has changed.
-    void load(const QList<MoonRecord> &moons, const QStringList &monthNames, const QString &year);
+    /// A copy of the campaign's moon list, shown with the calendar's month names, and the
+    /// show-moons option; every first full moon entered lies in `year`. No row is being edited
+    /// and nothing has changed.
+    void load(const QList<MoonRecord> &moons, const QStringList &monthNames, const QString &year, bool showMoons);
     const QList<MoonRecord> &moons() const { return m_moons; }
+    /// "Show moons in Agenda and Almanach".
+    bool showMoons() const { return m_showMoons; }
+    void setShowMoons(bool show) { m_showMoons = show; }
     /// The texts of a row: name, period, first full moon as shown ("05 / January / 2007") and
     /// as a date string.
     QStringList rowTexts(int row) const;
@@ -95,8 +99,9 @@ public:
     /// Add needs a change, a name, a period of at most 16 bits and a day before the period.
     bool canAdd(const QString &name, const QString &periodText, int day) const;
     bool canRemove() const { return m_selected >= 0; }
-    /// OK needs a change to apply: a moon added, edited or removed.
-    bool canApply() const { return m_listEdited; }
+    /// OK needs a change to apply: a moon added, edited or removed, or the show-moons option
+    /// changed (that alone is a change worth applying).
+    bool canApply() const { return m_listEdited || m_showMoons != m_loadedShowMoons; }
 
 private:
     QList<MoonRecord> m_moons;
@@ -105,6 +110,8 @@ private:
     int m_selected = -1;
     bool m_changed = false;
     bool m_listEdited = false;
+    bool m_showMoons = false;
+    bool m_loadedShowMoons = false;
 };
 
 } // namespace Velmora

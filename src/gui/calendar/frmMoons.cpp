@@ -67,6 +67,10 @@ frmMoons::frmMoons(Platform &platform, QWidget *parent)
     connect(m_cancelEdit, &QPushButton::clicked, this, &frmMoons::cmdCancelEdit_Click);
     connect(m_remove, &QPushButton::clicked, this, &frmMoons::cmdRemove_Click);
     connect(m_list, &QTreeWidget::itemClicked, this, &frmMoons::lsvMoons_ItemClick);
+    connect(m_showMoons, &QCheckBox::toggled, this, [this](bool show) {
+        m_rules.setShowMoons(show);
+        showButtons();
+    });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -127,7 +131,7 @@ void frmMoons::init(const QList<MoonRecord> &moons, const oCalendar &calendar, b
     m_originalShow = showMoons;
     const QString start = calendar.StartDate();
     const QStringList monthNames = calendar.MonthNames();
-    m_rules.load(moons, monthNames, start.contains(u':') ? start.section(u':', 0, 0) : start.left(4));
+    m_rules.load(moons, monthNames, start.contains(u':') ? start.section(u':', 0, 0) : start.left(4), showMoons);
     m_monthDays.clear();
     for (int month = 1; month <= monthNames.size(); ++month)
         m_monthDays << calendar.GetMonthDays(month).value_or(0);
@@ -148,7 +152,7 @@ QList<MoonRecord> frmMoons::moons() const
 
 bool frmMoons::showMoons() const
 {
-    return m_cancelled ? m_originalShow : m_showMoons->isChecked();
+    return m_cancelled ? m_originalShow : m_rules.showMoons();
 }
 
 void frmMoons::done(int result)

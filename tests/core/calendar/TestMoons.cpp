@@ -17,7 +17,7 @@ const QList<MoonRecord> TwoMoons{{u"Luna"_s, 28, u"2007:2:3"_s}, {u"Mira"_s, 10,
 MoonEditRules run(const QStringList &steps)
 {
     MoonEditRules rules;
-    rules.load(TwoMoons, oCalendar::newCampaignCalendar().MonthNames(), u"2007"_s);
+    rules.load(TwoMoons, oCalendar::newCampaignCalendar().MonthNames(), u"2007"_s, false);
     for (const QString &step : steps) {
         const QStringList words = step.split(u' ');
         if (words.first() == u"select"_s)
@@ -202,9 +202,14 @@ void TestMoons::rowBeingEdited()
     QVERIFY(!rules.canApply());
     rules.resetEdit();
     QCOMPARE(rules.selectedRow(), -1);
+    // The show-moons option changed is a change to apply; changed back, it is none.
+    rules.setShowMoons(true);
+    QVERIFY(rules.canApply());
+    rules.setShowMoons(false);
+    QVERIFY(!rules.canApply());
 
     // A stored first full moon outside the calendar's months and days shows within them.
-    rules.load({{u"Odd"_s, 8, u"2007:13:0"_s}}, {u"Ice"_s, u"Sun"_s}, u"2007"_s);
+    rules.load({{u"Odd"_s, 8, u"2007:13:0"_s}}, {u"Ice"_s, u"Sun"_s}, u"2007"_s, true);
     const MoonEditRules::Edit odd = rules.select(0);
     QCOMPARE(std::pair(odd.month, odd.day), std::pair(2, 1));
     QCOMPARE(rules.rowTexts(0).at(2), u"00 /  / 2007"_s);

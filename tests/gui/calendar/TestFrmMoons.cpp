@@ -82,6 +82,7 @@ private slots:
     void periodArrows_data();
     void periodArrows();
     void addThenOk();
+    void showMoonsAloneCanBeApplied();
     void editAndRemove();
     void cancelChangesNothing();
 };
@@ -197,6 +198,16 @@ void TestFrmMoons::addThenOk()
     QCOMPARE(d.form.moons(), (QList<MoonRecord>{{u"Selune"_s, 28, u"2007:3:5"_s}}));
     QVERIFY(d.form.showMoons());
     QCOMPARE(d.messages(), QStringList());
+}
+
+void TestFrmMoons::showMoonsAloneCanBeApplied()
+{
+    Dialog d({}, false);
+    d.get<QCheckBox>(u"chkShowMoons"_s)->click();
+    QVERIFY(d.ok()->isEnabled());
+    d.ok()->click();
+    QVERIFY(!d.form.cancelled());
+    QVERIFY(d.form.showMoons());
 }
 
 void TestFrmMoons::editAndRemove()
