@@ -75,7 +75,7 @@ void CampaignClock::load(const oCalendar &calendar, const CalendarState &state, 
     const QStringList fields = state.currentDate.split(u':');
     m_year = fields.value(0);
     const int month = fields.value(1).toInt();
-    m_monthIndex = month >= 1 && month <= m_calendar.NumberOfMonths() ? month - 1 : -1;
+    m_monthIndex = month >= 1 && month <= m_calendar.NumberOfMonths() ? month - 1 : firstMonth();
     m_day = fields.value(2);
     m_hour = time.hour;
     m_minute = time.minute;
@@ -111,10 +111,21 @@ ClockTime CampaignClock::toClockTime() const
 void CampaignClock::setCalendar(const oCalendar &calendar)
 {
     m_calendar = calendar;
-    if (m_monthIndex >= m_calendar.NumberOfMonths())
-        m_monthIndex = -1;
+    // A shorter calendar keeps the clock as near its month as it has one: on its last month.
+    m_monthIndex = m_monthIndex < 0 ? firstMonth() : std::min(m_monthIndex, m_calendar.NumberOfMonths() - 1);
     emit monthNamesChanged(monthNames());
     emit monthIndexChanged(m_monthIndex);
+}
+
+void CampaignClock::ensureMonthSelected()
+{
+    if (m_monthIndex < 0)
+        writeMonthIndex(firstMonth());
+}
+
+int CampaignClock::firstMonth() const
+{
+    return m_calendar.NumberOfMonths() > 0 ? 0 : -1;
 }
 
 void CampaignClock::setStartDate(const QString &date)
@@ -132,7 +143,8 @@ void CampaignClock::setStartDateLabel(const QString &text)
 
 QString CampaignClock::currentDate() const
 {
-    return m_year + u':' + QString::number(m_monthIndex + 1) + u':' + QString::number(fieldValue(m_day));
+    // Never month 0, not even from a calendar without months.
+    return m_year + u':' + QString::number(std::max(m_monthIndex, 0) + 1) + u':' + QString::number(fieldValue(m_day));
 }
 
 void CampaignClock::markModified()
