@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace Velmora {
 
 /// The campaign's current date and time of day, as the main window's clock shows them: the year,
@@ -50,12 +52,12 @@ public:
     void setStartDate(const QString &date);
     void setStartDateLabel(const QString &text);
 
-    const QString &yearText() const { return m_year; }
+    const QString &yearText() const { return m_texts[Year]; }
     /// The selected position in the month list; -1 only while the calendar has no month.
     int monthIndex() const { return m_monthIndex; }
-    const QString &dayText() const { return m_day; }
-    const QString &hourText() const { return m_hour; }
-    const QString &minuteText() const { return m_minute; }
+    const QString &dayText() const { return m_texts[Day]; }
+    const QString &hourText() const { return m_texts[Hour]; }
+    const QString &minuteText() const { return m_texts[Minute]; }
     bool isPm() const { return m_pm; }
     /// Year text, ":", month number, ":", the day as a number.
     QString currentDate() const;
@@ -103,21 +105,20 @@ private:
     void markModified();
     /// 0, or -1 for a calendar without months.
     int firstMonth() const;
-    void writeYear(const QString &text);
-    void writeDay(const QString &text);
+    /// The fields kept as their texts.
+    enum TextField { Year, Day, Hour, Minute, TextFieldCount };
+    /// Writes a field's text and announces it when it changed: a new day or year brings new
+    /// weather, and unless the updating flag is raised the campaign is marked modified.
+    void write(TextField field, const QString &text);
     void writeMonthIndex(int index);
-    void writeHour(const QString &text);
-    void writeMinute(const QString &text);
     void writePm(bool pm);
+    int fieldValue(TextField field) const;
 
     oCalendar m_calendar;
     QString m_startDate;
     QString m_startDateLabel;
-    QString m_year;
+    std::array<QString, TextFieldCount> m_texts;
     int m_monthIndex = -1;
-    QString m_day;
-    QString m_hour;
-    QString m_minute;
     bool m_pm = false;
     bool m_updating = false;
     int m_depth = 0;
