@@ -25,10 +25,13 @@ namespace Velmora {
 
 namespace {
 
-QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)
+QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent, int index = -1)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    // cmdAdjust and cmdDone are control arrays; the order of their members is ours.
+    if (index >= 0)
+        button->setProperty("index", index);
     // Enter belongs to the text boxes; it must not close the dialog.
     button->setAutoDefault(false);
     return button;
@@ -42,15 +45,15 @@ frmMoons::frmMoons(Platform &platform, QWidget *parent)
     , m_list(new QTreeWidget(this))
     , m_name(new QLineEdit(this))
     , m_period(new QLineEdit(this))
-    , m_addOne(makeButton(tr("Add one"), u"cmdAdjust"_s, this))
-    , m_substractOne(makeButton(tr("Substract one"), u"cmdAdjust"_s, this))
+    , m_addOne(makeButton(tr("Add one"), u"cmdAdjust"_s, this, 0))
+    , m_substractOne(makeButton(tr("Substract one"), u"cmdAdjust"_s, this, 1))
     , m_month(new QComboBox(this))
     , m_day(new QComboBox(this))
     , m_add(makeButton(tr("Add"), u"cmdAdd"_s, this))
     , m_cancelEdit(makeButton(tr("Discard"), u"cmdCancelEdit"_s, this))
     , m_remove(makeButton(tr("Remove"), u"cmdRemove"_s, this))
-    , m_ok(makeButton(tr("OK"), u"cmdDone"_s, this))
-    , m_cancel(makeButton(tr("Cancel"), u"cmdDone"_s, this))
+    , m_ok(makeButton(tr("OK"), u"cmdDone"_s, this, 0))
+    , m_cancel(makeButton(tr("Cancel"), u"cmdDone"_s, this, 1))
     , m_showMoons(new QCheckBox(tr("Show moons in Agenda and Almanach"), this))
 {
     setObjectName(u"frmMoons"_s);

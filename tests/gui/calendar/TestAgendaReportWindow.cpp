@@ -1,6 +1,6 @@
 #include "core/documents/RtfReader.h"
 #include "gui/calendar/AgendaReportWindow.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -45,13 +45,12 @@ struct Window
         : window(platform, kind, collated(kind))
     {
     }
-    QTextEdit *report() { return window.findChild<QTextEdit *>(); }
-    void click(const QString &caption)
+    QTextEdit *report() { return requireChild<QTextEdit>(window, u"rtbReport"_s); }
+    void click(const QString &name, const QString &caption)
     {
-        for (QPushButton *button : window.findChildren<QPushButton *>())
-            if (button->text() == caption)
-                return button->click();
-        QFAIL("no such button");
+        QPushButton *button = requireChild<QPushButton>(window, name);
+        QCOMPARE(button->text(), caption);
+        button->click();
     }
 };
 
@@ -115,7 +114,7 @@ void TestAgendaReportWindow::saveAs()
     const QString path = name.isEmpty() ? QString() : dir.filePath(name);
     Window w(AgendaReport::Kind::Almanach);
     w.platform.answerFile(path);
-    w.click(u"Save as..."_s);
+    w.click(u"cmdSaveAs"_s, u"Save as..."_s);
 
     const QList<ScriptedPlatform::Call> dialogs = w.platform.callsOf(ScriptedPlatform::Kind::SaveFile);
     QCOMPARE(dialogs.size(), 1);
@@ -159,7 +158,7 @@ void TestAgendaReportWindow::print()
     const QString pdf = dir.filePath(u"report.pdf"_s);
     Window w;
     w.platform.answerPrinter(chosen ? pdf : QString());
-    w.click(u"Print..."_s);
+    w.click(u"cmdPrint"_s, u"Print..."_s);
     QCOMPARE(w.platform.trace(), QStringList{u"print-dialog Agenda ToDo List"_s});
     QCOMPARE(readFile(pdf).startsWith("%PDF"), chosen);
     QCOMPARE(QFile::exists(pdf), chosen);

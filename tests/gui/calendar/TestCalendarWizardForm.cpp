@@ -1,9 +1,6 @@
-#include "core/app/ProgramState.h"
 #include "core/calendar/oCalendar.h"
 #include "gui/calendar/CalendarWizardForm.h"
-#include "gui/options/SoundCuePlayer.h"
-#include "support/TestHome.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -24,17 +21,12 @@ const QStringList Months = oCalendar::newCampaignCalendar().MonthNames();
 const QStringList Buttons{u"cmdMonthNameAdd"_s, u"cmdUp"_s, u"cmdDown"_s, u"cmdRemove"_s, u"cmdOK"_s};
 
 /// The wizard on the default calendar, with its controls at hand.
-struct Wizard
+struct Wizard : SoundsFixture
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    SoundCues cues{home.folder()};
-    SoundCuePlayer sounds{cues, state, platform};
     CalendarWizardForm form{platform, sounds};
 
     explicit Wizard(const QString &start = u"2007:1:1"_s) { form.init(oCalendar::newCampaignCalendar(), start); }
-    template<typename T = QWidget> T *get(const QString &name) { return form.findChild<T *>(name); }
+    template<typename T = QWidget> T *get(const QString &name) { return requireChild<T>(form, name); }
     QLineEdit *box(const QString &name) { return get<QLineEdit>(name); }
     QComboBox *combo(const QString &name) { return get<QComboBox>(name); }
     QTableWidget *grid() { return get<QTableWidget>(u"MSFlexGrid1"_s); }

@@ -1,11 +1,8 @@
-#include "core/app/ProgramState.h"
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
 #include "gui/calendar/CampaignClockPanel.h"
 #include "gui/calendar/DateWeatherFrame.h"
-#include "gui/options/SoundCuePlayer.h"
-#include "support/TestHome.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,13 +19,8 @@ namespace {
 
 /// The clock panel and the weather frame of the main window over one clock and one weather, with
 /// desert weather "Downpour" shown; the next rolls are 10 ("Hot (calm)") and 95 ("Duststorm").
-struct Window
+struct Window : SoundsFixture
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    SoundCues cues{home.folder()};
-    SoundCuePlayer sounds{cues, state, platform};
     CampaignClock clock;
     CampaignWeather weather{platform.scriptedRandom()};
     CampaignClockPanel panel{clock, sounds};
@@ -46,7 +38,7 @@ struct Window
         platform.scriptedRandom().script({0.095f, 0.945f});
         panel.show(); // laid out, so that a click in the middle of an option hits its caption
     }
-    template<typename T> T *get(const QString &name) { return panel.findChild<T *>(name); }
+    template<typename T> T *get(const QString &name) { return requireChild<T>(panel, name); }
     QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
     /// What the user sees: "2007/January/1 12:00 AM: Downpour".
     QString shown()
@@ -56,7 +48,7 @@ struct Window
         return text(u"YearText"_s) + u'/' + get<QComboBox>(u"MonthCombo"_s)->currentText() + u'/'
             + text(u"DateText"_s) + u' ' + text(u"HourText"_s) + u':' + text(u"MinuteText"_s)
             + (am == pm ? u" AM and PM alike"_s : am ? u" AM"_s : u" PM"_s) + u": "_s
-            + frame.findChild<QLabel *>(u"WeatherLabel"_s)->text();
+            + requireChild<QLabel>(frame, u"WeatherLabel"_s)->text();
     }
 };
 

@@ -1,10 +1,7 @@
-#include "core/app/ProgramState.h"
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
 #include "gui/calendar/DateWeatherFrame.h"
-#include "gui/options/SoundCuePlayer.h"
-#include "support/TestHome.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -17,42 +14,31 @@ using namespace Velmora;
 namespace {
 
 /// The weather frame over a fresh clock, in an application folder with or without the icons.
-struct Frame
+struct Frame : SoundsFixture
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    SoundCues cues{home.folder()};
-    SoundCuePlayer sounds{cues, state, platform};
     CampaignClock clock;
     CampaignWeather weather{platform.scriptedRandom()};
     DateWeatherFrame frame{weather, clock, home.folder(), sounds};
 
     explicit Frame(TestHome::Seed seed)
-        : home(seed)
+        : SoundsFixture(seed)
     {
     }
-    QRadioButton *option(int index)
-    {
-        for (QRadioButton *option : frame.findChildren<QRadioButton *>(u"optClimate"_s))
-            if (option->property("index").toInt() == index)
-                return option;
-        return nullptr;
-    }
+    QRadioButton *option(int index) { return requireChild<QRadioButton>(frame, u"optClimate"_s, index); }
     /// "<checked option's caption>: <weather text>, <icon file shown>" ("none" where nothing is).
     QString shown()
     {
         QStringList checked;
-        for (QRadioButton *option : frame.findChildren<QRadioButton *>(u"optClimate"_s))
-            if (option->isChecked())
-                checked << option->text();
-        const QImage picture = frame.findChild<QLabel *>(u"WeatherPicture"_s)->pixmap().toImage();
+        for (int index = 0; index < 3; ++index)
+            if (option(index)->isChecked())
+                checked << option(index)->text();
+        const QImage picture = requireChild<QLabel>(frame, u"WeatherPicture"_s)->pixmap().toImage();
         QString icon = u"none"_s;
         for (const QString &name : {u"Cold.ICO"_s, u"Earth.ICO"_s, u"Fire.ICO"_s, u"Cloud.ICO"_s, u"Pour.ICO"_s})
             if (!picture.isNull() && picture == QPixmap(home.folder().file(u"\\Icons\\"_s + name)).toImage())
                 icon = name;
         return (checked.isEmpty() ? u"none"_s : checked.join(u'+')) + u": "_s
-            + frame.findChild<QLabel *>(u"WeatherLabel"_s)->text() + u", "_s + icon;
+            + requireChild<QLabel>(frame, u"WeatherLabel"_s)->text() + u", "_s + icon;
     }
 };
 

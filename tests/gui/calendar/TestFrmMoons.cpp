@@ -1,12 +1,11 @@
-#include "core/calendar/MoonEditRules.h"
 #include "core/calendar/oCalendar.h"
 #include "gui/calendar/frmMoons.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,20 +31,13 @@ struct Dialog
     {
         form.init(moons, oCalendar::newCampaignCalendar(), show);
     }
-    template<typename T> T *get(const QString &name) { return form.findChild<T *>(name); }
-    QPushButton *button(const QString &name, const QString &caption)
-    {
-        for (QPushButton *b : form.findChildren<QPushButton *>(name))
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
+    template<typename T> T *get(const QString &name, int index = -1) { return requireChild<T>(form, name, index); }
     QLineEdit *name() { return get<QLineEdit>(u"txtName"_s); }
     QLineEdit *period() { return get<QLineEdit>(u"txtPeriod"_s); }
     QComboBox *month() { return get<QComboBox>(u"cboMonth"_s); }
     QComboBox *day() { return get<QComboBox>(u"cboDay"_s); }
     QPushButton *add() { return get<QPushButton>(u"cmdAdd"_s); }
-    QPushButton *ok() { return button(u"cmdDone"_s, u"OK"_s); }
+    QPushButton *ok() { return get<QPushButton>(u"cmdDone"_s, 0); }
     QTreeWidget *list() { return get<QTreeWidget>(u"lsvMoons"_s); }
     /// The texts of the date selection boxes shown, in order.
     QStringList messages() const
@@ -61,9 +53,9 @@ struct Dialog
         const QRect rect = tree->visualItemRect(tree->topLevelItem(row));
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    QStringList row(int index) const
+    QStringList row(int index)
     {
-        const QTreeWidgetItem *item = form.findChild<QTreeWidget *>(u"lsvMoons"_s)->topLevelItem(index);
+        const QTreeWidgetItem *item = list()->topLevelItem(index);
         return {item->text(0), item->text(1), item->text(2), item->text(3)};
     }
 };
@@ -98,6 +90,7 @@ void TestFrmMoons::freshDialog()
     QCOMPARE(d.add()->text(), u"Add"_s);
     QVERIFY(!d.add()->isEnabled());
     QVERIFY(!d.get<QPushButton>(u"cmdRemove"_s)->isEnabled());
+    QCOMPARE(d.ok()->text(), u"OK"_s);
     QVERIFY(!d.ok()->isEnabled());
     // A shorter month keeps the day when it can, else takes its last day.
     d.day()->setCurrentIndex(6);
@@ -170,8 +163,8 @@ void TestFrmMoons::periodArrows()
     d.period()->setText(u"99"_s);
     d.day()->setCurrentIndex(day - 1);
     d.period()->setText(period);
-    QPushButton *arrow = d.button(u"cmdAdjust"_s, caption);
-    QVERIFY(arrow);
+    QPushButton *arrow = d.get<QPushButton>(u"cmdAdjust"_s, caption == u"Add one"_s ? 0 : 1);
+    QCOMPARE(arrow->text(), caption);
     arrow->click();
     QCOMPARE(d.period()->text(), result);
     QCOMPARE(d.messages(), messages);
@@ -244,7 +237,9 @@ void TestFrmMoons::cancelChangesNothing()
     d.name()->setText(u"Mira"_s);
     d.add()->click();
     d.get<QCheckBox>(u"chkShowMoons"_s)->setChecked(false);
-    d.button(u"cmdDone"_s, u"Cancel"_s)->click();
+    QPushButton *cancel = d.get<QPushButton>(u"cmdDone"_s, 1);
+    QCOMPARE(cancel->text(), u"Cancel"_s);
+    cancel->click();
 
     QVERIFY(d.form.cancelled());
     QCOMPARE(d.form.moons(), moons);

@@ -1,5 +1,5 @@
 #include "gui/calendar/ucAgenda.h"
-#include "support/TestHome.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTest>
 #include <QTreeView>
 
@@ -65,16 +65,13 @@ struct Agenda
         agenda->show();
         QVERIFY(QTest::qWaitForWindowExposed(agenda.get()));
     }
-    template<typename T> T *get(const QString &name) const { return agenda->findChild<T *>(name); }
+    template<typename T> T *get(const QString &name, int index = -1) const
+    {
+        return requireChild<T>(*agenda, name, index);
+    }
     QPlainTextEdit *editor() const { return get<QPlainTextEdit>(u"txtEdit"_s); }
     QString year() const { return get<QLabel>(u"lblCurrentYear"_s)->text(); }
-    QTreeView *page(int month) const
-    {
-        for (QTreeView *view : agenda->findChildren<QTreeView *>(u"lsvAgenda"_s))
-            if (view->property("index").toInt() == month)
-                return view;
-        return nullptr;
-    }
+    QTreeView *page(int month) const { return get<QTreeView>(u"lsvAgenda"_s, month); }
     QStringList tabs() const
     {
         QStringList captions;
@@ -86,14 +83,9 @@ struct Agenda
     QVariant cell(int month, int day, int column, int role = Qt::DisplayRole) const
     {
         const QAbstractItemModel *model = page(month)->model();
-        return model->data(model->index(day - 1, column), role);
+        return model ? model->data(model->index(day - 1, column), role) : QVariant();
     }
-    void clickYear(int index)
-    {
-        for (QPushButton *button : agenda->findChildren<QPushButton *>(u"cmdScrollY"_s))
-            if (button->property("index").toInt() == index)
-                button->click();
-    }
+    void clickYear(int index) { get<QPushButton>(u"cmdScrollY"_s, index)->click(); }
     void clickEvents(int month, int day)
     {
         get<QTabBar>(u"tbsMonth"_s)->setCurrentIndex(month - 1);
@@ -183,10 +175,9 @@ void TestUcAgenda::pagesFollowTheCalendar()
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString() + model->headerData(1, Qt::Horizontal).toString(),
                  u"DateEvents"_s);
     }
-    QStringList pair{QString(), QString()};
-    for (const QLabel *label : a.agenda->findChildren<QLabel *>(u"lblCampaignStartDate"_s))
-        pair[label->property("index").toInt()] = label->text();
-    QCOMPARE(pair.join(u'|'), startDate.isEmpty() ? u"|"_s : startDate);
+    const QString pair = a.get<QLabel>(u"lblCampaignStartDate"_s, 0)->text() + u'|'
+        + a.get<QLabel>(u"lblCampaignStartDate"_s, 1)->text();
+    QCOMPARE(pair, startDate.isEmpty() ? u"|"_s : startDate);
     QCOMPARE(a.year(), startDate.section(u':', 0, 0));
     const QStringList entries = rows.isEmpty() ? QStringList{} : QStringList{a.year() + u":1:2;kept"_s};
     QCOMPARE(itemsOf(a.agenda->GetEntries()), entries);
