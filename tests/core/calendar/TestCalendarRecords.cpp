@@ -3,6 +3,7 @@
 #include "core/calendar/DatedLine.h"
 #include "core/calendar/MoonRecord.h"
 #include "core/calendar/WeatherState.h"
+#include "core/calendar/oCalendar.h"
 
 #include <QTest>
 
@@ -34,15 +35,10 @@ void TestCalendarRecords::newCampaign()
 {
     QCOMPARE(WeatherState::defaults().toItems(), QStringList({u"0"_s, QString()}));
     QCOMPARE(ClockTime::defaults().toItems(), QStringList{u"12;00;AM"_s});
-    const QStringList calendar = {u"January;31"_s, u"February;28"_s, u"March;31"_s, u"April;30"_s,
-                                  u"May;31"_s, u"June;30"_s, u"July;31"_s, u"August;31"_s,
-                                  u"September;30"_s, u"October;31"_s, u"November;30"_s,
-                                  u"December;31"_s, u"2007:1:1;2007:1:1"_s};
-    QCOMPARE(CalendarState::defaults().toItems(), calendar);
-    int days = 0;
-    for (const CalendarState::Month &month : CalendarState::defaults().months)
-        days += month.days;
-    QCOMPARE(days, 365);
+    QCOMPARE(oCalendar::defaultDefinition(), u"12;January_31;February_28;March_31;April_30;May_31;June_30;July_31;"
+                                              u"August_31;September_30;October_31;November_30;December_31"_s);
+    QCOMPARE(CalendarState::defaults().toItems(),
+             oCalendar::newCampaignCalendar().MonthLines() << u"2007:1:1;2007:1:1"_s);
 }
 
 void TestCalendarRecords::weather_data()

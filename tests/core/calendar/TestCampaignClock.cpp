@@ -27,13 +27,11 @@ class TestCampaignClock : public QObject
 
 private slots:
     void loadIsSilentAndRoundTrips();
-    void currentMonthIsAlwaysOneOfTheCalendar_data();
-    void currentMonthIsAlwaysOneOfTheCalendar();
     void dateChanges_data();
     void dateChanges();
     void timeStep_data();
     void timeStep();
-    void timeFieldsNeverBringWeather();
+    void typedTimeFields();
     void newCalendar();
 };
 
@@ -53,29 +51,14 @@ void TestCampaignClock::loadIsSilentAndRoundTrips()
     QCOMPARE(clock.toClockTime().toItems(), QStringList{u"7;5;PM"_s});
     QCOMPARE(clock.startDateLabel(), u"2007/1/1"_s);
 
-}
-
-void TestCampaignClock::currentMonthIsAlwaysOneOfTheCalendar_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("saved");
-
-    QTest::newRow("month 0") << u"2010:0:5"_s << u"2010:1:5"_s;
-    QTest::newRow("beyond the months") << u"2010:13:5"_s << u"2010:1:5"_s;
-    QTest::newRow("a month of the calendar") << u"2010:12:5"_s << u"2010:12:5"_s;
-}
-
-void TestCampaignClock::currentMonthIsAlwaysOneOfTheCalendar()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, saved);
-
-    CampaignClock clock;
-    load(clock, stored);
-    QCOMPARE(clock.toCalendarState().currentDate, saved);
-    QCOMPARE(clock.monthIndex(), saved.section(u':', 1, 1).toInt() - 1);
+    // A current month outside the calendar is its first month, in the clock and in the file.
+    for (const QString &stored : {u"2010:0:5"_s, u"2010:13:5"_s}) {
+        load(clock, stored);
+        QCOMPARE(clock.toCalendarState().currentDate, u"2010:1:5"_s);
+    }
+    load(clock, u"2010:12:5"_s);
     clock.ensureMonthSelected(); // a month selected stays
-    QCOMPARE(clock.currentDate(), saved);
+    QCOMPARE(clock.monthIndex(), 11);
 }
 
 void TestCampaignClock::dateChanges_data()
@@ -91,7 +74,6 @@ void TestCampaignClock::dateChanges_data()
     // and picking a month cuts the day to it: a field change of its own (31 to 28 in February).
     QTest::newRow("next day") << u"2007:1:5"_s << u"day +"_s << false << u"2007:1:6"_s << 1 << 1;
     QTest::newRow("new year") << u"2007:12:31"_s << u"day +"_s << false << u"2008:1:1"_s << 2 << 1;
-    QTest::newRow("back a year") << u"2008:1:1"_s << u"day -"_s << false << u"2007:12:31"_s << 2 << 1;
     QTest::newRow("into February") << u"2007:1:31"_s << u"day +"_s << false << u"2007:2:1"_s << 2 << 1;
     QTest::newRow("year up") << u"2007:3:31"_s << u"year +"_s << false << u"2008:3:31"_s << 1 << 1;
     QTest::newRow("never below year 1") << u"1:3:31"_s << u"year -"_s << false << u"1:3:31"_s << 0 << 0;
@@ -165,26 +147,24 @@ void TestCampaignClock::timeStep()
     CampaignClock clock;
     load(clock, u"2007:12:31"_s, before);
     QSignalSpy modified(&clock, &CampaignClock::modified);
+    QSignalSpy weather(&clock, &CampaignClock::weatherDue);
     clock.stepTime(hourStep, minuteStep);
     QCOMPARE(clock.toClockTime().toItems(), QStringList{after});
     QCOMPARE(clock.currentDate(), u"2007:12:31"_s); // the time never carries into the date
+    QCOMPARE(weather.count(), 0);
     QCOMPARE(modified.count(), before == after ? 0 : 1);
 }
 
-void TestCampaignClock::timeFieldsNeverBringWeather()
+void TestCampaignClock::typedTimeFields()
 {
     CampaignClock clock;
-    QSignalSpy weather(&clock, &CampaignClock::weatherDue);
     QSignalSpy modified(&clock, &CampaignClock::modified);
-    clock.stepTime(0, -1);
     clock.setHourText(u"3"_s);
     clock.setPm(true);
     clock.setPm(true); // no change, no mark
-    QCOMPARE(modified.count(), 3);
     clock.setUpdating(true);
     clock.setMinuteText(u"30"_s);
-    QCOMPARE(modified.count(), 3);
-    QCOMPARE(weather.count(), 0);
+    QCOMPARE(modified.count(), 2);
     QCOMPARE(clock.toClockTime().toItems(), QStringList{u"3;30;PM"_s});
 }
 
