@@ -26,14 +26,6 @@ QStringList moonLines(const CampaignModel &model)
     return lines;
 }
 
-QStringList entryLines(const QList<DatedLine> &lines)
-{
-    QStringList items;
-    for (const DatedLine &line : lines)
-        items << line.toItem();
-    return items;
-}
-
 } // namespace
 
 CalendarCommands::CalendarCommands(QTextStream &out, QTextStream &err)
@@ -139,7 +131,8 @@ int CalendarCommands::entries(const Campaign &campaign, bool almanach)
 {
     const CampaignModel &model = campaign.model;
     AgendaBook book;
-    book.init(entryLines(almanach ? model.almanach : model.agenda), model.calendar.toItems(), moonLines(model));
+    book.init(almanach ? model.almanach : model.agenda, oCalendar::fromState(model.calendar), model.calendar.startDate,
+              model.moons);
     QJsonArray entries;
     for (const oAgendaEntry &entry : book.Entries())
         entries.append(QJsonObject{{u"date"_s, entry.EntryDate()}, {u"text"_s, entry.Entry()}});

@@ -15,7 +15,6 @@ QString AgendaBook::CalendarNotSetCaption()
 
 void AgendaBook::clear()
 {
-    m_calendarSet = false;
     m_calendar = oCalendar();
     m_startDate.clear();
     m_year.clear();
@@ -24,33 +23,18 @@ void AgendaBook::clear()
     m_phaseRows.clear();
 }
 
-void AgendaBook::init(const QStringList &entryLines, const QStringList &calendarLines, const QStringList &moonLines)
+void AgendaBook::init(const QList<DatedLine> &entries, const oCalendar &calendar, const QString &startDate,
+                      const QList<MoonRecord> &moons)
 {
     clear();
-    QList<oAgendaEntry> entries;
-    QSet<QString> dates;
-    for (const QString &line : entryLines) {
-        const qsizetype split = line.indexOf(u';');
-        if (split < 0)
-            continue;
-        const QString date = line.left(split);
-        if (dates.contains(date))
-            continue;
-        dates.insert(date);
-        entries.append(oAgendaEntry(date, line.mid(split + 1)));
-    }
-
-    for (const QString &line : moonLines) {
-        if (std::optional<oMoon> moon = oMoon::fromLine(line))
-            m_moons.append(*moon);
-    }
-
-    m_calendarSet = !calendarLines.isEmpty();
-    if (!m_calendarSet)
+    for (const MoonRecord &moon : moons)
+        m_moons.append(oMoon::fromRecord(moon));
+    if (calendar.NumberOfMonths() == 0)
         return;
-    m_startDate = calendarLines.last().section(u';', 0, 0);
+    m_startDate = startDate;
     m_year = m_startDate.section(u':', 0, 0);
-    m_calendar.Init_4(calendarLines, m_startDate);
+    m_calendar = calendar;
+    m_calendar.Init_4({}, m_startDate);
 
     for (oMoon &moon : m_moons) {
         moon.BuildPhaseTable(m_calendar);
@@ -64,8 +48,13 @@ void AgendaBook::init(const QStringList &entryLines, const QStringList &calendar
 
     // The year of an entry is not consulted: the pages show every entry by month and day, and
     // of two entries on one day the one placed last shows.
-    for (const oAgendaEntry &entry : std::as_const(entries))
-        place(entry);
+    QSet<QString> dates;
+    for (const DatedLine &entry : entries) {
+        if (!dates.contains(entry.date)) {
+            dates.insert(entry.date);
+            place(oAgendaEntry(entry.date, entry.text));
+        }
+    }
 }
 
 void AgendaBook::place(const oAgendaEntry &entry)
@@ -133,13 +122,13 @@ QList<oAgendaEntry> AgendaBook::Entries() const
     return entries;
 }
 
-QStringList AgendaBook::GetEntries() const
+QList<DatedLine> AgendaBook::GetEntries() const
 {
-    QStringList lines;
+    QList<DatedLine> lines;
     const QList<oAgendaEntry> entries = Entries();
     lines.reserve(entries.size());
     for (const oAgendaEntry &entry : entries)
-        lines << entry.toLine();
+        lines << DatedLine{entry.EntryDate(), entry.Entry()};
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calendar/DatedLine.h"
+#include "core/calendar/MoonRecord.h"
 #include "core/calendar/oAgendaEntry.h"
 #include "core/calendar/oCalendar.h"
 #include "core/calendar/oMoon.h"
@@ -9,7 +11,6 @@
 #include <QList>
 #include <QMap>
 #include <QString>
-#include <QStringList>
 
 namespace Velmora {
 
@@ -25,17 +26,18 @@ public:
     /// The only tab while there is no calendar.
     static QString CalendarNotSetCaption();
 
-    /// Starts over from stored lines: entries "date;text" (a line without ";" or a date already
-    /// taken is dropped), the calendar's month lines whose last line is "startDate;currentDate",
-    /// and moon lines "name;period;date" (a line that cannot be read is dropped). The year shown
-    /// becomes the start date's year. Entries outside the calendar are not shown.
-    void init(const QStringList &entryLines, const QStringList &calendarLines, const QStringList &moonLines);
+    /// Starts over from the stored entries (of two on one date the first is kept), the
+    /// calendar's months with the campaign's start date, and the moons. The year shown becomes
+    /// the start date's year. Entries outside the calendar are not shown; a calendar without
+    /// months shows no pages.
+    void init(const QList<DatedLine> &entries, const oCalendar &calendar, const QString &startDate,
+              const QList<MoonRecord> &moons);
     /// No calendar, no pages, no moons, no year.
     void clear();
 
-    /// Calendar lines were given; with none, there are no pages.
-    bool IsCalendarSet() const { return m_calendarSet; }
-    /// The start date, the first ";" field of the calendar's last line.
+    /// The calendar has months; without, there are no pages.
+    bool IsCalendarSet() const { return m_calendar.NumberOfMonths() > 0; }
+    /// The start date given to init.
     const QString &StartDate() const { return m_startDate; }
     /// The year shown ("Current year:"); the year entries get when they are read back.
     const QString &CurrentYear() const { return m_year; }
@@ -58,8 +60,8 @@ public:
     /// The filled days, read back from the pages in calendar order and stamped with the year
     /// shown.
     QList<oAgendaEntry> Entries() const;
-    /// Entries() as stored lines "date;text".
-    QStringList GetEntries() const;
+    /// Entries() as the campaign stores them.
+    QList<DatedLine> GetEntries() const;
     /// At least one day has text.
     bool IsThereEntries() const;
 
@@ -74,7 +76,6 @@ private:
     bool rowExists(int month, int day) const;
     void place(const oAgendaEntry &entry);
 
-    bool m_calendarSet = false;
     oCalendar m_calendar;
     QString m_startDate;
     QString m_year;

@@ -34,37 +34,25 @@ AgendaReport::MenuState AgendaReport::CollateMenu(int frontTab, bool agendaHasEn
     return {CollateCaption(Kind::Agenda), frontTab == 0 && agendaHasEntries};
 }
 
-QStringList AgendaReport::CollateLines(const QStringList &entries, const QStringList &monthNames,
-                                       const QString &campaignPath, const QString &currentDateWithMonthName)
-{
-    // Campaign paths may come from either kind of system: the name is after the last separator.
-    const qsizetype slash = std::max(campaignPath.lastIndexOf(u'/'), campaignPath.lastIndexOf(u'\\'));
-    QStringList lines{campaignPath.mid(slash + 1) + u";   "_s + currentDateWithMonthName};
-    lines.reserve(entries.size() + 1);
-    for (const QString &entry : entries) {
-        const QString date = entry.section(u';', 0, 0);
-        const QString text = entry.section(u';', 1);
-        const QStringList fields = date.split(u':');
-        const QString monthName = monthNames.value(fields.value(1).toInt() - 1);
-        lines << fields.value(0) + u':' + monthName + u':' + fields.value(2) + u';' + text;
-    }
-    return lines;
-}
-
-QList<AgendaReport::Line> AgendaReport::ReportLines(Kind kind, const QStringList &collateLines)
+QList<AgendaReport::Line> AgendaReport::Collate(Kind kind, const QList<DatedLine> &entries,
+                                                const QStringList &monthNames, const QString &campaignPath,
+                                                const QString &currentDateWithMonthName)
 {
     using Type = Line::Type;
+    // Campaign paths may come from either kind of system: the name is after the last separator.
+    const qsizetype slash = std::max(campaignPath.lastIndexOf(u'/'), campaignPath.lastIndexOf(u'\\'));
     const QString rule(71, u'=');
     QList<Line> report{{Type::Rule, rule},
-                       {Type::CampaignFile, tr("Campaign file: ") + collateLines.value(0)},
+                       {Type::CampaignFile,
+                        tr("Campaign file: ") + campaignPath.mid(slash + 1) + u";   "_s + currentDateWithMonthName},
                        {Type::Title, Title(kind)},
                        {Type::Rule, rule},
                        {Type::Blank, QString()}};
-    for (qsizetype i = 1; i < collateLines.size(); ++i) {
-        const QString &line = collateLines.at(i);
-        report << Line{Type::EntryDate, line.section(u';', 0, 0)}
-               << Line{Type::EntryText, u"     "_s + line.section(u';', 1)}
-               << Line{Type::Blank, QString()};
+    for (const DatedLine &entry : entries) {
+        const QStringList fields = entry.date.split(u':');
+        const QString monthName = monthNames.value(fields.value(1).toInt() - 1);
+        report << Line{Type::EntryDate, fields.value(0) + u':' + monthName + u':' + fields.value(2)}
+               << Line{Type::EntryText, u"     "_s + entry.text} << Line{Type::Blank, QString()};
     }
     report << Line{Type::Rule, rule};
     return report;

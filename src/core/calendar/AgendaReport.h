@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calendar/DatedLine.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -42,14 +44,13 @@ public:
     /// Almanach, any other (the statistics) the Agenda's caption, disabled.
     static MenuState CollateMenu(int frontTab, bool agendaHasEntries, bool almanachHasEntries);
 
-    /// The collated lines: first "file name;   current date" (the file name without its folder,
-    /// the clock's date written year/month name/day), then for every stored line "date;text" the
-    /// line "year:month name:day;text". Month names are the clock's month list, from month 1.
-    static QStringList CollateLines(const QStringList &entries, const QStringList &monthNames,
-                                    const QString &campaignPath, const QString &currentDateWithMonthName);
-    /// The report made of collated lines: rules of 71 "=", the campaign file, the title, then
-    /// each entry's date and, indented by five spaces, its text, each followed by a blank line.
-    static QList<Line> ReportLines(Kind kind, const QStringList &collateLines);
+    /// The collated report of an instance's filled days: a rule of 71 "=", "Campaign file: "
+    /// with the file name without its folder, ";   " and the clock's date written year/month
+    /// name/day, the title, a rule, then for every entry its date written year:month name:day
+    /// and, indented by five spaces, its text, each followed by a blank line; a closing rule.
+    /// Month names are the clock's month list, from month 1.
+    static QList<Line> Collate(Kind kind, const QList<DatedLine> &entries, const QStringList &monthNames,
+                               const QString &campaignPath, const QString &currentDateWithMonthName);
 };
 
 } // namespace Velmora

@@ -11,12 +11,6 @@ namespace Velmora {
 
 namespace {
 
-// The step buttons read the fields as 16-bit numbers; text that is not a number reads as 0.
-int fieldValue(const QString &text)
-{
-    return NumberText::leadingInt16(text);
-}
-
 QString twoDigits(int value)
 {
     return QString::number(value).rightJustified(2, u'0');
@@ -34,6 +28,11 @@ void turnHour(int &hour, bool &pm, int step)
         pm = !pm;
     }
 }
+
+// What a change of each text field announces: year, day, hour, minute.
+constexpr std::array<void (CampaignClock::*)(const QString &), 4> TextChanged{
+    &CampaignClock::yearTextChanged, &CampaignClock::dayTextChanged, &CampaignClock::hourTextChanged,
+    &CampaignClock::minuteTextChanged};
 
 } // namespace
 
@@ -73,12 +72,9 @@ void CampaignClock::load(const oCalendar &calendar, const CalendarState &state, 
     m_startDate = state.startDate;
     m_startDateLabel = oCalendar::FormatDateNumeric(m_startDate);
     const QStringList fields = state.currentDate.split(u':');
-    m_year = fields.value(0);
     const int month = fields.value(1).toInt();
-    m_monthIndex = month >= 1 && month <= m_calendar.NumberOfMonths() ? month - 1 : -1;
-    m_day = fields.value(2);
-    m_hour = time.hour;
-    m_minute = time.minute;
+    m_monthIndex = month >= 1 && month <= m_calendar.NumberOfMonths() ? month - 1 : firstMonth();
+    m_texts = {fields.value(0), fields.value(2), time.hour, time.minute};
     m_pm = time.pm;
     m_modifiedPending = false;
 
@@ -86,10 +82,8 @@ void CampaignClock::load(const oCalendar &calendar, const CalendarState &state, 
     emit monthNamesChanged(monthNames());
     emit monthIndexChanged(m_monthIndex);
     emit startDateChanged(m_startDate, m_startDateLabel);
-    emit yearTextChanged(m_year);
-    emit dayTextChanged(m_day);
-    emit hourTextChanged(m_hour);
-    emit minuteTextChanged(m_minute);
+    for (int field = Year; field < TextFieldCount; ++field)
+        emit (this->*TextChanged[field])(m_texts[field]);
     emit pmChanged(m_pm);
 }
 
@@ -105,16 +99,27 @@ CalendarState CampaignClock::toCalendarState() const
 
 ClockTime CampaignClock::toClockTime() const
 {
-    return ClockTime{m_hour, m_minute, m_pm};
+    return ClockTime{m_texts[Hour], m_texts[Minute], m_pm};
 }
 
 void CampaignClock::setCalendar(const oCalendar &calendar)
 {
     m_calendar = calendar;
-    if (m_monthIndex >= m_calendar.NumberOfMonths())
-        m_monthIndex = -1;
+    // A shorter calendar keeps the clock as near its month as it has one: on its last month.
+    m_monthIndex = m_monthIndex < 0 ? firstMonth() : std::min(m_monthIndex, m_calendar.NumberOfMonths() - 1);
     emit monthNamesChanged(monthNames());
     emit monthIndexChanged(m_monthIndex);
+}
+
+void CampaignClock::ensureMonthSelected()
+{
+    if (m_monthIndex < 0)
+        writeMonthIndex(firstMonth());
+}
+
+int CampaignClock::firstMonth() const
+{
+    return m_calendar.NumberOfMonths() > 0 ? 0 : -1;
 }
 
 void CampaignClock::setStartDate(const QString &date)
@@ -132,7 +137,9 @@ void CampaignClock::setStartDateLabel(const QString &text)
 
 QString CampaignClock::currentDate() const
 {
-    return m_year + u':' + QString::number(m_monthIndex + 1) + u':' + QString::number(fieldValue(m_day));
+    // Never month 0, not even from a calendar without months.
+    return m_texts[Year] + u':' + QString::number(std::max(m_monthIndex, 0) + 1) + u':'
+        + QString::number(fieldValue(Day));
 }
 
 void CampaignClock::markModified()
@@ -140,27 +147,22 @@ void CampaignClock::markModified()
     m_modifiedPending = true;
 }
 
-// The change handlers of the fields: a new day or year always brings new weather.
-void CampaignClock::writeYear(const QString &text)
+void CampaignClock::write(TextField field, const QString &text)
 {
-    if (text == m_year)
+    if (text == m_texts[field])
         return;
-    m_year = text;
-    emit yearTextChanged(m_year);
-    emit weatherDue();
+    m_texts[field] = text;
+    emit (this->*TextChanged[field])(text);
+    if (field == Year || field == Day)
+        emit weatherDue();
     if (!m_updating)
         markModified();
 }
 
-void CampaignClock::writeDay(const QString &text)
+// The step buttons read the fields as 16-bit numbers; text that is not a number reads as 0.
+int CampaignClock::fieldValue(TextField field) const
 {
-    if (text == m_day)
-        return;
-    m_day = text;
-    emit dayTextChanged(m_day);
-    emit weatherDue();
-    if (!m_updating)
-        markModified();
+    return NumberText::leadingInt16(m_texts[field]);
 }
 
 void CampaignClock::writeMonthIndex(int index)
@@ -169,26 +171,6 @@ void CampaignClock::writeMonthIndex(int index)
         return;
     m_monthIndex = index;
     emit monthIndexChanged(m_monthIndex);
-}
-
-void CampaignClock::writeHour(const QString &text)
-{
-    if (text == m_hour)
-        return;
-    m_hour = text;
-    emit hourTextChanged(m_hour);
-    if (!m_updating)
-        markModified();
-}
-
-void CampaignClock::writeMinute(const QString &text)
-{
-    if (text == m_minute)
-        return;
-    m_minute = text;
-    emit minuteTextChanged(m_minute);
-    if (!m_updating)
-        markModified();
 }
 
 void CampaignClock::writePm(bool pm)
@@ -204,23 +186,23 @@ void CampaignClock::writePm(bool pm)
 void CampaignClock::setYearText(const QString &text)
 {
     Operation operation(*this);
-    writeYear(text);
+    write(Year, text);
 }
 
 void CampaignClock::setDayText(const QString &text)
 {
     Operation operation(*this);
-    writeDay(text);
+    write(Day, text);
 }
 
 void CampaignClock::selectMonth(int index)
 {
-    const std::optional<int> day = m_calendar.CheckMonthDate(index + 1, fieldValue(m_day));
+    const std::optional<int> day = m_calendar.CheckMonthDate(index + 1, fieldValue(Day));
     if (!day)
         return;
     Operation operation(*this);
     writeMonthIndex(index);
-    writeDay(QString::number(*day));
+    write(Day, QString::number(*day));
     if (!m_updating) {
         emit weatherDue();
         markModified();
@@ -230,13 +212,13 @@ void CampaignClock::selectMonth(int index)
 void CampaignClock::setHourText(const QString &text)
 {
     Operation operation(*this);
-    writeHour(text);
+    write(Hour, text);
 }
 
 void CampaignClock::setMinuteText(const QString &text)
 {
     Operation operation(*this);
-    writeMinute(text);
+    write(Minute, text);
 }
 
 void CampaignClock::setPm(bool pm)
@@ -248,22 +230,22 @@ void CampaignClock::setPm(bool pm)
 void CampaignClock::stepDay(int step)
 {
     Operation operation(*this);
-    const QString date = QString::number(fieldValue(m_year)) + u':' + QString::number(m_monthIndex + 1) + u':'
-        + QString::number(fieldValue(m_day));
+    const QString date = QString::number(fieldValue(Year)) + u':' + QString::number(m_monthIndex + 1) + u':'
+        + QString::number(fieldValue(Day));
     const QStringList next = m_calendar.NextDate(date, step).split(u':');
     const bool wasUpdating = m_updating;
     m_updating = true;
     selectMonth(next.at(1).toInt() - 1);
     m_updating = wasUpdating;
-    writeDay(next.at(2));
-    writeYear(next.at(0));
+    write(Day, next.at(2));
+    write(Year, next.at(0));
     markModified();
 }
 
 bool CampaignClock::stepYear(int step)
 {
     Operation operation(*this);
-    const int year = fieldValue(m_year);
+    const int year = fieldValue(Year);
     int next = year;
     if (step > 0 && year < std::numeric_limits<qint16>::max())
         next = year + 1;
@@ -271,7 +253,7 @@ bool CampaignClock::stepYear(int step)
         next = year - 1;
     if (next == year)
         return false;
-    writeYear(QString::number(next));
+    write(Year, QString::number(next));
     markModified();
     return true;
 }
@@ -281,8 +263,8 @@ void CampaignClock::stepTime(int hourStep, int minuteStep)
     if ((hourStep != 0) == (minuteStep != 0))
         return;
     Operation operation(*this);
-    int hour = fieldValue(m_hour);
-    int minute = fieldValue(m_minute);
+    int hour = fieldValue(Hour);
+    int minute = fieldValue(Minute);
     bool pm = m_pm;
     if (hourStep != 0) {
         turnHour(hour, pm, std::clamp(hourStep, -1, 1));
@@ -296,8 +278,8 @@ void CampaignClock::stepTime(int hourStep, int minuteStep)
             turnHour(hour, pm, -1);
         }
     }
-    writeHour(twoDigits(hour));
-    writeMinute(twoDigits(minute));
+    write(Hour, twoDigits(hour));
+    write(Minute, twoDigits(minute));
     writePm(pm);
     markModified();
 }

@@ -8,12 +8,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace Velmora {
 
 /// The campaign's current date and time of day, as the main window's clock shows them: the year,
 /// day, hour and minute fields as their texts, the selected month's position in the month list,
 /// and AM or PM on a 12-hour dial. The game master moves it by hand; the time never carries into
-/// the date.
+/// the date. The current month is always a month of the calendar (while it has months).
 ///
 /// The window binds its controls to the setters (what the user types or picks) and to the
 /// *Changed signals (what the clock writes). Every change of the day or year field asks for new
@@ -27,15 +29,19 @@ public:
     explicit CampaignClock(QObject *parent = nullptr);
 
     /// Fills the fields from a campaign without asking for weather or marking anything: the
-    /// month list from `calendar`, the start date and current date from `state`, the time.
+    /// month list from `calendar`, the start date and current date from `state`, the time. A
+    /// current month of 0 or beyond the calendar's months selects the first month.
     void load(const oCalendar &calendar, const CalendarState &state, const ClockTime &time);
     /// The calendar block: the calendar's months, the start date and the current date.
     CalendarState toCalendarState() const;
     ClockTime toClockTime() const;
 
     /// A new calendar (the wizard's): refills the month list, keeping the selected position when
-    /// the new calendar has it and selecting none otherwise. Nothing else changes.
+    /// the new calendar has it and selecting its last month otherwise. Nothing else changes.
     void setCalendar(const oCalendar &calendar);
+    /// Selects the first month when none is selected and the calendar has months, without
+    /// asking for weather or marking anything (the main window's start-up step).
+    void ensureMonthSelected();
     const oCalendar &calendar() const { return m_calendar; }
     QStringList monthNames() const { return m_calendar.MonthNames(); }
 
@@ -46,14 +52,14 @@ public:
     void setStartDate(const QString &date);
     void setStartDateLabel(const QString &text);
 
-    const QString &yearText() const { return m_year; }
-    /// The selected position in the month list, -1 when none.
+    const QString &yearText() const { return m_texts[Year]; }
+    /// The selected position in the month list; -1 only while the calendar has no month.
     int monthIndex() const { return m_monthIndex; }
-    const QString &dayText() const { return m_day; }
-    const QString &hourText() const { return m_hour; }
-    const QString &minuteText() const { return m_minute; }
+    const QString &dayText() const { return m_texts[Day]; }
+    const QString &hourText() const { return m_texts[Hour]; }
+    const QString &minuteText() const { return m_texts[Minute]; }
     bool isPm() const { return m_pm; }
-    /// Year text, ":", month number (0 when no month is selected), ":", the day as a number.
+    /// Year text, ":", month number, ":", the day as a number.
     QString currentDate() const;
 
     /// What the user types or picks.
@@ -97,21 +103,22 @@ private:
     class Operation;
 
     void markModified();
-    void writeYear(const QString &text);
-    void writeDay(const QString &text);
+    /// 0, or -1 for a calendar without months.
+    int firstMonth() const;
+    /// The fields kept as their texts.
+    enum TextField { Year, Day, Hour, Minute, TextFieldCount };
+    /// Writes a field's text and announces it when it changed: a new day or year brings new
+    /// weather, and unless the updating flag is raised the campaign is marked modified.
+    void write(TextField field, const QString &text);
     void writeMonthIndex(int index);
-    void writeHour(const QString &text);
-    void writeMinute(const QString &text);
     void writePm(bool pm);
+    int fieldValue(TextField field) const;
 
     oCalendar m_calendar;
     QString m_startDate;
     QString m_startDateLabel;
-    QString m_year;
+    std::array<QString, TextFieldCount> m_texts;
     int m_monthIndex = -1;
-    QString m_day;
-    QString m_hour;
-    QString m_minute;
     bool m_pm = false;
     bool m_updating = false;
     int m_depth = 0;

@@ -66,4 +66,82 @@ QString MoonEditRules::FirstFullMoonDate(const QString &year, int month, int day
     return year + u':' + QString::number(month) + u':' + QString::number(day);
 }
 
+void MoonEditRules::load(const QList<MoonRecord> &moons, const QStringList &monthNames, const QString &year,
+                         bool showMoons)
+{
+    m_moons = moons;
+    m_monthNames = monthNames;
+    m_year = year;
+    m_listEdited = false;
+    m_showMoons = showMoons;
+    m_loadedShowMoons = showMoons;
+    resetEdit();
+}
+
+QStringList MoonEditRules::rowTexts(int row) const
+{
+    const MoonRecord &moon = m_moons.at(row);
+    const QString &date = moon.firstFullMoon;
+    const QString monthName = m_monthNames.value(date.section(u':', 1, 1).toInt() - 1);
+    return {moon.name, QString::number(moon.period),
+            FirstFullMoonText(date.section(u':', 2, 2).toInt(), monthName, date.section(u':', 0, 0)), date};
+}
+
+MoonEditRules::Edit MoonEditRules::select(int row)
+{
+    m_selected = row;
+    m_changed = false;
+    const MoonRecord &moon = m_moons.at(row);
+    const int month = moon.firstFullMoon.section(u':', 1, 1).toInt();
+    const int day = moon.firstFullMoon.section(u':', 2, 2).toInt();
+    const int months = std::max(int(m_monthNames.size()), 1);
+    return {moon.name, QString::number(moon.period), std::clamp(month, 1, months), std::max(day, 1)};
+}
+
+void MoonEditRules::resetEdit()
+{
+    m_selected = -1;
+    m_changed = false;
+}
+
+void MoonEditRules::add(const QString &name, const QString &periodText, int month, int day)
+{
+    const MoonRecord moon{name.trimmed(), ReadPeriod(periodText), FirstFullMoonDate(m_year, month, day)};
+    int target = m_selected;
+    for (int row = int(m_moons.size()) - 1; row >= 0; --row) {
+        if (row == target || m_moons.at(row).name != moon.name)
+            continue;
+        if (target < 0) {
+            target = row;
+            continue;
+        }
+        m_moons.removeAt(row);
+        if (row < target)
+            --target;
+    }
+    if (target < 0) {
+        target = int(m_moons.size());
+        m_moons.append(moon);
+    }
+    m_moons[target] = moon;
+    m_listEdited = true;
+    resetEdit();
+}
+
+void MoonEditRules::removeSelected()
+{
+    if (m_selected < 0)
+        return;
+    m_moons.removeAt(m_selected);
+    m_listEdited = true;
+    resetEdit();
+}
+
+bool MoonEditRules::canAdd(const QString &name, const QString &periodText, int day) const
+{
+    // The phase table needs the first full moon inside its first period.
+    const int period = ReadPeriod(periodText);
+    return m_changed && !name.trimmed().isEmpty() && !periodText.isEmpty() && day < period && period <= 32767;
+}
+
 } // namespace Velmora

@@ -22,8 +22,6 @@ public:
     bool IsInitialized() const { return !m_date.isEmpty() && !m_entry.isEmpty(); }
     /// The year field of the date, as written.
     QString CurrentYear() const { return m_date.section(u':', 0, 0); }
-    /// "date;text", the stored form.
-    QString toLine() const { return m_date + u';' + m_entry; }
 
     bool operator==(const oAgendaEntry &) const = default;
 

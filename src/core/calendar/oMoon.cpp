@@ -23,8 +23,13 @@ std::optional<oMoon> oMoon::fromLine(const QString &line)
     const std::optional<MoonRecord> record = MoonRecord::fromItem(line);
     if (!record)
         return std::nullopt;
+    return fromRecord(*record);
+}
+
+oMoon oMoon::fromRecord(const MoonRecord &record)
+{
     oMoon moon;
-    moon.init(record->name, record->period, record->firstFullMoon);
+    moon.init(record.name, record.period, record.firstFullMoon);
     return moon;
 }
 

@@ -10,6 +10,7 @@
 namespace Velmora {
 
 class oCalendar;
+struct MoonRecord;
 
 /// One moon of the campaign's world: its name, its period in days and the date of its first full
 /// moon, with the table of its phase days through the year of that first full moon.
@@ -20,6 +21,8 @@ public:
     /// A moon line "name;period;date string"; std::nullopt for a line that cannot be read (the
     /// rules of the campaign file's moon list).
     static std::optional<oMoon> fromLine(const QString &line);
+    /// The moon of a row of the campaign's moon list.
+    static oMoon fromRecord(const MoonRecord &record);
 
     const QString &MoonName() const { return m_name; }
     int Period() const { return m_period; }

@@ -137,10 +137,10 @@ BlockRow agendaBlock(const QString &label, QList<DatedLine> CampaignModel::*line
     BlockRow row = listBlock(label, QString(), lines, Stage::Agenda);
     row.items = [lines, yearShown](const CampaignModel &model) {
         AgendaBook book;
-        book.init(listItems(model.*lines), model.calendar.toItems(), {});
+        book.init(model.*lines, oCalendar::fromState(model.calendar), model.calendar.startDate, {});
         if (!(model.*yearShown).isEmpty())
             book.SetCurrentYear(model.*yearShown);
-        return book.GetEntries();
+        return listItems(book.GetEntries());
     };
     return row;
 }

@@ -44,8 +44,8 @@ QPushButton *makeButton(const QString &caption, const QString &name, QWidget *pa
 
 } // namespace
 
-AgendaReportWindow::AgendaReportWindow(Platform &platform, AgendaReport::Kind kind, const QStringList &collateLines,
-                                       QWidget *parent)
+AgendaReportWindow::AgendaReportWindow(Platform &platform, AgendaReport::Kind kind,
+                                       const QList<AgendaReport::Line> &report, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
     , m_kind(kind)
@@ -60,7 +60,7 @@ AgendaReportWindow::AgendaReportWindow(Platform &platform, AgendaReport::Kind ki
     m_report->setLineWrapMode(QTextEdit::NoWrap);
     // The widget's font is the document's default font; set it before the text goes in.
     m_report->setFont(reportFont());
-    fillReport(*m_report->document(), AgendaReport::ReportLines(kind, collateLines));
+    fillReport(*m_report->document(), report);
 
     auto *print = makeButton(tr("Print..."), u"cmdPrint"_s, this);
     auto *saveAs = makeButton(tr("Save as..."), u"cmdSaveAs"_s, this);

@@ -3,7 +3,7 @@
 #include "core/calendar/AgendaReport.h"
 
 #include <QDialog>
-#include <QStringList>
+#include <QList>
 
 class QTextDocument;
 class QTextEdit;
@@ -20,8 +20,8 @@ class AgendaReportWindow : public QDialog
     Q_OBJECT
 
 public:
-    /// `collateLines` as AgendaReport::CollateLines builds them.
-    AgendaReportWindow(Platform &platform, AgendaReport::Kind kind, const QStringList &collateLines,
+    /// `report` as AgendaReport::Collate builds it.
+    AgendaReportWindow(Platform &platform, AgendaReport::Kind kind, const QList<AgendaReport::Line> &report,
                        QWidget *parent = nullptr);
 
     /// Sets the report's lines into `document`, replacing what it held.

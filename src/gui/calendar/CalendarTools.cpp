@@ -31,26 +31,6 @@ namespace {
 
 const QString CalendarPictureKey = u"calendar"_s;
 
-QStringList itemsOf(const QList<DatedLine> &lines)
-{
-    QStringList items;
-    items.reserve(lines.size());
-    for (const DatedLine &line : lines)
-        items << line.toItem();
-    return items;
-}
-
-QList<DatedLine> datedLinesOf(const QStringList &items)
-{
-    QList<DatedLine> lines;
-    lines.reserve(items.size());
-    for (const QString &item : items) {
-        if (std::optional<DatedLine> line = DatedLine::fromItem(item))
-            lines << *line;
-    }
-    return lines;
-}
-
 } // namespace
 
 CalendarTools::CalendarTools(ToolHost &host, QObject *parent)
@@ -128,6 +108,8 @@ void CalendarTools::applyCampaign(const CampaignModel &model)
 {
     m_clock.setUpdating(true);
     m_clock.load(oCalendar::fromState(model.calendar), model.calendar, model.time);
+    // The clock always stands on a month of the calendar, from start-up on.
+    m_clock.ensureMonthSelected();
     m_weather.load(model.weather);
     m_clock.setUpdating(false);
     m_moons = model.moons;
@@ -138,7 +120,7 @@ void CalendarTools::applyCampaign(const CampaignModel &model)
         if (image.key.compare(CalendarPictureKey, Qt::CaseInsensitive) == 0)
             m_calendarPicture = image.path;
     }
-    initAgendas({itemsOf(model.agenda), itemsOf(model.almanach)});
+    initAgendas({model.agenda, model.almanach});
 }
 
 void CalendarTools::commitPendingEdits()
@@ -156,8 +138,8 @@ void CalendarTools::collectCampaign(CampaignModel &model)
     model.moons = m_moons;
     model.options.showMoons = m_showMoons;
     model.layout.columns(LayoutList::Moons) = m_moonColumns;
-    model.agenda = datedLinesOf(m_agendas[Agenda]->GetEntries());
-    model.almanach = datedLinesOf(m_agendas[Almanach]->GetEntries());
+    model.agenda = m_agendas[Agenda]->GetEntries();
+    model.almanach = m_agendas[Almanach]->GetEntries();
     model.agendaYearShown = m_agendas[Agenda]->book().CurrentYear();
     model.almanachYearShown = m_agendas[Almanach]->book().CurrentYear();
     // The picture table keeps its other pictures; only the calendar's is ours.
@@ -177,35 +159,16 @@ void CalendarTools::markModified()
     m_host.campaignSession().markModified();
 }
 
-QStringList CalendarTools::calendarLines() const
+void CalendarTools::initAgendas(const std::array<QList<DatedLine>, 2> &entries)
 {
-    // The month lines of the clock's calendar, then the start date shown and the current date.
-    QStringList lines = m_clock.calendar().MonthLines();
-    lines << m_clock.startDate() + u';' + m_clock.currentDate();
-    return lines;
-}
-
-QStringList CalendarTools::moonLines() const
-{
-    QStringList lines;
-    lines.reserve(m_moons.size());
-    for (const MoonRecord &moon : m_moons)
-        lines << moon.toItem();
-    return lines;
-}
-
-void CalendarTools::initAgendas(const std::array<QStringList, 2> &entries)
-{
-    const QStringList calendar = calendarLines();
-    const QStringList moonItems = moonLines();
     for (int i = 0; i < 2; ++i)
-        m_agendas[i]->init(entries[i], calendar, moonItems, m_showMoons);
+        m_agendas[i]->init(entries[i], m_clock.calendar(), m_clock.startDate(), m_moons, m_showMoons);
     refreshCollateMenu();
 }
 
 void CalendarTools::rebuildAgendas()
 {
-    std::array<QStringList, 2> entries;
+    std::array<QList<DatedLine>, 2> entries;
     for (int i = 0; i < 2; ++i) {
         m_agendas[i]->commitOpenEdit();
         entries[i] = m_agendas[i]->GetEntries();
@@ -285,10 +248,10 @@ void CalendarTools::mnuToolsCollate_Click()
     if (front < 0)
         return;
     const AgendaReport::Kind kind = front == Agenda ? AgendaReport::Kind::Agenda : AgendaReport::Kind::Almanach;
-    const QStringList lines =
-        AgendaReport::CollateLines(m_agendas[front]->GetEntries(), m_clock.monthNames(),
-                                   m_host.campaignSession().path(),
-                                   m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
+    const QList<AgendaReport::Line> lines =
+        AgendaReport::Collate(kind, m_agendas[front]->GetEntries(), m_clock.monthNames(),
+                              m_host.campaignSession().path(),
+                              m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
     AgendaReportWindow report(m_host.platform(), kind, lines, m_host.dialogParent());
     m_host.platform().execDialog(report);
 }

@@ -2,6 +2,7 @@
 
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
+#include "core/calendar/DatedLine.h"
 #include "core/calendar/MoonRecord.h"
 #include "gui/ui/CampaignPart.h"
 
@@ -60,12 +61,10 @@ private:
     /// The agenda of the page in front of the "User" tab's strip, or -1.
     int frontAgenda() const;
     void markModified();
-    /// Both agendas from their entry lines, the moon list and the clock's calendar.
-    void initAgendas(const std::array<QStringList, 2> &entries);
+    /// Both agendas from their entries, the moon list and the clock's calendar.
+    void initAgendas(const std::array<QList<DatedLine>, 2> &entries);
     /// Both agendas again, from what they show.
     void rebuildAgendas();
-    QStringList calendarLines() const;
-    QStringList moonLines() const;
     QString calendarPicture() const;
 
     ToolHost &m_host;

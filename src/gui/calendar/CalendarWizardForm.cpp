@@ -19,8 +19,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -78,16 +76,14 @@ CalendarWizardForm::CalendarWizardForm(Platform &platform, const SoundCuePlayer 
     buildWidgets();
 
     connect(m_monthCount, &QLineEdit::editingFinished, this, &CalendarWizardForm::CampaignMonthsText_LostFocus);
-    for (QLineEdit *box : {m_monthCount, m_monthName, m_monthLength, m_year})
+    for (QLineEdit *box : {m_monthName, m_monthLength, m_year})
         connect(box, &QLineEdit::textChanged, this, &CalendarWizardForm::updateButtons);
     connect(m_grid, &QTableWidget::cellClicked, this, &CalendarWizardForm::MSFlexGrid1_Click);
     connect(m_grid, &QTableWidget::itemSelectionChanged, this, [this] {
         // A row chosen with the arrow keys is loaded as a clicked one is, so that Add never
         // replaces a row whose values the boxes do not show.
-        if (const int row = selectedRow(); row >= 0) {
-            m_monthName->setText(cellText(row, NameColumn));
-            m_monthLength->setText(cellText(row, DaysColumn));
-        }
+        m_rules.select(gridSelection());
+        loadSelectedRow();
         updateButtons();
     });
     connect(m_add, &QPushButton::clicked, this, &CalendarWizardForm::cmdMonthNameAdd_Click);
@@ -191,22 +187,17 @@ void CalendarWizardForm::init(const oCalendar &calendar, const QString &startDat
         m_startDate = year + u":1:1"_s;
     }
 
-    m_grid->clearSelection();
-    m_grid->setRowCount(calendar.NumberOfMonths());
-    for (int month = 1; month <= calendar.NumberOfMonths(); ++month)
-        setRow(month - 1, calendar.GetMonthName(month).value_or(QString()),
-               QString::number(calendar.GetMonthDays(month).value_or(0)));
-    m_monthCount->setText(QString::number(calendar.NumberOfMonths()));
+    m_rules.load(calendar);
     m_monthName->clear();
     m_monthLength->clear();
     m_year->setText(m_startDate.section(u':', 0, 0));
+    showRows();
     fillMonths(m_startDate.section(u':', 1, 1).toInt(), m_startDate.section(u':', 2, 2).toInt());
-    updateButtons();
 }
 
 qint16 CalendarWizardForm::GetCampaignLenght() const
 {
-    return qint16(m_monthCount->text().toShort());
+    return qint16(m_rules.monthCount());
 }
 
 QString CalendarWizardForm::Get_YYYYMMDD_DateString() const
@@ -244,35 +235,37 @@ bool CalendarWizardForm::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-QString CalendarWizardForm::cellText(int row, int column) const
-{
-    const QTableWidgetItem *item = m_grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
 void CalendarWizardForm::setRow(int row, const QString &name, const QString &days)
 {
     m_grid->setItem(row, NameColumn, new QTableWidgetItem(name));
     m_grid->setItem(row, DaysColumn, new QTableWidgetItem(days));
 }
 
-QStringList CalendarWizardForm::monthNames() const
+void CalendarWizardForm::showRows()
 {
-    QStringList names;
-    for (int row = 0; row < m_grid->rowCount(); ++row)
-        names << cellText(row, NameColumn);
-    return names;
+    {
+        const QSignalBlocker blocker(m_grid);
+        const QList<CalendarWizardRules::Row> &rows = m_rules.rows();
+        m_grid->setRowCount(int(rows.size()));
+        for (int row = 0; row < rows.size(); ++row)
+            setRow(row, rows.at(row).name, rows.at(row).days);
+        m_grid->clearSelection();
+        if (m_rules.selectedRow() >= 0)
+            m_grid->selectRow(m_rules.selectedRow());
+    }
+    m_monthCount->setText(QString::number(m_rules.monthCount()));
+    refillMonths();
 }
 
-QList<CalendarWizardRules::Row> CalendarWizardForm::monthRows() const
+void CalendarWizardForm::loadSelectedRow()
 {
-    QList<CalendarWizardRules::Row> rows;
-    for (int row = 0; row < m_grid->rowCount(); ++row)
-        rows << CalendarWizardRules::Row{cellText(row, NameColumn), cellText(row, DaysColumn)};
-    return rows;
+    if (const int row = m_rules.selectedRow(); row >= 0) {
+        m_monthName->setText(m_rules.rows().at(row).name);
+        m_monthLength->setText(m_rules.rows().at(row).days);
+    }
 }
 
-int CalendarWizardForm::selectedRow() const
+int CalendarWizardForm::gridSelection() const
 {
     const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
@@ -295,9 +288,7 @@ void CalendarWizardForm::fillMonths(int month, int keepDay)
     {
         const QSignalBlocker blocker(m_month);
         m_month->clear();
-        for (const QString &name : monthNames())
-            if (!name.isEmpty())
-                m_month->addItem(name);
+        m_month->addItems(m_rules.namedMonths());
         m_month->setCurrentIndex(month >= 1 && month <= m_month->count() ? month - 1 : -1);
     }
     fillDays(keepDay);
@@ -307,16 +298,12 @@ void CalendarWizardForm::refillMonths()
 {
     // The chosen month stays chosen, by name, wherever the grid moved it.
     const QString chosen = m_month->currentIndex() < 0 ? QString() : m_month->currentText();
-    QStringList named = monthNames();
-    named.removeAll(QString());
-    fillMonths(chosen.isEmpty() ? 0 : int(named.indexOf(chosen)) + 1, chosenDay());
+    fillMonths(chosen.isEmpty() ? 0 : int(m_rules.namedMonths().indexOf(chosen)) + 1, chosenDay());
 }
 
 void CalendarWizardForm::fillDays(int keepDay)
 {
-    // The days of the first row of that name: the one a calendar keeps when names repeat.
-    const int row = m_month->currentIndex() < 0 ? -1 : int(monthNames().indexOf(m_month->currentText()));
-    const int days = row < 0 ? 0 : cellText(row, DaysColumn).toInt();
+    const int days = m_month->currentIndex() < 0 ? 0 : m_rules.daysOf(m_month->currentText());
     {
         const QSignalBlocker blocker(m_day);
         m_day->clear();
@@ -330,30 +317,24 @@ void CalendarWizardForm::fillDays(int keepDay)
 
 void CalendarWizardForm::updateButtons()
 {
-    m_add->setEnabled(!m_monthName->text().trimmed().isEmpty() && !m_monthLength->text().isEmpty());
-    // The grid's header row counts as a row: one month row is enough once it is selected.
-    const bool rowChosen = m_grid->rowCount() >= 1 && selectedRow() >= 0;
-    m_up->setEnabled(rowChosen);
-    m_down->setEnabled(rowChosen);
-    m_remove->setEnabled(rowChosen);
-    m_ok->setEnabled(CalendarWizardRules::CanAccept(GetCampaignLenght(), monthNames(), m_year->text(),
-                                                    chosenMonth(), chosenDay()));
+    m_add->setEnabled(CalendarWizardRules::canAdd(m_monthName->text(), m_monthLength->text()));
+    for (QPushButton *button : {m_up, m_down, m_remove})
+        button->setEnabled(m_rules.canMoveOrRemove());
+    m_ok->setEnabled(m_rules.canAccept(m_year->text(), chosenMonth(), chosenDay()));
 }
 
 void CalendarWizardForm::CampaignMonthsText_LostFocus()
 {
-    const int count = CalendarWizardRules::MonthCount(m_monthCount->text());
-    m_monthCount->setText(QString::number(count));
-    m_grid->setRowCount(count);
-    refillMonths();
+    m_rules.setMonthCount(m_monthCount->text());
+    showRows();
 }
 
 void CalendarWizardForm::MSFlexGrid1_Click(int row)
 {
     m_sounds.play(SoundEvent::Click);
-    m_grid->selectRow(row);
-    m_monthName->setText(cellText(row, NameColumn));
-    m_monthLength->setText(cellText(row, DaysColumn));
+    m_rules.select(row);
+    loadSelectedRow();
+    updateButtons();
     m_monthName->setFocus();
     m_monthName->selectAll();
 }
@@ -361,56 +342,30 @@ void CalendarWizardForm::MSFlexGrid1_Click(int row)
 void CalendarWizardForm::cmdMonthNameAdd_Click()
 {
     m_sounds.play(SoundEvent::Click);
-    int row = CalendarWizardRules::AddTarget(monthNames(), selectedRow());
-    if (row < 0) {
-        row = m_grid->rowCount();
-        m_grid->setRowCount(row + 1);
-        m_monthCount->setText(QString::number(GetCampaignLenght() + 1));
-    }
-    // A length beyond 16 bits is the longest month a calendar holds.
-    const int days = std::min(m_monthLength->text().toInt(), int(oMonth::MaxDays));
-    setRow(row, m_monthName->text().trimmed(), QString::number(days));
+    m_rules.add(m_monthName->text(), m_monthLength->text());
     m_monthName->clear();
     m_monthLength->clear();
-    m_grid->clearSelection();
-    refillMonths();
+    showRows();
 }
 
 void CalendarWizardForm::cmdMove_Click(int step)
 {
-    const int row = selectedRow();
-    const int target = row + step;
-    if (row < 0 || target < 0 || target >= m_grid->rowCount())
-        return;
-    const CalendarWizardRules::Row moved{cellText(row, NameColumn), cellText(row, DaysColumn)};
-    setRow(row, cellText(target, NameColumn), cellText(target, DaysColumn));
-    setRow(target, moved.name, moved.days);
-    // The selection travels with the month, so it can be moved again.
-    m_grid->selectRow(target);
-    refillMonths();
+    m_rules.moveSelected(step);
+    showRows();
 }
 
 void CalendarWizardForm::cmdRemove_Click()
 {
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    m_grid->removeRow(row);
-    m_monthCount->setText(QString::number(GetCampaignLenght() - 1));
-    // Nothing stays selected, so the next Add cannot overwrite a neighbour by surprise.
-    m_grid->clearSelection();
-    refillMonths();
+    m_rules.removeSelected();
+    showRows();
 }
 
 void CalendarWizardForm::cmdClear_Click()
 {
-    m_grid->setRowCount(0);
+    m_rules.clear();
     m_monthName->clear();
     m_monthLength->clear();
-    // The count goes back to 12 and the grid follows it, as when the count box is left: twelve
-    // empty rows waiting for names.
-    m_monthCount->setText(QString::number(CalendarWizardRules::DefaultMonthCount));
-    CampaignMonthsText_LostFocus();
+    showRows();
 }
 
 void CalendarWizardForm::cboMonth_Click()
@@ -422,19 +377,15 @@ void CalendarWizardForm::cmdOK_Click()
 {
     // The calendar keeps only the first of two months of one name, and the start month is
     // chosen by position: a repeated name would shift the start date to another month.
-    if (const QString repeated = CalendarWizardRules::RepeatedName(monthNames()); !repeated.isEmpty()) {
+    if (const QString repeated = m_rules.repeatedName(); !repeated.isEmpty()) {
         m_platform.information(tr("Calendar Wizard"),
                                tr("Two months are named \"%1\".").arg(repeated) + u"\r\n"_s
                                    + tr("Please give each month a name of its own."));
         return;
     }
-    const QStringList lines =
-        CalendarWizardRules::MonthLines(monthRows(), m_year->text(), chosenMonth(), chosenDay());
     // The calendar keeps the start date it was opened with; the chosen one goes back through
     // the date getters.
-    oCalendar calendar;
-    calendar.Init_4(lines, m_startDate);
-    m_newCalendar = calendar;
+    m_newCalendar = m_rules.newCalendar(m_year->text(), chosenMonth(), chosenDay(), m_startDate);
     accept();
 }
 

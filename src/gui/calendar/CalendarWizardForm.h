@@ -36,7 +36,7 @@ public:
     /// chosen start date goes back through the date getters); before that, the calendar given
     /// to init.
     oCalendar GetNewCalendar() const { return m_newCalendar; }
-    /// The month count box as a number; 0 when it is empty.
+    /// The month count as a number.
     qint16 GetCampaignLenght() const;
     /// The chosen start date as a date string ("2010:3:5").
     QString Get_YYYYMMDD_DateString() const;
@@ -59,11 +59,12 @@ private:
     QWidget *buildCalendarFrame();
     QWidget *buildStartFrame();
 
-    QString cellText(int row, int column) const;
     void setRow(int row, const QString &name, const QString &days);
-    QStringList monthNames() const;
-    QList<CalendarWizardRules::Row> monthRows() const;
-    int selectedRow() const;
+    /// The rules' rows, count and selection into the grid and the count box, then the start
+    /// months and the buttons.
+    void showRows();
+    void loadSelectedRow();
+    int gridSelection() const;
     int chosenMonth() const;
     int chosenDay() const;
     void fillMonths(int month, int keepDay);
@@ -84,6 +85,7 @@ private:
     Platform &m_platform;
     const SoundCuePlayer &m_sounds;
     QString m_startDate; ///< the start date the wizard was opened with
+    CalendarWizardRules m_rules;
     oCalendar m_newCalendar;
     bool m_cancelled = true;
 

@@ -106,7 +106,6 @@ CampaignClockPanel::CampaignClockPanel(CampaignClock &clock, const SoundCuePlaye
     m_startDate->setToolTip(tr("The first day of the calendar"));
     m_startDateString->setObjectName(u"lblYYYYMMDD"_s);
     buildLayout();
-    showClock();
     connectControls();
     connectClock();
 }
@@ -179,26 +178,24 @@ void CampaignClockPanel::connectStep(QAbstractButton *button, const std::functio
 
 void CampaignClockPanel::connectClock()
 {
+    showMonthNames();
+    showStartDate(m_clock.startDate(), m_clock.startDateLabel());
+    showPm(m_clock.isPm());
     connect(&m_clock, &CampaignClock::monthNamesChanged, this, &CampaignClockPanel::showMonthNames);
     connect(&m_clock, &CampaignClock::monthIndexChanged, this, &CampaignClockPanel::showMonthIndex);
     connect(&m_clock, &CampaignClock::startDateChanged, this, &CampaignClockPanel::showStartDate);
-    connect(&m_clock, &CampaignClock::yearTextChanged, this, [this](const QString &text) { showText(m_year, text); });
-    connect(&m_clock, &CampaignClock::dayTextChanged, this, [this](const QString &text) { showText(m_day, text); });
-    connect(&m_clock, &CampaignClock::hourTextChanged, this, [this](const QString &text) { showText(m_hour, text); });
-    connect(&m_clock, &CampaignClock::minuteTextChanged, this,
-            [this](const QString &text) { showText(m_minute, text); });
     connect(&m_clock, &CampaignClock::pmChanged, this, &CampaignClockPanel::showPm);
+    showField(m_year, m_clock.yearText(), &CampaignClock::yearTextChanged);
+    showField(m_day, m_clock.dayText(), &CampaignClock::dayTextChanged);
+    showField(m_hour, m_clock.hourText(), &CampaignClock::hourTextChanged);
+    showField(m_minute, m_clock.minuteText(), &CampaignClock::minuteTextChanged);
 }
 
-void CampaignClockPanel::showClock()
+void CampaignClockPanel::showField(QLineEdit *field, const QString &text,
+                                   void (CampaignClock::*changed)(const QString &))
 {
-    showMonthNames();
-    showStartDate(m_clock.startDate(), m_clock.startDateLabel());
-    showText(m_year, m_clock.yearText());
-    showText(m_day, m_clock.dayText());
-    showText(m_hour, m_clock.hourText());
-    showText(m_minute, m_clock.minuteText());
-    showPm(m_clock.isPm());
+    showText(field, text);
+    connect(&m_clock, changed, field, [field](const QString &now) { showText(field, now); });
 }
 
 void CampaignClockPanel::showMonthNames()

@@ -37,7 +37,8 @@ private:
     void connectControls();
     void connectClock();
     void connectStep(QAbstractButton *button, const std::function<void()> &step);
-    void showClock();
+    /// Shows a text field of the clock now and whenever the clock writes it.
+    void showField(QLineEdit *field, const QString &text, void (CampaignClock::*changed)(const QString &));
 
     void showMonthNames();
     void showMonthIndex(int index);

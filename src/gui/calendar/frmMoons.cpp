@@ -25,21 +25,16 @@ namespace Velmora {
 
 namespace {
 
-enum Column { NameColumn, PeriodColumn, DisplayColumn, DateColumn };
-
-QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)
+QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent, int index = -1)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    // cmdAdjust and cmdDone are control arrays; the order of their members is ours.
+    if (index >= 0)
+        button->setProperty("index", index);
     // Enter belongs to the text boxes; it must not close the dialog.
     button->setAutoDefault(false);
     return button;
-}
-
-/// Field `index` (0 year, 1 month, 2 day) of a date string, 0 when it is not a number.
-int dateField(const QString &date, int index)
-{
-    return date.section(u':', index, index).toInt();
 }
 
 } // namespace
@@ -50,15 +45,15 @@ frmMoons::frmMoons(Platform &platform, QWidget *parent)
     , m_list(new QTreeWidget(this))
     , m_name(new QLineEdit(this))
     , m_period(new QLineEdit(this))
-    , m_addOne(makeButton(tr("Add one"), u"cmdAdjust"_s, this))
-    , m_substractOne(makeButton(tr("Substract one"), u"cmdAdjust"_s, this))
+    , m_addOne(makeButton(tr("Add one"), u"cmdAdjust"_s, this, 0))
+    , m_substractOne(makeButton(tr("Substract one"), u"cmdAdjust"_s, this, 1))
     , m_month(new QComboBox(this))
     , m_day(new QComboBox(this))
     , m_add(makeButton(tr("Add"), u"cmdAdd"_s, this))
     , m_cancelEdit(makeButton(tr("Discard"), u"cmdCancelEdit"_s, this))
     , m_remove(makeButton(tr("Remove"), u"cmdRemove"_s, this))
-    , m_ok(makeButton(tr("OK"), u"cmdDone"_s, this))
-    , m_cancel(makeButton(tr("Cancel"), u"cmdDone"_s, this))
+    , m_ok(makeButton(tr("OK"), u"cmdDone"_s, this, 0))
+    , m_cancel(makeButton(tr("Cancel"), u"cmdDone"_s, this, 1))
     , m_showMoons(new QCheckBox(tr("Show moons in Agenda and Almanach"), this))
 {
     setObjectName(u"frmMoons"_s);
@@ -75,6 +70,10 @@ frmMoons::frmMoons(Platform &platform, QWidget *parent)
     connect(m_cancelEdit, &QPushButton::clicked, this, &frmMoons::cmdCancelEdit_Click);
     connect(m_remove, &QPushButton::clicked, this, &frmMoons::cmdRemove_Click);
     connect(m_list, &QTreeWidget::itemClicked, this, &frmMoons::lsvMoons_ItemClick);
+    connect(m_showMoons, &QCheckBox::toggled, this, [this](bool show) {
+        m_rules.setShowMoons(show);
+        showButtons();
+    });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -85,6 +84,8 @@ void frmMoons::buildWidgets()
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({tr("Name"), tr("Period"), tr("First full moon on"), tr("Date YYYYMMDD")});
     m_name->setObjectName(u"txtName"_s);
+    // Moons are stored as ";"-separated fields: a ";" cannot be typed or pasted into a name.
+    m_name->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[^;]*"_s), m_name));
     m_period->setObjectName(u"txtPeriod"_s);
     m_period->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_period));
     m_month->setObjectName(u"cboMonth"_s);
@@ -132,40 +133,29 @@ void frmMoons::init(const QList<MoonRecord> &moons, const oCalendar &calendar, b
     m_original = moons;
     m_originalShow = showMoons;
     const QString start = calendar.StartDate();
-    m_year = start.contains(u':') ? start.section(u':', 0, 0) : start.left(4);
-    m_monthNames = calendar.MonthNames();
+    const QStringList monthNames = calendar.MonthNames();
+    m_rules.load(moons, monthNames, start.contains(u':') ? start.section(u':', 0, 0) : start.left(4), showMoons);
     m_monthDays.clear();
-    for (int month = 1; month <= m_monthNames.size(); ++month)
+    for (int month = 1; month <= monthNames.size(); ++month)
         m_monthDays << calendar.GetMonthDays(month).value_or(0);
 
     m_loading = true;
     m_month->clear();
-    m_month->addItems(m_monthNames);
-    m_list->clear();
-    for (const MoonRecord &moon : moons)
-        addRow(moon);
+    m_month->addItems(monthNames);
     m_showMoons->setChecked(showMoons);
     m_loading = false;
     resetEditArea();
-    m_ok->setEnabled(false);
     m_cancelled = true;
 }
 
 QList<MoonRecord> frmMoons::moons() const
 {
-    if (m_cancelled)
-        return m_original;
-    QList<MoonRecord> result;
-    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem *item = m_list->topLevelItem(row);
-        result << MoonRecord{item->text(NameColumn), item->text(PeriodColumn).toInt(), item->text(DateColumn)};
-    }
-    return result;
+    return m_cancelled ? m_original : m_rules.moons();
 }
 
 bool frmMoons::showMoons() const
 {
-    return m_cancelled ? m_originalShow : m_showMoons->isChecked();
+    return m_cancelled ? m_originalShow : m_rules.showMoons();
 }
 
 void frmMoons::done(int result)
@@ -176,18 +166,14 @@ void frmMoons::done(int result)
 
 void frmMoons::resetEditArea()
 {
+    m_rules.resetEdit();
     m_loading = true;
-    m_add->setText(tr("Add"));
-    m_remove->setEnabled(false);
     m_name->clear();
     m_period->setText(QString::number(MoonEditRules::DefaultPeriod));
     m_month->setCurrentIndex(0);
     fillDays(1);
     m_loading = false;
-    m_editedRow = nullptr;
-    m_list->clearSelection();
-    m_changed = false;
-    updateAddButton();
+    showList();
 }
 
 void frmMoons::fillDays(int keepDay)
@@ -203,36 +189,28 @@ void frmMoons::fillDays(int keepDay)
     m_loading = wasLoading;
 }
 
-void frmMoons::addRow(const MoonRecord &moon)
+void frmMoons::showList()
 {
-    auto *item = new QTreeWidgetItem(m_list);
-    item->setText(NameColumn, moon.name);
-    item->setText(PeriodColumn, QString::number(moon.period));
-    item->setText(DisplayColumn, displayText(moon.firstFullMoon));
-    item->setText(DateColumn, moon.firstFullMoon);
+    m_list->clear();
+    for (int row = 0; row < m_rules.moons().size(); ++row)
+        new QTreeWidgetItem(m_list, m_rules.rowTexts(row));
+    showButtons();
 }
 
-QString frmMoons::displayText(const QString &date) const
+void frmMoons::showButtons()
 {
-    const int month = dateField(date, 1);
-    const QString name = month >= 1 && month <= m_monthNames.size() ? m_monthNames.at(month - 1) : QString();
-    return MoonEditRules::FirstFullMoonText(dateField(date, 2), name, date.section(u':', 0, 0));
+    m_add->setText(m_rules.selectedRow() < 0 ? tr("Add") : tr("Edit"));
+    m_add->setEnabled(m_rules.canAdd(m_name->text(), m_period->text(), selectedDay()));
+    m_remove->setEnabled(m_rules.canRemove());
+    m_ok->setEnabled(m_rules.canApply());
 }
 
 void frmMoons::markChanged()
 {
     if (m_loading)
         return;
-    m_changed = true;
-    updateAddButton();
-}
-
-void frmMoons::updateAddButton()
-{
-    // The phase table needs the first full moon inside its first period.
-    const int period = MoonEditRules::ReadPeriod(m_period->text());
-    m_add->setEnabled(m_changed && !m_name->text().trimmed().isEmpty() && !m_period->text().isEmpty()
-                      && selectedDay() < period && period <= 32767);
+    m_rules.markChanged();
+    showButtons();
 }
 
 int frmMoons::selectedDay() const
@@ -279,27 +257,8 @@ void frmMoons::cmdAdjust_Click(bool addOne)
 
 void frmMoons::cmdAdd_Click()
 {
-    const MoonRecord moon{m_name->text().trimmed(), MoonEditRules::ReadPeriod(m_period->text()),
-                          MoonEditRules::FirstFullMoonDate(m_year, selectedMonth(), selectedDay())};
-    // Names key the rows: a name already in the list is that moon's row.
-    QTreeWidgetItem *target = m_editedRow;
-    for (int row = m_list->topLevelItemCount() - 1; row >= 0; --row) {
-        QTreeWidgetItem *item = m_list->topLevelItem(row);
-        if (item == target || item->text(NameColumn) != moon.name)
-            continue;
-        if (target)
-            delete item;
-        else
-            target = item;
-    }
-    if (!target)
-        target = new QTreeWidgetItem(m_list);
-    target->setText(NameColumn, moon.name);
-    target->setText(PeriodColumn, QString::number(moon.period));
-    target->setText(DisplayColumn, displayText(moon.firstFullMoon));
-    target->setText(DateColumn, moon.firstFullMoon);
+    m_rules.add(m_name->text(), m_period->text(), selectedMonth(), selectedDay());
     resetEditArea();
-    m_ok->setEnabled(true);
 }
 
 void frmMoons::cmdCancelEdit_Click()
@@ -309,35 +268,27 @@ void frmMoons::cmdCancelEdit_Click()
 
 void frmMoons::cmdRemove_Click()
 {
-    delete m_editedRow;
-    m_editedRow = nullptr;
+    m_rules.removeSelected();
     m_loading = true;
     m_name->clear();
     m_period->setText(QString::number(MoonEditRules::DefaultPeriod));
     m_loading = false;
-    m_add->setText(tr("Add"));
-    m_changed = false;
-    updateAddButton();
-    m_remove->setEnabled(false);
-    m_ok->setEnabled(true);
+    showList();
 }
 
 void frmMoons::lsvMoons_ItemClick(QTreeWidgetItem *item)
 {
-    if (!item)
+    const int row = m_list->indexOfTopLevelItem(item);
+    if (row < 0)
         return;
-    const QString date = item->text(DateColumn);
+    const MoonEditRules::Edit edit = m_rules.select(row);
     m_loading = true;
-    m_name->setText(item->text(NameColumn));
-    m_period->setText(item->text(PeriodColumn));
-    m_month->setCurrentIndex(std::clamp(dateField(date, 1), 1, int(m_monthNames.size())) - 1);
-    fillDays(std::max(dateField(date, 2), 1));
+    m_name->setText(edit.name);
+    m_period->setText(edit.period);
+    m_month->setCurrentIndex(edit.month - 1);
+    fillDays(edit.day);
     m_loading = false;
-    m_editedRow = item;
-    m_add->setText(tr("Edit"));
-    m_changed = false;
-    updateAddButton();
-    m_remove->setEnabled(true);
+    showButtons();
 }
 
 } // namespace Velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/calendar/MoonRecord.h"
+#include "core/calendar/MoonEditRules.h"
 
 #include <QDialog>
 #include <QList>
@@ -41,8 +41,10 @@ private:
     void buildWidgets();
     void resetEditArea();
     void fillDays(int keepDay);
-    void addRow(const MoonRecord &moon);
-    void updateAddButton();
+    /// The rules' moon list into lsvMoons.
+    void showList();
+    /// The buttons as the rules enable them.
+    void showButtons();
     void markChanged();
 
     void cboMonth_Click();
@@ -55,18 +57,14 @@ private:
 
     int selectedDay() const;
     int selectedMonth() const;
-    QString displayText(const QString &date) const;
 
     Platform &m_platform;
-    QStringList m_monthNames;
+    MoonEditRules m_rules;
     QList<int> m_monthDays;
-    QString m_year;
     QList<MoonRecord> m_original;
     bool m_originalShow = false;
     bool m_cancelled = true;
-    bool m_changed = false;
     bool m_loading = false; ///< the edit area is being filled by the program, not the user
-    QTreeWidgetItem *m_editedRow = nullptr;
 
     QTreeWidget *m_list;
     QLineEdit *m_name;

@@ -53,7 +53,7 @@ ucAgenda::ucAgenda(const AppFolder &folder, QWidget *parent)
     connect(m_tabs, &QTabBar::tabBarClicked, this, &ucAgenda::closeEditor);
     connect(m_editor, &AgendaCellEditor::commitRequested, this, [this] { txtEdit_KeyDown(true); });
     connect(m_editor, &AgendaCellEditor::cancelRequested, this, [this] { txtEdit_KeyDown(false); });
-    init({}, {}, {}, false);
+    init({}, oCalendar(), QString(), {}, false);
 }
 
 ucAgenda::~ucAgenda()
@@ -112,17 +112,17 @@ void ucAgenda::buildWidgets()
     layout->addWidget(dates);
 }
 
-void ucAgenda::init(const QStringList &entryLines, const QStringList &calendarLines, const QStringList &moonLines,
-                    bool showMoons)
+void ucAgenda::init(const QList<DatedLine> &entries, const oCalendar &calendar, const QString &startDate,
+                    const QList<MoonRecord> &moons, bool showMoons)
 {
     closeEditor();
     clearPages();
-    m_book.init(entryLines, calendarLines, moonLines);
+    m_book.init(entries, calendar, startDate, moons);
     showDates();
     buildPages(showMoons);
 }
 
-QStringList ucAgenda::GetEntries() const
+QList<DatedLine> ucAgenda::GetEntries() const
 {
     return m_book.GetEntries();
 }

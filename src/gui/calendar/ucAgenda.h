@@ -6,7 +6,6 @@
 #include <QPersistentModelIndex>
 #include <QPixmap>
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -33,14 +32,14 @@ public:
     explicit ucAgenda(const AppFolder &folder, QWidget *parent = nullptr);
     ~ucAgenda() override;
 
-    /// Starts over from the stored entry lines "date;text", the calendar's month lines (the last
-    /// one "startDate;currentDate") and the moon lines "name;period;date". `showMoons` is the
-    /// program-wide option: with it, each page carries a column per moon.
-    void init(const QStringList &entryLines, const QStringList &calendarLines, const QStringList &moonLines,
-              bool showMoons);
-    /// The filled days as lines "date;text" in calendar order, stamped with the year shown. An
-    /// edit still open in `txtEdit` is not part of them: only Enter commits a text.
-    QStringList GetEntries() const;
+    /// Starts over from the stored entries, the calendar's months with the campaign's start date
+    /// (a date string), and the moons. `showMoons` is the program-wide option: with it, each page
+    /// carries a column per moon.
+    void init(const QList<DatedLine> &entries, const oCalendar &calendar, const QString &startDate,
+              const QList<MoonRecord> &moons, bool showMoons);
+    /// The filled days in calendar order, stamped with the year shown. An edit still open in
+    /// `txtEdit` is not part of them: only Enter commits a text.
+    QList<DatedLine> GetEntries() const;
     /// At least one day has text (an open edit does not count, as for GetEntries).
     bool IsThereEntries() const;
     AgendaBook &book() { return m_book; }

@@ -3,6 +3,7 @@
 #include "core/calendar/DatedLine.h"
 #include "core/calendar/MoonRecord.h"
 #include "core/calendar/WeatherState.h"
+#include "core/calendar/oCalendar.h"
 
 #include "support/ItemRoundTrip.h"
 

@@ -10,6 +10,26 @@ namespace Velmora {
 
 namespace {
 
+const QList<MoonRecord> TwoMoons{{u"Luna"_s, 28, u"2007:2:3"_s}, {u"Mira"_s, 10, u"2007:1:9"_s}};
+
+/// The Moons dialog's rules over TwoMoons after the steps: "select ROW", "add NAME PERIOD MONTH
+/// DAY" ("_" stands for a blank), "remove".
+MoonEditRules run(const QStringList &steps)
+{
+    MoonEditRules rules;
+    rules.load(TwoMoons, oCalendar::newCampaignCalendar().MonthNames(), u"2007"_s, false);
+    for (const QString &step : steps) {
+        const QStringList words = step.split(u' ');
+        if (words.first() == u"select"_s)
+            rules.select(words.at(1).toInt());
+        else if (words.first() == u"add"_s)
+            rules.add(QString(words.at(1)).replace(u'_', u' '), words.at(2), words.at(3).toInt(), words.at(4).toInt());
+        else
+            rules.removeSelected();
+    }
+    return rules;
+}
+
 oMoon moonOf(int period, const QString &fullDate, const oCalendar &calendar)
 {
     oMoon moon;
@@ -29,6 +49,10 @@ private slots:
     void phaseTable();
     void workingCalendar();
     void editRules();
+    void moonList_data();
+    void moonList();
+    void rowBeingEdited();
+    void addEnabled();
 };
 
 void TestMoons::phaseTable_data()
@@ -118,13 +142,80 @@ void TestMoons::editRules()
     QCOMPARE(down(QString(), 1), u"8"_s);
     QCOMPARE(down(u"12"_s, 11), u"11"_s);
     QCOMPARE(down(u"12"_s, 12), u"13 warn"_s);
+}
 
-    QCOMPARE(R::DateSelectionTitle(), u"Date Selection"_s);
-    QCOMPARE(R::EarlierDateMessage(), u"Please select an earlier date.\r\nDate allows a full previous period to happen."_s);
-    QCOMPARE(R::PeriodTooShortMessage(), u"Period lenght allows a full previous period\r\nto happen for date selected.\r\n"
-                                         u"Please select an earlier date or a longer period."_s);
-    QCOMPARE(R::FirstFullMoonText(5, u"January"_s, u"2007"_s), u"05 / January / 2007"_s);
-    QCOMPARE(R::FirstFullMoonDate(u"2007"_s, 3, 5), u"2007:3:5"_s);
+void TestMoons::moonList_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("rows"); // the texts of each row joined by "|"
+    QTest::addColumn<bool>("applies");        // OK may be clicked
+
+    const QString luna = u"Luna|28|03 / February / 2007|2007:2:3"_s;
+    const QString mira = u"Mira|10|09 / January / 2007|2007:1:9"_s;
+    QTest::newRow("opened") << QStringList{} << QStringList{luna, mira} << false;
+    QTest::newRow("add") << QStringList{u"add _Selune_ 28 3 5"_s}
+                         << QStringList{luna, mira, u"Selune|28|05 / March / 2007|2007:3:5"_s} << true;
+    QTest::newRow("edit the clicked row") << QStringList{u"select 0"_s, u"add Luna 30 2 3"_s}
+                                          << QStringList{u"Luna|30|03 / February / 2007|2007:2:3"_s, mira} << true;
+    QTest::newRow("a name in the list is its row") << QStringList{u"add Mira 12 1 1"_s}
+                                                   << QStringList{luna, u"Mira|12|01 / January / 2007|2007:1:1"_s}
+                                                   << true;
+    QTest::newRow("renamed to another's name: one row") << QStringList{u"select 1"_s, u"add Luna 12 1 1"_s}
+                                                        << QStringList{u"Luna|12|01 / January / 2007|2007:1:1"_s}
+                                                        << true;
+    QTest::newRow("remove the clicked row") << QStringList{u"select 0"_s, u"remove"_s} << QStringList{mira} << true;
+    QTest::newRow("remove without a click") << QStringList{u"remove"_s} << QStringList{luna, mira} << false;
+}
+
+void TestMoons::moonList()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, rows);
+    QFETCH(bool, applies);
+
+    const MoonEditRules rules = run(steps);
+    QStringList shown;
+    for (int row = 0; row < rules.moons().size(); ++row)
+        shown << rules.rowTexts(row).join(u'|');
+    QCOMPARE(shown, rows);
+    QCOMPARE(rules.selectedRow(), -1);
+    QVERIFY(!rules.canRemove());
+    QCOMPARE(rules.canApply(), applies);
+}
+
+void TestMoons::rowBeingEdited()
+{
+    MoonEditRules rules = run({});
+    const MoonEditRules::Edit edit = rules.select(0);
+    QCOMPARE(edit.name + u' ' + edit.period, u"Luna 28"_s);
+    QCOMPARE(std::pair(edit.month, edit.day), std::pair(2, 3));
+    QCOMPARE(rules.selectedRow(), 0);
+    QVERIFY(rules.canRemove());
+    rules.resetEdit();
+    QCOMPARE(rules.selectedRow(), -1);
+    // The show-moons option changed is a change to apply; changed back, it is none.
+    rules.setShowMoons(true);
+    QVERIFY(rules.canApply());
+    rules.setShowMoons(false);
+    QVERIFY(!rules.canApply());
+
+    // A stored first full moon outside the calendar's months and days shows within them.
+    rules.load({{u"Odd"_s, 8, u"2007:13:0"_s}}, {u"Ice"_s, u"Sun"_s}, u"2007"_s, true);
+    const MoonEditRules::Edit odd = rules.select(0);
+    QCOMPARE(std::pair(odd.month, odd.day), std::pair(2, 1));
+    QCOMPARE(rules.rowTexts(0).at(2), u"00 /  / 2007"_s);
+}
+
+void TestMoons::addEnabled()
+{
+    MoonEditRules rules = run({});
+    QVERIFY(!rules.canAdd(u"Luna"_s, u"28"_s, 27)); // nothing typed or chosen yet
+    rules.markChanged();
+    QVERIFY(rules.canAdd(u"Luna"_s, u"28"_s, 27));
+    QVERIFY(!rules.canAdd(u" "_s, u"28"_s, 1));
+    QVERIFY(!rules.canAdd(u"Luna"_s, QString(), 1));
+    QVERIFY(!rules.canAdd(u"Luna"_s, u"28"_s, 28)); // the day must be before the period
+    QVERIFY(!rules.canAdd(u"Luna"_s, u"32768"_s, 1));
 }
 
 } // namespace Velmora

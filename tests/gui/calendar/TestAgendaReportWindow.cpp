@@ -1,6 +1,6 @@
 #include "core/documents/RtfReader.h"
 #include "gui/calendar/AgendaReportWindow.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -14,8 +14,12 @@ using namespace Velmora;
 
 namespace {
 
-const QStringList Collated{u"Greyhawk.vlf;   2008/January/5"_s, u"2007:January:2;Buy rope"_s,
-                           u"2007:March:4;two\r\nlines"_s};
+QList<AgendaReport::Line> collated(AgendaReport::Kind kind)
+{
+    const QList<DatedLine> entries{{u"2007:1:2"_s, u"Buy rope"_s}, {u"2007:3:4"_s, u"two\r\nlines"_s}};
+    return AgendaReport::Collate(kind, entries, {u"January"_s, u"February"_s, u"March"_s}, u"Greyhawk.vlf"_s,
+                                 u"2008/January/5"_s);
+}
 const QString Rule(71, u'=');
 
 QString reportText(const QString &title)
@@ -38,16 +42,15 @@ struct Window
     AgendaReportWindow window;
 
     explicit Window(AgendaReport::Kind kind = AgendaReport::Kind::Agenda)
-        : window(platform, kind, Collated)
+        : window(platform, kind, collated(kind))
     {
     }
-    QTextEdit *report() { return window.findChild<QTextEdit *>(); }
-    void click(const QString &caption)
+    QTextEdit *report() { return requireChild<QTextEdit>(window, u"rtbReport"_s); }
+    void click(const QString &name, const QString &caption)
     {
-        for (QPushButton *button : window.findChildren<QPushButton *>())
-            if (button->text() == caption)
-                return button->click();
-        QFAIL("no such button");
+        QPushButton *button = requireChild<QPushButton>(window, name);
+        QCOMPARE(button->text(), caption);
+        button->click();
     }
 };
 
@@ -111,7 +114,7 @@ void TestAgendaReportWindow::saveAs()
     const QString path = name.isEmpty() ? QString() : dir.filePath(name);
     Window w(AgendaReport::Kind::Almanach);
     w.platform.answerFile(path);
-    w.click(u"Save as..."_s);
+    w.click(u"cmdSaveAs"_s, u"Save as..."_s);
 
     const QList<ScriptedPlatform::Call> dialogs = w.platform.callsOf(ScriptedPlatform::Kind::SaveFile);
     QCOMPARE(dialogs.size(), 1);
@@ -155,7 +158,7 @@ void TestAgendaReportWindow::print()
     const QString pdf = dir.filePath(u"report.pdf"_s);
     Window w;
     w.platform.answerPrinter(chosen ? pdf : QString());
-    w.click(u"Print..."_s);
+    w.click(u"cmdPrint"_s, u"Print..."_s);
     QCOMPARE(w.platform.trace(), QStringList{u"print-dialog Agenda ToDo List"_s});
     QCOMPARE(readFile(pdf).startsWith("%PDF"), chosen);
     QCOMPARE(QFile::exists(pdf), chosen);

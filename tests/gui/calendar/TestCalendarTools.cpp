@@ -89,7 +89,15 @@ struct Program : FakeHost
             << text(u"YearText"_s) << combo->currentText() << text(u"DateText"_s) << text(u"HourText"_s)
             << text(u"MinuteText"_s) << (get<QRadioButton>(u"PMOption"_s)->isChecked() ? u"PM"_s : u"AM"_s)
             << get<QLabel>(u"lblYYYYMMDD"_s)->text() << get<QLabel>(u"WeatherLabel"_s)->text()
-            << QString::number(climate(2)->isChecked()) << agenda(0).GetEntries() << agenda(1).GetEntries();
+            << QString::number(climate(2)->isChecked()) << items(agenda(0).GetEntries())
+            << items(agenda(1).GetEntries());
+    }
+    static QStringList items(const QList<DatedLine> &entries)
+    {
+        QStringList lines;
+        for (const DatedLine &entry : entries)
+            lines << entry.toItem();
+        return lines;
     }
 };
 

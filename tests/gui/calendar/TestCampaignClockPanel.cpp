@@ -1,11 +1,8 @@
-#include "core/app/ProgramState.h"
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
 #include "gui/calendar/CampaignClockPanel.h"
 #include "gui/calendar/DateWeatherFrame.h"
-#include "gui/options/SoundCuePlayer.h"
-#include "support/TestHome.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,13 +19,8 @@ namespace {
 
 /// The clock panel and the weather frame of the main window over one clock and one weather, with
 /// desert weather "Downpour" shown; the next rolls are 10 ("Hot (calm)") and 95 ("Duststorm").
-struct Window
+struct Window : SoundsFixture
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    SoundCues cues{home.folder()};
-    SoundCuePlayer sounds{cues, state, platform};
     CampaignClock clock;
     CampaignWeather weather{platform.scriptedRandom()};
     CampaignClockPanel panel{clock, sounds};
@@ -46,7 +38,7 @@ struct Window
         platform.scriptedRandom().script({0.095f, 0.945f});
         panel.show(); // laid out, so that a click in the middle of an option hits its caption
     }
-    template<typename T> T *get(const QString &name) { return panel.findChild<T *>(name); }
+    template<typename T> T *get(const QString &name) { return requireChild<T>(panel, name); }
     QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
     /// What the user sees: "2007/January/1 12:00 AM: Downpour".
     QString shown()
@@ -56,7 +48,7 @@ struct Window
         return text(u"YearText"_s) + u'/' + get<QComboBox>(u"MonthCombo"_s)->currentText() + u'/'
             + text(u"DateText"_s) + u' ' + text(u"HourText"_s) + u':' + text(u"MinuteText"_s)
             + (am == pm ? u" AM and PM alike"_s : am ? u" AM"_s : u" PM"_s) + u": "_s
-            + frame.findChild<QLabel *>(u"WeatherLabel"_s)->text();
+            + requireChild<QLabel>(frame, u"WeatherLabel"_s)->text();
     }
 };
 
@@ -87,23 +79,15 @@ void TestCampaignClockPanel::userActions_data()
     // The new day and the new year each bring weather: the second roll is what stays.
     QTest::newRow("last day of the year") << u"2007:12:31 12;00;AM"_s << false << u"click DateUpCommand"_s
                                          << u"2008/January/1 12:00 AM: Duststorm"_s << 1 << true;
-    QTest::newRow("back into February") << u"2007:3:1 12;00;AM"_s << false << u"click DateDownCommand"_s
-                                       << u"2007/February/28 12:00 AM: Hot (calm)"_s << 1 << true;
-    QTest::newRow("year up") << start << false << u"click YearUpCommand"_s
-                            << u"2008/January/1 12:00 AM: Hot (calm)"_s << 1 << true;
     QTest::newRow("year down at year 1 still clicks") << u"1:3:31 12;00;AM"_s << false << u"click YearDownCommand"_s
                                                      << u"1/March/31 12:00 AM: Downpour"_s << 0 << true;
     QTest::newRow("PM") << start << false << u"click PMOption"_s << u"2007/January/1 12:00 PM: Downpour"_s << 1
                         << true;
-    QTest::newRow("AM again") << start << false << u"click AMOption"_s << u"2007/January/1 12:00 AM: Downpour"_s
-                              << 0 << true;
     QTest::newRow("PM while updating") << start << true << u"click PMOption"_s
                                        << u"2007/January/1 12:00 PM: Downpour"_s << 0 << false;
     // Picking a month cuts the day, a field change of its own; the month list never clicks.
     QTest::newRow("February with day 30") << u"2007:1:30 12;00;AM"_s << false << u"month down"_s
                                          << u"2007/February/28 12:00 AM: Duststorm"_s << 1 << false;
-    QTest::newRow("February while updating") << u"2007:1:30 12;00;AM"_s << true << u"month down"_s
-                                            << u"2007/February/28 12:00 AM: Hot (calm)"_s << 0 << false;
     // Every keystroke changes the field; letters and a third digit are refused.
     QTest::newRow("typed day") << start << false << u"type DateText 2x5"_s
                                << u"2007/January/25 12:00 AM: Duststorm"_s << 2 << false;
@@ -140,7 +124,6 @@ void TestCampaignClockPanel::userActions()
 void TestCampaignClockPanel::loadFillsTheFields()
 {
     Window w(u"2007:12:31"_s, u"11;59;PM"_s);
-    QSignalSpy marks(&w.clock, &CampaignClock::modified);
     CalendarState two;
     two.months = {{u"Ice"_s, 10}, {u"Sun"_s, 5}};
     two.startDate = u"0099:2:1"_s;
@@ -153,8 +136,6 @@ void TestCampaignClockPanel::loadFillsTheFields()
     QCOMPARE(w.get<QComboBox>(u"MonthCombo"_s)->count(), 2);
     QCOMPARE(w.get<QLabel>(u"lblStartDate"_s)->text(), u"0099/2/1"_s);
     QCOMPARE(w.get<QLabel>(u"lblYYYYMMDD"_s)->text(), u"0099:2:1"_s);
-    QCOMPARE(w.platform.scriptedRandom().calls, 0);
-    QCOMPARE(marks.count(), 0);
     QVERIFY(w.platform.sounds().isEmpty());
     // The buttons the main window connects.
     QCOMPARE(w.panel.moonsButton(), w.get<QPushButton>(u"cmdMoons"_s));
