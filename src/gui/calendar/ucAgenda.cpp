@@ -118,8 +118,9 @@ void ucAgenda::init(const QList<DatedLine> &entries, const oCalendar &calendar, 
     closeEditor();
     clearPages();
     m_book.init(entries, calendar, startDate, moons);
+    m_showMoons = showMoons;
     showDates();
-    buildPages(showMoons);
+    buildPages();
 }
 
 QList<DatedLine> ucAgenda::GetEntries() const
@@ -152,21 +153,33 @@ void ucAgenda::clearPages()
         m_pages->removeWidget(page);
         delete page;
     }
+    m_monthPages.clear();
 }
 
-void ucAgenda::buildPages(bool showMoons)
+void ucAgenda::buildPages()
 {
     const QSignalBlocker blocker(m_tabs);
     if (m_book.PageCount() == 0) {
         m_tabs->addTab(AgendaBook::CalendarNotSetCaption());
         return;
     }
-    for (int month = 1; month <= m_book.PageCount(); ++month) {
+    for (int month = 1; month <= m_book.PageCount(); ++month)
         m_tabs->addTab(m_book.PageName(month));
-        m_pages->addWidget(makePage(month, showMoons));
-    }
+    m_monthPages.assign(size_t(m_book.PageCount()), nullptr);
     m_tabs->setCurrentIndex(0);
-    m_pages->setCurrentIndex(0);
+    m_pages->setCurrentWidget(page(1));
+}
+
+QTreeView *ucAgenda::page(int month)
+{
+    // A month's page is made when it is first shown: a campaign opens with the first month in
+    // front, and making every page at once slowed the program's start down.
+    QTreeView *&page = m_monthPages[size_t(month - 1)];
+    if (!page) {
+        page = makePage(month, m_showMoons);
+        m_pages->addWidget(page);
+    }
+    return page;
 }
 
 QTreeView *ucAgenda::makePage(int month, bool showMoons)
@@ -197,8 +210,8 @@ QTreeView *ucAgenda::makePage(int month, bool showMoons)
 void ucAgenda::tbsMonth_Click(int index)
 {
     closeEditor();
-    if (index >= 0 && index < m_pages->count())
-        m_pages->setCurrentIndex(index);
+    if (index >= 0 && index < int(m_monthPages.size()))
+        m_pages->setCurrentWidget(page(index + 1));
 }
 
 void ucAgenda::cmdScrollY_Click(int index)

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QStackedWidget;
 class QTabBar;
@@ -57,7 +59,9 @@ private:
     void buildWidgets();
     void loadMoonPictures(const AppFolder &folder);
     void clearPages();
-    void buildPages(bool showMoons);
+    void buildPages();
+    /// The page of `month` (from 1), made on first use.
+    QTreeView *page(int month);
     QTreeView *makePage(int month, bool showMoons);
     void showDates();
 
@@ -73,6 +77,8 @@ private:
     QList<QPixmap> m_imgMoons; ///< the phase pictures 1 to 8 at indexes 0 to 7
     QTabBar *m_tabs;
     QStackedWidget *m_pages;
+    std::vector<QTreeView *> m_monthPages; ///< by month from 1; nullptr until first shown
+    bool m_showMoons = false;
     AgendaCellEditor *m_editor;
     QLabel *m_startDate;        ///< lblCampaignStartDate(0): the start date as a date string
     QLabel *m_startDateNumeric; ///< lblCampaignStartDate(1): the same date as the clock shows it

@@ -1,7 +1,16 @@
 #include "gui/ui/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +30,48 @@ QString SingleInstance::lockFileName()
 {
     return u"Velmora.lock"_s;
 }
+
+#ifdef Q_OS_UNIX
+
+// The system holds the lock on the open file and lets it go with the process, however it ends:
+// a crashed instance leaves no lock behind, and nothing is written to disk while the program
+// starts (a synced lock file cost a start a noticeable wait on a busy disk).
+bool SingleInstance::tryAcquire()
+{
+    if (isHeld())
+        return true;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    // The file must still be the one at the path: an instance that ends removes it, and a lock
+    // on a removed file would stop nobody.
+    struct stat opened {}, named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0
+        || ::stat(QFile::encodeName(m_path).constData(), &named) != 0 || opened.st_ino != named.st_ino
+        || opened.st_dev != named.st_dev) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    return true;
+}
+
+void SingleInstance::release()
+{
+    if (m_fd < 0)
+        return;
+    ::unlink(QFile::encodeName(m_path).constData());
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+bool SingleInstance::isHeld() const
+{
+    return m_fd >= 0;
+}
+
+#else
 
 bool SingleInstance::tryAcquire()
 {
@@ -48,5 +99,7 @@ bool SingleInstance::isHeld() const
 {
     return m_lock && m_lock->isLocked();
 }
+
+#endif
 
 } // namespace Velmora

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 #include <memory>
+
+class QLockFile;
 
 namespace Velmora {
 
@@ -27,7 +28,8 @@ public:
 
 private:
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_fd = -1;                     ///< the locked file, where the system locks open files
+    std::unique_ptr<QLockFile> m_lock; ///< elsewhere
 };
 
 } // namespace Velmora
