@@ -70,8 +70,11 @@ void VelmoraSplash::ShowLoadingMessage(const QString &text)
     // QProgressBar ignores values beyond its range, so the last steps stay on Max.
     m_bar->setValue(qMin(m_bar->value() + 1, m_bar->maximum()));
     // Loading runs without the event loop, so the splash is painted here; but no eye follows
-    // more than a few messages a second, and painting each one would slow the loading down.
-    if (!m_sincePaint.isValid() || m_sincePaint.elapsed() >= RepaintIntervalMs) {
+    // more than a few messages a second, and painting each one would slow the loading down. A
+    // loading that is over within the first interval is not held up by painting at all.
+    if (!m_sincePaint.isValid()) {
+        m_sincePaint.start();
+    } else if (m_sincePaint.elapsed() >= RepaintIntervalMs) {
         repaint();
         m_sincePaint.start();
     }
