@@ -149,7 +149,7 @@ BlockRow agendaBlock(const QString &label, QList<DatedLine> CampaignModel::*line
 // without a path) and all three take their default files.
 BlockRow documentsBlock()
 {
-    BlockRow row = fixedBlock(u"DOCUMENTS"_s, u"Loading documents"_s, &CampaignModel::documents);
+    BlockRow row = fixedBlock(u"DOCUMENTS"_s, CampaignBlocks::tr("Loading documents"), &CampaignModel::documents);
     const auto readPaths = row.read;
     row.read = [readPaths](const oBlock &block, Loading &loading) {
         if (NotesDocuments::filesExist(block.Items(), loading.folder)) {
@@ -167,7 +167,7 @@ BlockRow documentsBlock()
 BlockRow battleBoxBlock()
 {
     const auto written = [](const BattleBoxEntry &entry) { return entry.isWritten(); };
-    BlockRow row = listBlock(u"BATTLEBOX"_s, u"Loading battle box list"_s, &CampaignModel::battleBox);
+    BlockRow row = listBlock(u"BATTLEBOX"_s, CampaignBlocks::tr("Loading battle box list"), &CampaignModel::battleBox);
     row.read = [written](const oBlock &block, Loading &loading) {
         loading.model.battleBox = keptRows(readList<BattleBoxEntry>(block, loading.outcome), written);
     };
@@ -178,7 +178,7 @@ BlockRow battleBoxBlock()
 BlockRow linkedBattleBoxBlock()
 {
     const auto withFile = [](const Shortcut &list) { return !list.location.isEmpty(); };
-    BlockRow row = listBlock(u"LINKBB"_s, u"Loading custom battle box lists"_s, &CampaignModel::linkedBattleBoxes);
+    BlockRow row = listBlock(u"LINKBB"_s, CampaignBlocks::tr("Loading custom battle box lists"), &CampaignModel::linkedBattleBoxes);
     row.read = [withFile](const oBlock &block, Loading &loading) {
         loading.model.linkedBattleBoxes = keptRows(readList<Shortcut>(block, loading.outcome), withFile);
     };
@@ -191,35 +191,35 @@ const QList<BlockRow> &blockTable()
 {
     using M = CampaignModel;
     static const QList<BlockRow> table = [] {
-        BlockRow classes = listBlock(u"CLASSES"_s, u"Loading classes lists"_s, &M::classes);
+        BlockRow classes = listBlock(u"CLASSES"_s, CampaignBlocks::tr("Loading classes lists"), &M::classes);
         classes.items = classItems;
         return QList<BlockRow>{
-            fixedBlock(u"WEATHER"_s, u"Loading weather"_s, &M::weather),
-            fixedBlock(u"TIME"_s, u"Loading time data"_s, &M::time),
-            listBlock(u"MOONS"_s, u"Loading moons"_s, &M::moons),
-            listBlock(u"TOOLS"_s, u"Loading custom applications"_s, &M::tools),
-            fixedBlock(u"GUISET"_s, u"Loading last GUI settings"_s, &M::layout, Stage::Layout),
-            fixedBlock(u"CALENDAR"_s, u"Loading calendar"_s, &M::calendar),
-            listBlock(u"XP"_s, u"Loading Experience Points list"_s, &M::xp),
+            fixedBlock(u"WEATHER"_s, CampaignBlocks::tr("Loading weather"), &M::weather),
+            fixedBlock(u"TIME"_s, CampaignBlocks::tr("Loading time data"), &M::time),
+            listBlock(u"MOONS"_s, CampaignBlocks::tr("Loading moons"), &M::moons),
+            listBlock(u"TOOLS"_s, CampaignBlocks::tr("Loading custom applications"), &M::tools),
+            fixedBlock(u"GUISET"_s, CampaignBlocks::tr("Loading last GUI settings"), &M::layout, Stage::Layout),
+            fixedBlock(u"CALENDAR"_s, CampaignBlocks::tr("Loading calendar"), &M::calendar),
+            listBlock(u"XP"_s, CampaignBlocks::tr("Loading Experience Points list"), &M::xp),
             documentsBlock(),
             agendaBlock(u"LOG"_s, &M::agenda, &M::agendaYearShown),
             agendaBlock(u"ALMANACH"_s, &M::almanach, &M::almanachYearShown),
-            listBlock(u"STATS"_s, u"Loading statistic list"_s, &M::stats),
+            listBlock(u"STATS"_s, CampaignBlocks::tr("Loading statistic list"), &M::stats),
             classes,
-            listBlock(u"LINKS"_s, u"Loading links"_s, &M::links),
+            listBlock(u"LINKS"_s, CampaignBlocks::tr("Loading links"), &M::links),
             battleBoxBlock(),
             linkedBattleBoxBlock(),
-            fixedBlock(u"TOWN"_s, u"Loading town data"_s, &M::town),
-            listBlock(u"MAPS"_s, u"Loading maps data"_s, &M::maps),
-            listBlock(u"MNOTES"_s, u"Loading maps notes"_s, &M::noteMarkers),
-            listBlock(u"MPLAYERS"_s, u"Loading maps players"_s, &M::playerMarkers),
-            listBlock(u"MOBJECTS"_s, u"Loading maps objects"_s, &M::objectMarkers),
-            listBlock(u"ARTICLES"_s, u"Loading article list"_s, &M::articles),
-            listBlock(u"NETBOOKS"_s, u"Loading netbook list"_s, &M::netBooks),
-            listBlock(u"WEBSITES"_s, u"Loading website list"_s, &M::webSites),
-            listBlock(u"IMAGES"_s, u"Loading user pictures"_s, &M::images),
-            fixedBlock(u"OPTIONS"_s, u"Loading custom options"_s, &M::options, Stage::Options),
-            fixedBlock(u"LABELS"_s, u"Loading custom labels"_s, &M::labels),
+            fixedBlock(u"TOWN"_s, CampaignBlocks::tr("Loading town data"), &M::town),
+            listBlock(u"MAPS"_s, CampaignBlocks::tr("Loading maps data"), &M::maps),
+            listBlock(u"MNOTES"_s, CampaignBlocks::tr("Loading maps notes"), &M::noteMarkers),
+            listBlock(u"MPLAYERS"_s, CampaignBlocks::tr("Loading maps players"), &M::playerMarkers),
+            listBlock(u"MOBJECTS"_s, CampaignBlocks::tr("Loading maps objects"), &M::objectMarkers),
+            listBlock(u"ARTICLES"_s, CampaignBlocks::tr("Loading article list"), &M::articles),
+            listBlock(u"NETBOOKS"_s, CampaignBlocks::tr("Loading netbook list"), &M::netBooks),
+            listBlock(u"WEBSITES"_s, CampaignBlocks::tr("Loading website list"), &M::webSites),
+            listBlock(u"IMAGES"_s, CampaignBlocks::tr("Loading user pictures"), &M::images),
+            fixedBlock(u"OPTIONS"_s, CampaignBlocks::tr("Loading custom options"), &M::options, Stage::Options),
+            fixedBlock(u"LABELS"_s, CampaignBlocks::tr("Loading custom labels"), &M::labels),
         };
     }();
     return table;
@@ -288,16 +288,16 @@ void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome
         row->read(block, loading);
     }
 
-    progress.show(u"Loading agenda and almanach"_s);
+    progress.show(CampaignBlocks::tr("Loading agenda and almanach"));
     readStage(Stage::Agenda, file, loading, progress);
     if (!readStage(Stage::Options, file, loading, progress))
-        progress.show(u"Loading default options"_s);
-    progress.show(u"Loading all maps"_s);
+        progress.show(CampaignBlocks::tr("Loading default options"));
+    progress.show(CampaignBlocks::tr("Loading all maps"));
     readStage(Stage::Layout, file, loading, progress);
-    progress.show(u"Loading character library"_s);
+    progress.show(CampaignBlocks::tr("Loading character library"));
     if (model.weather.climate < 0)
         model.weather.climate = 0;
-    progress.show(u"Loading event collection"_s);
+    progress.show(CampaignBlocks::tr("Loading event collection"));
 }
 
 } // namespace Velmora

@@ -1,5 +1,7 @@
 #include "core/persistence/Version3Reader.h"
 
+#include <QCoreApplication>
+
 #include "core/common/CodePage.h"
 #include "core/persistence/CampaignModel.h"
 #include "core/persistence/oIniFile.h"
@@ -270,7 +272,7 @@ void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOut
 void readNotesDocuments(const AppFolder &folder, CampaignModel &model, const LoadProgress &progress)
 {
     static const std::array<QString, NotesDocuments::SlotCount> messages = {
-        u"Loading DM Notes."_s, u"Loading Game Last Left Off."_s, u"Loading NPCs Have Met."_s};
+        QCoreApplication::translate("Version3Reader", "Loading DM Notes."), QCoreApplication::translate("Version3Reader", "Loading Game Last Left Off."), QCoreApplication::translate("Version3Reader", "Loading NPCs Have Met.")};
     for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot) {
         progress.show(messages.at(size_t(slot)));
         const QString shipped = NotesDocuments::defaultFile(slot);
@@ -361,20 +363,20 @@ LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, cons
 
     const Values values(fields);
     Reading reading(values, model, outcome, folder);
-    progress.show(u"Loading shortcut locations."_s);
-    progress.show(u"Loading shortcut names."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading shortcut locations."));
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading shortcut names."));
     reading.links();
-    progress.show(u"Loading time and date data."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading time and date data."));
     reading.timeAndDate();
-    progress.show(u"Loading PCs name for XP data."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading PCs name for XP data."));
     reading.experience();
-    progress.show(u"Loading XP need to level up data."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading XP need to level up data."));
     reading.neededExperience();
-    progress.show(u"Loading weather data."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading weather data."));
     reading.weather();
-    progress.show(u"Loading battle box data."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading battle box data."));
     reading.battleBox();
-    progress.show(u"Loading misc. data."_s);
+    progress.show(QCoreApplication::translate("Version3Reader", "Loading misc. data."));
     reading.misc();
     // The calendar, the reference lists, the character library and the event collection are
     // those of the new campaign the caller started from.
