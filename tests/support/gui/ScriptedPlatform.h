@@ -46,15 +46,15 @@ public:
     };
 
     // The script.
-    void answerMessage(MessageAnswer answer);
+    void answerMessage(MessageAnswer answer) { m_answers.enqueue(answer); }
     /// "" cancels. `filterIndex` -1: the filter the request selected.
-    void answerFile(const QString &path, int filterIndex = -1);
-    void answerColour(std::optional<QColor> colour);
-    void answerFont(std::optional<QFont> font);
+    void answerFile(const QString &path, int filterIndex = -1) { m_files.enqueue({path, filterIndex}); }
+    void answerColour(std::optional<QColor> colour) { m_colours.enqueue(colour); }
+    void answerFont(std::optional<QFont> font) { m_fonts.enqueue(font); }
     /// The print dialog prints to this PDF file; "" cancels it. Unscripted, it is cancelled.
-    void answerPrinter(const QString &pdfPath);
+    void answerPrinter(const QString &pdfPath) { m_printers.enqueue(pdfPath); }
     /// Runs instead of exec(); returns the dialog code (for instance after accept()).
-    void answerDialog(std::function<int(QDialog &)> handler);
+    void answerDialog(std::function<int(QDialog &)> handler) { m_dialogs.enqueue(std::move(handler)); }
     void setScreenSize(QSize size) { m_screen = size; }
     void setUserName(const QString &name) { m_userName = name; }
     void setShellOpenResult(bool opened) { m_shellOpens = opened; }
@@ -91,7 +91,14 @@ public:
     RandomSource &random() override { return m_random; }
 
 private:
+    /// Appends a call of `kind` to the record and returns it for the details.
+    Call &record(Kind kind, const QString &title = {}, const QString &target = {});
     FileDialogResult answerFileDialog(Kind kind, const FileDialogRequest &request);
+    /// The next scripted answer of `queue`, or `unscripted` when there is none.
+    template<typename T> static T next(QQueue<T> &queue, T unscripted = {})
+    {
+        return queue.isEmpty() ? unscripted : queue.dequeue();
+    }
 
     QList<Call> m_calls;
     QQueue<MessageAnswer> m_answers;
