@@ -30,12 +30,14 @@ struct Shell
 
     Shell() { form.setCampaignCommands(std::make_unique<RecordingCampaignCommands>(platform, form.campaignSession())); }
 
-    // Start-up up to and including the first activation; the record starts empty afterwards.
-    void start()
+    // Start-up up to the first activation (and, with `activate`, including it); the record
+    // starts empty afterwards.
+    void start(bool activate = true)
     {
         form.Form_Load();
         form.InitMainWindow(QString());
-        form.Form_Activate();
+        if (activate)
+            form.Form_Activate();
         platform.clearCalls();
     }
 
@@ -179,11 +181,9 @@ void TestVelmoraForm::firstActivation()
     QFETCH(bool, soundsOn);
     QFETCH(QStringList, trace);
     Shell shell;
-    shell.form.Form_Load();
-    shell.form.InitMainWindow(QString());
+    shell.start(false);
     shell.form.setTipFlag(tips);
     shell.form.setSoundsOn(soundsOn);
-    shell.platform.clearCalls();
 
     QSignalSpy done(&shell.form, &VelmoraForm::firstActivationDone);
     shell.form.Form_Activate();
@@ -197,9 +197,7 @@ void TestVelmoraForm::firstActivation()
 void TestVelmoraForm::firstActivationFollowsShowing()
 {
     Shell shell;
-    shell.form.Form_Load();
-    shell.form.InitMainWindow(QString());
-    shell.platform.clearCalls();
+    shell.start(false);
     shell.form.show();
     QTRY_VERIFY(!shell.form.state().startingUp);
     QCOMPARE(shell.platform.sounds(), QStringList{u"Intro.WAV"_s});
@@ -240,9 +238,7 @@ void TestVelmoraForm::toolBar()
 void TestVelmoraForm::clickSilentDuringStartUp()
 {
     Shell shell;
-    shell.form.Form_Load();
-    shell.form.InitMainWindow(QString());
-    shell.platform.clearCalls();
+    shell.start(false);
     shell.child<MainToolBar>(u"tbToolBar"_s)->button(u"Save"_s)->trigger();
     QCOMPARE(shell.platform.trace(), QStringList{u"SaveOrSaveAs()"_s});
     shell.form.Form_Activate();
