@@ -94,7 +94,7 @@ MessageAnswer ScriptedPlatform::message(const QString &title, const QString &tex
     return next(m_answers, defaultAnswer(buttons));
 }
 
-FileDialogResult ScriptedPlatform::answerFileDialog(Kind kind, const FileDialogRequest &request)
+FileDialogResult ScriptedPlatform::fileDialog(Kind kind, const FileDialogRequest &request)
 {
     record(kind, request.title).request = request;
     FileDialogResult result = next(m_files);
@@ -103,28 +103,6 @@ FileDialogResult ScriptedPlatform::answerFileDialog(Kind kind, const FileDialogR
     if (result.filterIndex < 0)
         result.filterIndex = request.selectedFilter;
     return result;
-}
-
-FileDialogResult ScriptedPlatform::openFile(const FileDialogRequest &request)
-{
-    return answerFileDialog(Kind::OpenFile, request);
-}
-
-FileDialogResult ScriptedPlatform::saveFile(const FileDialogRequest &request)
-{
-    return answerFileDialog(Kind::SaveFile, request);
-}
-
-std::optional<QColor> ScriptedPlatform::chooseColour(const QColor &, const QString &title)
-{
-    record(Kind::Colour, title);
-    return next(m_colours);
-}
-
-std::optional<QFont> ScriptedPlatform::chooseFont(const QFont &, const QString &title)
-{
-    record(Kind::Font, title);
-    return next(m_fonts);
 }
 
 bool ScriptedPlatform::choosePrinter(QPrinter &printer, const QString &title)
@@ -142,27 +120,6 @@ int ScriptedPlatform::execDialog(QDialog &dialog)
 {
     record(Kind::Dialog, dialog.windowTitle(), dialog.objectName());
     return m_dialogs.isEmpty() ? int(QDialog::Rejected) : m_dialogs.dequeue()(dialog);
-}
-
-void ScriptedPlatform::playSound(const QString &wavFile)
-{
-    record(Kind::Sound, {}, wavFile);
-}
-
-void ScriptedPlatform::playSoundToEnd(const QString &wavFile)
-{
-    record(Kind::Sound, {}, wavFile).text = QStringLiteral("to its end");
-}
-
-bool ScriptedPlatform::shellOpen(const QString &target)
-{
-    record(Kind::ShellOpen, {}, target);
-    return m_shellOpens;
-}
-
-void ScriptedPlatform::showHelp(const QString &helpFile)
-{
-    record(Kind::Help, {}, helpFile);
 }
 
 } // namespace Velmora

@@ -75,16 +75,28 @@ public:
 
     MessageAnswer message(const QString &title, const QString &text, MessageButtons buttons,
                           MessageIcon icon) override;
-    FileDialogResult openFile(const FileDialogRequest &request) override;
-    FileDialogResult saveFile(const FileDialogRequest &request) override;
-    std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
-    std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    FileDialogResult openFile(const FileDialogRequest &request) override { return fileDialog(Kind::OpenFile, request); }
+    FileDialogResult saveFile(const FileDialogRequest &request) override { return fileDialog(Kind::SaveFile, request); }
+    std::optional<QColor> chooseColour(const QColor &, const QString &title) override
+    {
+        record(Kind::Colour, title);
+        return next(m_colours);
+    }
+    std::optional<QFont> chooseFont(const QFont &, const QString &title) override
+    {
+        record(Kind::Font, title);
+        return next(m_fonts);
+    }
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
-    void playSound(const QString &wavFile) override;
-    void playSoundToEnd(const QString &wavFile) override;
-    bool shellOpen(const QString &target) override;
-    void showHelp(const QString &helpFile) override;
+    void playSound(const QString &wavFile) override { record(Kind::Sound, {}, wavFile); }
+    void playSoundToEnd(const QString &wavFile) override { record(Kind::Sound, {}, wavFile).text = u"to its end"_qs; }
+    bool shellOpen(const QString &target) override
+    {
+        record(Kind::ShellOpen, {}, target);
+        return m_shellOpens;
+    }
+    void showHelp(const QString &helpFile) override { record(Kind::Help, {}, helpFile); }
     QString userName() override { return m_userName; }
     QSize screenSize() override { return m_screen; }
     Clock &clock() override { return m_clock; }
@@ -93,7 +105,7 @@ public:
 private:
     /// Appends a call of `kind` to the record and returns it for the details.
     Call &record(Kind kind, const QString &title = {}, const QString &target = {});
-    FileDialogResult answerFileDialog(Kind kind, const FileDialogRequest &request);
+    FileDialogResult fileDialog(Kind kind, const FileDialogRequest &request);
     /// The next scripted answer of `queue`, or `unscripted` when there is none.
     template<typename T> static T next(QQueue<T> &queue, T unscripted = {})
     {
