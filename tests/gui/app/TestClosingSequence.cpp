@@ -2,14 +2,14 @@
 #include "core/app/ProgramState.h"
 #include "core/app/SessionSettings.h"
 #include "gui/app/ClosingSequence.h"
-#include "gui/options/SoundCuePlayer.h"
-#include "support/TestHome.h"
+#include "support/gui/GuiHarness.h"
 #include "support/gui/RecordingCampaignCommands.h"
-#include "support/gui/ScriptedPlatform.h"
 
 #include <QFile>
 #include <QTest>
 #include <QWidget>
+
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 using namespace Velmora;
@@ -20,6 +20,20 @@ const QString askNew = u"message Save New Campaign: Do you want to save this new
 const QString askChanges = u"message Save New Campaign: Do you want to save your changes ?"_s;
 const QString documents = u"SaveModifiedDocuments()"_s;
 const QString closeSound = u"sound End.WAV"_s;
+
+/// A closing sequence over a campaign at `path`, with a recording campaign life cycle.
+struct Closing : SoundsFixture
+{
+    explicit Closing(const QString &path) { campaignSession.setPath(path); }
+    CampaignSession campaignSession;
+    RecordingCampaignCommands campaign{platform, campaignSession};
+    SessionSettings session{home.folder()};
+
+    bool close(QWidget *main = nullptr)
+    {
+        return ClosingSequence(state, campaignSession, platform, campaign, session, sounds, main).CloseProgram();
+    }
+};
 
 } // namespace
 
@@ -89,24 +103,17 @@ void TestClosingSequence::CloseProgram()
     QFETCH(QString, finalPath);
     QFETCH(bool, finalSaveOnClose);
 
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    CampaignSession campaignSession;
-    campaignSession.setPath(path);
+    Closing c(path);
+    auto [platform, state, campaignSession] = std::tie(c.platform, c.state, c.campaignSession);
     if (modified)
         campaignSession.markModified();
     state.saveOnClose = saveOnClose;
     if (!answer.isEmpty())
         platform.answerMessage(answer == u"Yes" ? MessageAnswer::Yes : MessageAnswer::No);
-    RecordingCampaignCommands campaign(platform, campaignSession);
     if (!saveName.isEmpty())
-        campaign.saveName = saveName;
-    SessionSettings session(home.folder());
-    const SoundCues cues(home.folder());
-    const SoundCuePlayer sounds(cues, state, platform);
+        c.campaign.saveName = saveName;
 
-    ClosingSequence(state, campaignSession, platform, campaign, session, sounds, nullptr).CloseProgram();
+    c.close();
     QCOMPARE(platform.trace(), trace);
     QCOMPARE(platform.unusedAnswers(), 0);
     for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
@@ -117,7 +124,7 @@ void TestClosingSequence::CloseProgram()
     QCOMPARE(state.saveOnClose, finalSaveOnClose);
     QVERIFY(!campaignSession.isModified() || !state.saveOnClose || finalPath.isEmpty());
     // The session settings are written with the campaign that was current at the end.
-    const QByteArray ini = home.read(u"default_4.ini"_s);
+    const QByteArray ini = c.home.read(u"default_4.ini"_s);
     QVERIFY(ini.contains("MRU1=" + finalPath.toUtf8() + "\r\n"));
 }
 
@@ -142,44 +149,29 @@ void TestClosingSequence::failedSave()
     QFETCH(QString, path);
     QFETCH(bool, closeAnyway);
     QFETCH(QStringList, trace);
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    CampaignSession campaignSession;
-    campaignSession.setPath(path);
+    Closing c(path);
+    auto [platform, state, campaignSession] = std::tie(c.platform, c.state, c.campaignSession);
     campaignSession.markModified();
     state.saveOnClose = true;
     platform.answerMessage(closeAnyway ? MessageAnswer::Yes : MessageAnswer::No);
-    RecordingCampaignCommands campaign(platform, campaignSession);
-    campaign.saveName = u"/camp/New.vlf"_s;
-    campaign.saveFails = true;
-    SessionSettings session(home.folder());
-    const SoundCues cues(home.folder());
-    const SoundCuePlayer sounds(cues, state, platform);
+    c.campaign.saveName = u"/camp/New.vlf"_s;
+    c.campaign.saveFails = true;
 
-    QCOMPARE(ClosingSequence(state, campaignSession, platform, campaign, session, sounds, nullptr).CloseProgram(), closeAnyway);
+    QCOMPARE(c.close(), closeAnyway);
     QCOMPARE(platform.trace(), trace);
     QCOMPARE(platform.callsOf(ScriptedPlatform::Kind::Message).first().buttons, MessageButtons::YesNo);
     if (!closeAnyway) {
         // Staying open leaves the program as it was before the close.
         QCOMPARE(campaignSession.path(), path);
         QVERIFY(campaignSession.isModified());
-        QVERIFY(!QFile::exists(home.file(u"default_4.ini"_s)));
+        QVERIFY(!QFile::exists(c.home.file(u"default_4.ini"_s)));
     }
 }
 
 void TestClosingSequence::otherWindowsClose()
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    CampaignSession campaignSession;
-    campaignSession.setPath(u"/camp/a.vlf"_s);
-    state.soundsOn = false;
-    RecordingCampaignCommands campaign(platform, campaignSession);
-    SessionSettings session(home.folder());
-    const SoundCues cues(home.folder());
-    const SoundCuePlayer sounds(cues, state, platform);
+    Closing c(u"/camp/a.vlf"_s);
+    c.state.soundsOn = false;
     QWidget main;
     main.setWindowTitle(u"Velmora"_s);
     QWidget help;
@@ -187,10 +179,10 @@ void TestClosingSequence::otherWindowsClose()
     main.show();
     help.show();
 
-    ClosingSequence(state, campaignSession, platform, campaign, session, sounds, &main).CloseProgram();
+    c.close(&main);
     QVERIFY(!help.isVisible());
     QVERIFY(main.isVisible());
-    QCOMPARE(platform.sounds(), QStringList());
+    QCOMPARE(c.platform.sounds(), QStringList());
 }
 
 QTEST_MAIN(TestClosingSequence)

@@ -1,6 +1,7 @@
 #include "gui/app/frmTip.h"
 #include "support/ScriptedRandomSource.h"
 #include "support/TestHome.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -45,8 +46,7 @@ void TestFrmTip::randomTipThenNextInTurn()
     home.write(u"TIPOFDAY.TXT"_s, file);
     ScriptedRandomSource random({r});
     frmTip tip(home.folder(), random);
-    auto *next = tip.findChild<QPushButton *>(u"cmdNextTip"_s);
-    QVERIFY(next);
+    auto *next = requireChild<QPushButton>(tip, u"cmdNextTip"_s);
     QCOMPARE(next->text(), u"&Next Tip"_s);
     QVERIFY(next->isEnabled());
     QStringList seen{tip.currentTip()};
@@ -63,7 +63,7 @@ void TestFrmTip::missingTipFile()
     ScriptedRandomSource random;
     frmTip tip(home.folder(), random);
     QCOMPARE(tip.currentTip(), u"The tip file was not found."_s);
-    QVERIFY(!tip.findChild<QPushButton *>(u"cmdNextTip"_s)->isEnabled());
+    QVERIFY(!requireChild<QPushButton>(tip, u"cmdNextTip"_s)->isEnabled());
 }
 
 QTEST_MAIN(TestFrmTip)

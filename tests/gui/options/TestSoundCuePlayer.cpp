@@ -1,7 +1,4 @@
-#include "core/app/ProgramState.h"
-#include "gui/options/SoundCuePlayer.h"
-#include "support/TestHome.h"
-#include "support/gui/ScriptedPlatform.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QTest>
 
@@ -42,31 +39,24 @@ void TestSoundCuePlayer::play()
     QFETCH(bool, startingUp);
     QFETCH(QStringList, played);
 
-    TestHome home(TestHome::Shipped);
-    ScriptedPlatform platform;
-    ProgramState state;
-    state.soundsOn = soundsOn;
-    state.startingUp = startingUp;
-    const SoundCues cues(home.folder());
-    SoundCuePlayer(cues, state, platform).play(static_cast<SoundEvent>(event));
-    QCOMPARE(platform.sounds(), played);
+    SoundsFixture f(TestHome::Shipped);
+    f.state.soundsOn = soundsOn;
+    f.state.startingUp = startingUp;
+    f.sounds.play(static_cast<SoundEvent>(event));
+    QCOMPARE(f.platform.sounds(), played);
     // Only the closing sound is heard out before the call returns.
-    for (const ScriptedPlatform::Call &call : platform.calls())
+    for (const ScriptedPlatform::Call &call : f.platform.calls())
         QCOMPARE(call.text == u"to its end"_s, event == int(SoundEvent::Close));
 }
 
 void TestSoundCuePlayer::explicitSwitch()
 {
-    TestHome home;
-    ScriptedPlatform platform;
-    ProgramState state;
-    const SoundCues cues(home.folder());
-    const SoundCuePlayer player(cues, state, platform);
+    SoundsFixture f;
     // The document savers pass SoundCheck's state rather than the program-wide value.
-    player.play(SoundEvent::Save, false);
-    state.soundsOn = false;
-    player.play(SoundEvent::Save, true);
-    QCOMPARE(platform.sounds(), QStringList{u"Save.WAV"_s});
+    f.sounds.play(SoundEvent::Save, false);
+    f.state.soundsOn = false;
+    f.sounds.play(SoundEvent::Save, true);
+    QCOMPARE(f.platform.sounds(), QStringList{u"Save.WAV"_s});
 }
 
 QTEST_MAIN(TestSoundCuePlayer)

@@ -23,8 +23,6 @@ void TestQtPlatform::displayText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("CR LF") << u"File cannot be located.\r\nPlease open file using the menu."_s
-                           << u"File cannot be located.\nPlease open file using the menu."_s;
     QTest::newRow("blank line") << u"a\r\n\r\nb"_s << u"a\n\nb"_s;
     QTest::newRow("lone CR") << u"a\rb"_s << u"a\nb"_s;
 }

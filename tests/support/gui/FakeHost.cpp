@@ -1,8 +1,6 @@
 #include "support/gui/FakeHost.h"
 
 #include "core/persistence/CampaignModel.h"
-#include "gui/app/MainTabs.h"
-#include "gui/app/MainToolBar.h"
 #include "gui/ui/CampaignPart.h"
 
 #include <QMenu>
@@ -33,29 +31,9 @@ FakeHost::FakeHost(TestHome::Seed seed)
 
 FakeHost::~FakeHost() = default;
 
-void FakeHost::placeOnTab(MainTab tab, QWidget *tools)
-{
-    m_tabs->placeTools(tab, tools);
-}
-
-void FakeHost::placeOnPage(StripPage page, QWidget *tools)
-{
-    m_tabs->placeOnPage(page, tools);
-}
-
-StripPage FakeHost::currentPage(TabStrip strip) const
-{
-    return m_tabs->currentPage(strip);
-}
-
 void FakeHost::onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot)
 {
     connect(m_tabs->strip(strip), &QTabWidget::currentChanged, context, [slot = std::move(slot)] { slot(); });
-}
-
-QAction *FakeHost::toolBarAction(const QString &key) const
-{
-    return m_toolBar->button(key);
 }
 
 void FakeHost::addToMenu(MainMenu menu, QAction *action)

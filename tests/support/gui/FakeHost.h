@@ -3,6 +3,8 @@
 #include "core/app/CampaignSession.h"
 #include "core/app/ProgramState.h"
 #include "core/options/SoundCues.h"
+#include "gui/app/MainTabs.h"
+#include "gui/app/MainToolBar.h"
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/PartServices.h"
 #include "gui/ui/ToolHost.h"
@@ -16,8 +18,6 @@
 namespace Velmora {
 
 class CampaignPart;
-class MainTabs;
-class MainToolBar;
 struct CampaignModel;
 
 /// A host for one subsystem's tools without the rest of the program: a fresh application folder,
@@ -39,11 +39,11 @@ public:
     QWidget *dialogParent() override { return this; }
     CampaignSession &campaignSession() override { return m_session; }
     PartServices &services() override { return m_services; }
-    void placeOnTab(MainTab tab, QWidget *tools) override;
-    void placeOnPage(StripPage page, QWidget *tools) override;
-    StripPage currentPage(TabStrip strip) const override;
+    void placeOnTab(MainTab tab, QWidget *tools) override { m_tabs->placeTools(tab, tools); }
+    void placeOnPage(StripPage page, QWidget *tools) override { m_tabs->placeOnPage(page, tools); }
+    StripPage currentPage(TabStrip strip) const override { return m_tabs->currentPage(strip); }
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
-    QAction *toolBarAction(const QString &key) const override;
+    QAction *toolBarAction(const QString &key) const override { return m_toolBar->button(key); }
     void addToMenu(MainMenu menu, QAction *action) override;
 
     /// The campaign to the tab choices and `part`, with the session quiet, as at a load.

@@ -1,5 +1,7 @@
 #include "support/gui/ScriptedPlatform.h"
 
+#include <algorithm>
+
 #include <QDialog>
 #include <QFileInfo>
 #include <QPrinter>
@@ -14,9 +16,9 @@ QString ScriptedPlatform::Call::summary() const
     case Kind::Message:
         return u"message "_s + title + u": "_s + text;
     case Kind::OpenFile:
-        return u"open-dialog "_s + request.title;
+        return u"open-dialog "_s + title;
     case Kind::SaveFile:
-        return u"save-dialog "_s + request.title;
+        return u"save-dialog "_s + title;
     case Kind::Colour:
         return u"colour-dialog "_s + title;
     case Kind::Font:
@@ -37,50 +39,26 @@ QString ScriptedPlatform::Call::summary() const
     return text;
 }
 
-void ScriptedPlatform::answerMessage(MessageAnswer answer)
+ScriptedPlatform::Call &ScriptedPlatform::record(Kind kind, const QString &title, const QString &target)
 {
-    m_answers.enqueue(answer);
-}
-
-void ScriptedPlatform::answerFile(const QString &path, int filterIndex)
-{
-    m_files.enqueue({path, filterIndex});
-}
-
-void ScriptedPlatform::answerColour(std::optional<QColor> colour)
-{
-    m_colours.enqueue(colour);
-}
-
-void ScriptedPlatform::answerFont(std::optional<QFont> font)
-{
-    m_fonts.enqueue(font);
-}
-
-void ScriptedPlatform::answerPrinter(const QString &pdfPath)
-{
-    m_printers.enqueue(pdfPath);
-}
-
-void ScriptedPlatform::answerDialog(std::function<int(QDialog &)> handler)
-{
-    m_dialogs.enqueue(std::move(handler));
+    Call call;
+    call.kind = kind;
+    call.title = title;
+    call.target = target;
+    m_calls << call;
+    return m_calls.last();
 }
 
 void ScriptedPlatform::note(const QString &text)
 {
-    Call call;
-    call.text = text;
-    m_calls << call;
+    record(Kind::Note).text = text;
 }
 
 QList<ScriptedPlatform::Call> ScriptedPlatform::callsOf(Kind kind) const
 {
     QList<Call> found;
-    for (const Call &call : m_calls) {
-        if (call.kind == kind)
-            found << call;
-    }
+    std::copy_if(m_calls.begin(), m_calls.end(), std::back_inserter(found),
+                 [kind](const Call &call) { return call.kind == kind; });
     return found;
 }
 
@@ -109,26 +87,17 @@ int ScriptedPlatform::unusedAnswers() const
 MessageAnswer ScriptedPlatform::message(const QString &title, const QString &text, MessageButtons buttons,
                                         MessageIcon icon)
 {
-    Call call;
-    call.kind = Kind::Message;
-    call.title = title;
+    Call &call = record(Kind::Message, title);
     call.text = text;
     call.buttons = buttons;
     call.icon = icon;
-    m_calls << call;
-    return m_answers.isEmpty() ? defaultAnswer(buttons) : m_answers.dequeue();
+    return next(m_answers, defaultAnswer(buttons));
 }
 
-FileDialogResult ScriptedPlatform::answerFileDialog(Kind kind, const FileDialogRequest &request)
+FileDialogResult ScriptedPlatform::fileDialog(Kind kind, const FileDialogRequest &request)
 {
-    Call call;
-    call.kind = kind;
-    call.title = request.title;
-    call.request = request;
-    m_calls << call;
-    if (m_files.isEmpty())
-        return {};
-    FileDialogResult result = m_files.dequeue();
+    record(kind, request.title).request = request;
+    FileDialogResult result = next(m_files);
     if (!result.accepted())
         return {};
     if (result.filterIndex < 0)
@@ -136,41 +105,10 @@ FileDialogResult ScriptedPlatform::answerFileDialog(Kind kind, const FileDialogR
     return result;
 }
 
-FileDialogResult ScriptedPlatform::openFile(const FileDialogRequest &request)
-{
-    return answerFileDialog(Kind::OpenFile, request);
-}
-
-FileDialogResult ScriptedPlatform::saveFile(const FileDialogRequest &request)
-{
-    return answerFileDialog(Kind::SaveFile, request);
-}
-
-std::optional<QColor> ScriptedPlatform::chooseColour(const QColor &, const QString &title)
-{
-    Call call;
-    call.kind = Kind::Colour;
-    call.title = title;
-    m_calls << call;
-    return m_colours.isEmpty() ? std::nullopt : m_colours.dequeue();
-}
-
-std::optional<QFont> ScriptedPlatform::chooseFont(const QFont &, const QString &title)
-{
-    Call call;
-    call.kind = Kind::Font;
-    call.title = title;
-    m_calls << call;
-    return m_fonts.isEmpty() ? std::nullopt : m_fonts.dequeue();
-}
-
 bool ScriptedPlatform::choosePrinter(QPrinter &printer, const QString &title)
 {
-    Call call;
-    call.kind = Kind::Printer;
-    call.title = title;
-    m_calls << call;
-    const QString pdf = m_printers.isEmpty() ? QString() : m_printers.dequeue();
+    record(Kind::Printer, title);
+    const QString pdf = next(m_printers);
     if (pdf.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -180,43 +118,8 @@ bool ScriptedPlatform::choosePrinter(QPrinter &printer, const QString &title)
 
 int ScriptedPlatform::execDialog(QDialog &dialog)
 {
-    Call call;
-    call.kind = Kind::Dialog;
-    call.title = dialog.windowTitle();
-    call.target = dialog.objectName();
-    m_calls << call;
+    record(Kind::Dialog, dialog.windowTitle(), dialog.objectName());
     return m_dialogs.isEmpty() ? int(QDialog::Rejected) : m_dialogs.dequeue()(dialog);
-}
-
-void ScriptedPlatform::playSound(const QString &wavFile)
-{
-    Call call;
-    call.kind = Kind::Sound;
-    call.target = wavFile;
-    m_calls << call;
-}
-
-void ScriptedPlatform::playSoundToEnd(const QString &wavFile)
-{
-    playSound(wavFile);
-    m_calls.last().text = QStringLiteral("to its end");
-}
-
-bool ScriptedPlatform::shellOpen(const QString &target)
-{
-    Call call;
-    call.kind = Kind::ShellOpen;
-    call.target = target;
-    m_calls << call;
-    return m_shellOpens;
-}
-
-void ScriptedPlatform::showHelp(const QString &helpFile)
-{
-    Call call;
-    call.kind = Kind::Help;
-    call.target = helpFile;
-    m_calls << call;
 }
 
 } // namespace Velmora

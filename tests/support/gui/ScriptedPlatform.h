@@ -46,15 +46,15 @@ public:
     };
 
     // The script.
-    void answerMessage(MessageAnswer answer);
+    void answerMessage(MessageAnswer answer) { m_answers.enqueue(answer); }
     /// "" cancels. `filterIndex` -1: the filter the request selected.
-    void answerFile(const QString &path, int filterIndex = -1);
-    void answerColour(std::optional<QColor> colour);
-    void answerFont(std::optional<QFont> font);
+    void answerFile(const QString &path, int filterIndex = -1) { m_files.enqueue({path, filterIndex}); }
+    void answerColour(std::optional<QColor> colour) { m_colours.enqueue(colour); }
+    void answerFont(std::optional<QFont> font) { m_fonts.enqueue(font); }
     /// The print dialog prints to this PDF file; "" cancels it. Unscripted, it is cancelled.
-    void answerPrinter(const QString &pdfPath);
+    void answerPrinter(const QString &pdfPath) { m_printers.enqueue(pdfPath); }
     /// Runs instead of exec(); returns the dialog code (for instance after accept()).
-    void answerDialog(std::function<int(QDialog &)> handler);
+    void answerDialog(std::function<int(QDialog &)> handler) { m_dialogs.enqueue(std::move(handler)); }
     void setScreenSize(QSize size) { m_screen = size; }
     void setUserName(const QString &name) { m_userName = name; }
     void setShellOpenResult(bool opened) { m_shellOpens = opened; }
@@ -75,23 +75,42 @@ public:
 
     MessageAnswer message(const QString &title, const QString &text, MessageButtons buttons,
                           MessageIcon icon) override;
-    FileDialogResult openFile(const FileDialogRequest &request) override;
-    FileDialogResult saveFile(const FileDialogRequest &request) override;
-    std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
-    std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    FileDialogResult openFile(const FileDialogRequest &request) override { return fileDialog(Kind::OpenFile, request); }
+    FileDialogResult saveFile(const FileDialogRequest &request) override { return fileDialog(Kind::SaveFile, request); }
+    std::optional<QColor> chooseColour(const QColor &, const QString &title) override
+    {
+        record(Kind::Colour, title);
+        return next(m_colours);
+    }
+    std::optional<QFont> chooseFont(const QFont &, const QString &title) override
+    {
+        record(Kind::Font, title);
+        return next(m_fonts);
+    }
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
-    void playSound(const QString &wavFile) override;
-    void playSoundToEnd(const QString &wavFile) override;
-    bool shellOpen(const QString &target) override;
-    void showHelp(const QString &helpFile) override;
+    void playSound(const QString &wavFile) override { record(Kind::Sound, {}, wavFile); }
+    void playSoundToEnd(const QString &wavFile) override { record(Kind::Sound, {}, wavFile).text = u"to its end"_qs; }
+    bool shellOpen(const QString &target) override
+    {
+        record(Kind::ShellOpen, {}, target);
+        return m_shellOpens;
+    }
+    void showHelp(const QString &helpFile) override { record(Kind::Help, {}, helpFile); }
     QString userName() override { return m_userName; }
     QSize screenSize() override { return m_screen; }
     Clock &clock() override { return m_clock; }
     RandomSource &random() override { return m_random; }
 
 private:
-    FileDialogResult answerFileDialog(Kind kind, const FileDialogRequest &request);
+    /// Appends a call of `kind` to the record and returns it for the details.
+    Call &record(Kind kind, const QString &title = {}, const QString &target = {});
+    FileDialogResult fileDialog(Kind kind, const FileDialogRequest &request);
+    /// The next scripted answer of `queue`, or `unscripted` when there is none.
+    template<typename T> static T next(QQueue<T> &queue, T unscripted = {})
+    {
+        return queue.isEmpty() ? unscripted : queue.dequeue();
+    }
 
     QList<Call> m_calls;
     QQueue<MessageAnswer> m_answers;
