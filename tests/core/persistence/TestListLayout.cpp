@@ -11,55 +11,12 @@ class TestListLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void defaults_data();
-    void defaults();
     void load_data();
     void load();
     void pixels_data();
     void pixels();
     void pixelsBack();
 };
-
-void TestListLayout::defaults_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("item");
-
-    const QString battleBox = u";700.1575;799.9371;1800;500.0315;500.0315;500.0315;1099.843;500.0315;500.0315;"
-                              u"799.9371;799.9371;799.9371;799.9371;1000.063;0;0"_s;
-    const QStringList items = {
-        u"Tabs;0;0;0;0;1"_s,
-        u"Lmoon;1399.748;899.7166;1599.874;0"_s,
-        u"LXP;2099.906;599.811;599.811"_s,
-        u"Lstandard;3600;0"_s,
-        u"Lprestige;3600;0"_s,
-        u"Llinks;2880;0"_s,
-        u"Larticles;3099.969;0"_s,
-        u"Lnetbooks;3099.969;0"_s,
-        u"Lwebsites;3099.969;0"_s,
-        u"Lbblist;1500.095;0"_s,
-        u"Lchars;3099.969;0"_s,
-        u"Llibrary;3099.969;0"_s,
-        u"Lbbox"_s + battleBox,
-        u"Lstats"_s + battleBox,
-        u"Lmaps;1440;0;0;0;0;0;0;0;0;0;0"_s,
-        u"Lobjects;1440;0;0;0;0;0"_s,
-        u"Lplayers;1440;0;0;0;0;0"_s,
-    };
-    for (int i = 0; i < items.size(); ++i)
-        QTest::newRow(qPrintable(items.at(i).section(u';', 0, 0))) << i << items.at(i);
-}
-
-void TestListLayout::defaults()
-{
-    QFETCH(int, index);
-    QFETCH(QString, item);
-
-    const QStringList items = ListLayout::defaults().toItems();
-    QCOMPARE(items.size(), 1 + ListLayout::ListCount);
-    QCOMPARE(items.at(index), item);
-    QCOMPARE(ListLayout{}, ListLayout::defaults());
-}
 
 void TestListLayout::load_data()
 {
