@@ -3,6 +3,7 @@
 #include "core/persistence/Campaign.h"
 #include "gui/calendar/ucAgenda.h"
 #include "support/gui/FakeHost.h"
+#include "support/gui/GuiHarness.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -33,22 +34,6 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-template<typename T = QWidget> T *child(QWidget &parent, const QString &name)
-{
-    T *found = parent.findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-QPushButton *buttonWithCaption(QWidget &parent, const QString &name, const QString &caption)
-{
-    for (QPushButton *button : parent.findChildren<QPushButton *>(name))
-        if (button->text() == caption)
-            return button;
-    qFatal("no button %s \"%s\"", qPrintable(name), qPrintable(caption));
-}
-
 // The calendar's tools on a host of their own, with a new campaign applied.
 struct Program : FakeHost
 {
@@ -57,19 +42,16 @@ struct Program : FakeHost
 
     Program() { apply(tools, model); }
 
-    template<typename T = QWidget> T *get(const QString &name) { return child<T>(*this, name); }
+    template<typename T = QWidget> T *get(const QString &name, int index = -1)
+    {
+        return requireChild<T>(*this, name, index);
+    }
     QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
     void click(const QString &name) { get<QAbstractButton>(name)->click(); }
     ucAgenda &agenda(int index) { return tools.agenda(index); }
     bool modified() { return campaignSession().isModified(); }
-    QRadioButton *climate(int index)
-    {
-        for (QRadioButton *option : findChildren<QRadioButton *>(u"optClimate"_s))
-            if (option->property("index").toInt() == index)
-                return option;
-        return nullptr;
-    }
-    QAction *collate() { return findChild<QAction *>(u"mnuToolsCollate"_s); }
+    QRadioButton *climate(int index) { return get<QRadioButton>(u"optClimate"_s, index); }
+    QAction *collate() { return get<QAction>(u"mnuToolsCollate"_s); }
     // The model as a save would write it.
     CampaignModel collected()
     {
@@ -126,33 +108,33 @@ void TestCalendarTools::savedCampaignComesBackTheSame()
 
     // Three months and a festival of five days, starting on February 14, 1372.
     p.scripted.answerDialog([](QDialog &wizard) {
-        auto *count = child<QLineEdit>(wizard, u"CampaignMonthsText"_s);
+        auto *count = requireChild<QLineEdit>(wizard, u"CampaignMonthsText"_s);
         count->setText(u"3"_s);
         QTest::keyClick(count, Qt::Key_Return);
-        child<QLineEdit>(wizard, u"txtMonthName"_s)->setText(u"Festival"_s);
-        child<QLineEdit>(wizard, u"txtMonthLen"_s)->setText(u"5"_s);
-        child<QPushButton>(wizard, u"cmdMonthNameAdd"_s)->click();
-        child<QLineEdit>(wizard, u"txtYear"_s)->setText(u"1372"_s);
-        child<QComboBox>(wizard, u"cboMonth"_s)->setCurrentText(u"February"_s);
-        child<QComboBox>(wizard, u"cboDay"_s)->setCurrentText(u"14"_s);
-        child<QPushButton>(wizard, u"cmdOK"_s)->click();
+        requireChild<QLineEdit>(wizard, u"txtMonthName"_s)->setText(u"Festival"_s);
+        requireChild<QLineEdit>(wizard, u"txtMonthLen"_s)->setText(u"5"_s);
+        requireChild<QPushButton>(wizard, u"cmdMonthNameAdd"_s)->click();
+        requireChild<QLineEdit>(wizard, u"txtYear"_s)->setText(u"1372"_s);
+        requireChild<QComboBox>(wizard, u"cboMonth"_s)->setCurrentText(u"February"_s);
+        requireChild<QComboBox>(wizard, u"cboDay"_s)->setCurrentText(u"14"_s);
+        requireChild<QPushButton>(wizard, u"cmdOK"_s)->click();
         return int(wizard.result());
     });
     p.click(u"CalendarWizardCommand"_s);
     QCOMPARE(p.get<QLabel>(u"lblYYYYMMDD"_s)->text(), u"1372:2:14"_s);
     QCOMPARE(p.get<QLabel>(u"lblStartDate"_s)->text(), u"February 14, 1372"_s);
-    const QTabBar *months = child<QTabBar>(p.agenda(1), u"tbsMonth"_s);
+    const QTabBar *months = requireChild<QTabBar>(p.agenda(1), u"tbsMonth"_s);
     QCOMPARE(months->count(), 4);
     QCOMPARE(months->tabText(3), u"Festival"_s);
     QVERIFY(p.modified());
 
     // A moon whose first full moon is on the 3rd of the first month, shown in the agendas.
     p.scripted.answerDialog([](QDialog &moons) {
-        child<QLineEdit>(moons, u"txtName"_s)->setText(u"Selune"_s);
-        child<QComboBox>(moons, u"cboDay"_s)->setCurrentText(u"3"_s);
-        child<QPushButton>(moons, u"cmdAdd"_s)->click();
-        child<QCheckBox>(moons, u"chkShowMoons"_s)->setChecked(true);
-        buttonWithCaption(moons, u"cmdDone"_s, u"OK"_s)->click();
+        requireChild<QLineEdit>(moons, u"txtName"_s)->setText(u"Selune"_s);
+        requireChild<QComboBox>(moons, u"cboDay"_s)->setCurrentText(u"3"_s);
+        requireChild<QPushButton>(moons, u"cmdAdd"_s)->click();
+        requireChild<QCheckBox>(moons, u"chkShowMoons"_s)->setChecked(true);
+        requireChild<QPushButton>(moons, u"cmdDone"_s, 0)->click();
         return int(moons.result());
     });
     p.click(u"cmdMoons"_s);
@@ -237,7 +219,7 @@ void TestCalendarTools::collateMenu()
     strip->setCurrentIndex(1);
     QString report;
     p.scripted.answerDialog([&report](QDialog &window) {
-        report = child<QTextEdit>(window, u"rtbReport"_s)->toPlainText();
+        report = requireChild<QTextEdit>(window, u"rtbReport"_s)->toPlainText();
         return int(QDialog::Accepted);
     });
     p.collate()->trigger();
@@ -254,7 +236,7 @@ void TestCalendarTools::calendarPictureGoesWithTheCampaign()
     QImage(4, 3, QImage::Format_RGB32).save(picture);
     p.scripted.answerFile(picture);
     p.scripted.answerDialog([](QDialog &wizard) {
-        QTest::mouseClick(child(wizard, u"CalendarWizardImage"_s), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QWidget>(wizard, u"CalendarWizardImage"_s), Qt::LeftButton);
         return int(QDialog::Rejected);
     });
     p.click(u"CalendarWizardCommand"_s);
@@ -275,10 +257,10 @@ void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
     clock.selectMonth(11);
     clock.setDayText(u"31"_s);
     p.scripted.answerDialog([](QDialog &wizard) {
-        auto *count = child<QLineEdit>(wizard, u"CampaignMonthsText"_s);
+        auto *count = requireChild<QLineEdit>(wizard, u"CampaignMonthsText"_s);
         count->setText(u"3"_s);
         QTest::keyClick(count, Qt::Key_Return);
-        child<QPushButton>(wizard, u"cmdOK"_s)->click();
+        requireChild<QPushButton>(wizard, u"cmdOK"_s)->click();
         return int(wizard.result());
     });
     p.click(u"CalendarWizardCommand"_s);
@@ -288,9 +270,7 @@ void TestCalendarTools::shorterCalendarKeepsTheClockOnADay()
 
     // Scrolling the Agenda's year restamps its entries: the campaign has changed.
     p.campaignSession().markClean();
-    for (QPushButton *button : p.agenda(0).findChildren<QPushButton *>(u"cmdScrollY"_s))
-        if (button->property("index").toInt() == 1)
-            button->click();
+    requireChild<QPushButton>(p.agenda(0), u"cmdScrollY"_s, 1)->click();
     QVERIFY(p.modified());
     QCOMPARE(p.collected().agendaYearShown, u"2008"_s); // the year the save stamps the entries with
 }
@@ -301,14 +281,10 @@ void TestCalendarTools::textStillBeingTypedIsSaved()
     p.get<QTabWidget>(u"VelmoraTab"_s)->setCurrentIndex(1);
     p.show();
     QVERIFY(QTest::qWaitForWindowExposed(&p));
-    QTreeView *january = nullptr;
-    for (QTreeView *page : p.agenda(0).findChildren<QTreeView *>(u"lsvAgenda"_s))
-        if (page->property("index").toInt() == 1)
-            january = page;
-    QVERIFY(january);
+    QTreeView *january = requireChild<QTreeView>(p.agenda(0), u"lsvAgenda"_s, 1);
     const QRect cell = january->visualRect(january->model()->index(1, 1));
     QTest::mouseClick(january->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::keyClicks(child(p.agenda(0), u"txtEdit"_s), u"Buy rope"_s);
+    QTest::keyClicks(requireChild<QWidget>(p.agenda(0), u"txtEdit"_s), u"Buy rope"_s);
 
     QCOMPARE(p.collected().agenda.value(0).toItem(), u"2007:1:2;Buy rope"_s);
 }
@@ -327,7 +303,7 @@ void TestCalendarTools::layoutOfTheCampaignIsApplied()
 
     QList<int> shown;
     p.scripted.answerDialog([&shown](QDialog &moons) {
-        auto *list = child<QTreeView>(moons, u"lsvMoons"_s);
+        auto *list = requireChild<QTreeView>(moons, u"lsvMoons"_s);
         for (int column = 0; column < 4; ++column)
             shown << (list->isColumnHidden(column) ? 0 : list->columnWidth(column));
         list->setColumnWidth(1, 120);
