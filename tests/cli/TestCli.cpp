@@ -1,3 +1,4 @@
+#include "core/common/Version.h"
 #include "core/persistence/Campaign.h"
 
 #include "support/TestHome.h"
@@ -62,7 +63,8 @@ void TestCli::commands_data()
     QTest::addColumn<QByteArray>("json");   // compact form of the expected stdout
     QTest::addColumn<QByteArray>("stderr"); // a part of the expected error line
 
-    QTest::newRow("version") << QStringList{u"version"_s} << QByteArray() << 0 << R"({"version":"4.1.10"})"_ba << QByteArray();
+    QTest::newRow("version") << QStringList{u"version"_s} << QByteArray() << 0
+                             << R"({"version":")"_ba + Version::text().toUtf8() + R"("})"_ba << QByteArray();
     QTest::newRow("ini") << QStringList{u"ini"_s, u"@"_s} << "[VERSION]\r\nversion = \"4.1\"\r\n[S]\r\n"_ba << 0
                          << R"({"sections":[{"keys":[{"key":"version","value":"4.1"}],"name":"VERSION"},{"keys":[],"name":"S"}]})"_ba
                          << QByteArray();
