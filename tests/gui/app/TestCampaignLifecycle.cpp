@@ -309,6 +309,11 @@ void TestCampaignLifecycle::failedSave()
     QVERIFY(program.platform.trace().first().startsWith(failure));
     QVERIFY(program.platform.trace().first().endsWith(u"\r\n\r\nThe campaign is still open with all its changes."_s));
     QVERIFY(program.session().isModified());
+    // The toolbar's New, like the menu's, keeps a campaign whose save failed, and its name.
+    program.campaign.model.town.townName = u"Hommlet"_s;
+    program.form.toolBarAction(u"New"_s)->trigger();
+    QCOMPARE(program.session().path(), unreachable);
+    QCOMPARE(program.campaign.model.town.townName, u"Hommlet"_s);
 
     // Save As to an unreachable name keeps the name the campaign had.
     const QString kept = program.home.file(u"Campaigns/Kept.vlf"_s);
