@@ -46,12 +46,7 @@ struct Window
     {
     }
     QTextEdit *report() { return requireChild<QTextEdit>(window, u"rtbReport"_s); }
-    void click(const QString &name, const QString &caption)
-    {
-        QPushButton *button = requireChild<QPushButton>(window, name);
-        QCOMPARE(button->text(), caption);
-        button->click();
-    }
+    void click(const QString &name) { requireChild<QPushButton>(window, name)->click(); }
 };
 
 } // namespace
@@ -114,7 +109,7 @@ void TestAgendaReportWindow::saveAs()
     const QString path = name.isEmpty() ? QString() : dir.filePath(name);
     Window w(AgendaReport::Kind::Almanach);
     w.platform.answerFile(path);
-    w.click(u"cmdSaveAs"_s, u"Save as..."_s);
+    w.click(u"cmdSaveAs"_s);
 
     const QList<ScriptedPlatform::Call> dialogs = w.platform.callsOf(ScriptedPlatform::Kind::SaveFile);
     QCOMPARE(dialogs.size(), 1);
@@ -158,7 +153,7 @@ void TestAgendaReportWindow::print()
     const QString pdf = dir.filePath(u"report.pdf"_s);
     Window w;
     w.platform.answerPrinter(chosen ? pdf : QString());
-    w.click(u"cmdPrint"_s, u"Print..."_s);
+    w.click(u"cmdPrint"_s);
     QCOMPARE(w.platform.trace(), QStringList{u"print-dialog Agenda ToDo List"_s});
     QCOMPARE(readFile(pdf).startsWith("%PDF"), chosen);
     QCOMPARE(QFile::exists(pdf), chosen);
