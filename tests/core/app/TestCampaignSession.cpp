@@ -11,48 +11,45 @@ class TestCampaignSession : public QObject
     Q_OBJECT
 
 private slots:
-    void changesCountExceptWhileQuiet();
-    void pathAnnouncesChanges();
-};
-
-void TestCampaignSession::changesCountExceptWhileQuiet()
-{
-    CampaignSession session;
-    QSignalSpy spy(&session, &CampaignSession::modifiedChanged);
+    void changesCountExceptWhileQuiet()
     {
-        const CampaignSession::QuietGuard loading(session);
+        CampaignSession session;
+        QSignalSpy spy(&session, &CampaignSession::modifiedChanged);
         {
-            const CampaignSession::QuietGuard nested(session);
+            const CampaignSession::QuietGuard loading(session);
+            {
+                const CampaignSession::QuietGuard nested(session);
+            }
+            // The outer guard still holds after the inner one ended.
+            session.markModified();
+            QVERIFY(!session.isModified());
         }
-        // The outer guard still holds after the inner one ended.
         session.markModified();
+        session.markModified();
+        QVERIFY(session.isModified());
+        // A clean mark is never refused, quiet or not.
+        {
+            const CampaignSession::QuietGuard quiet(session);
+            session.markClean();
+        }
         QVERIFY(!session.isModified());
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        QCOMPARE(spy.at(1).at(0).toBool(), false);
     }
-    session.markModified();
-    session.markModified();
-    QVERIFY(session.isModified());
-    // A clean mark is never refused, quiet or not.
-    {
-        const CampaignSession::QuietGuard quiet(session);
-        session.markClean();
-    }
-    QVERIFY(!session.isModified());
-    QCOMPARE(spy.size(), 2);
-    QCOMPARE(spy.at(0).at(0).toBool(), true);
-    QCOMPARE(spy.at(1).at(0).toBool(), false);
-}
 
-void TestCampaignSession::pathAnnouncesChanges()
-{
-    CampaignSession session;
-    QSignalSpy spy(&session, &CampaignSession::pathChanged);
-    QVERIFY(session.isUnnamed());
-    session.setPath(u"/c/a.vlf"_s);
-    session.setPath(u"/c/a.vlf"_s);
-    session.setPath(QString());
-    QCOMPARE(spy.size(), 2);
-    QVERIFY(session.isUnnamed());
-}
+    void pathAnnouncesChanges()
+    {
+        CampaignSession session;
+        QSignalSpy spy(&session, &CampaignSession::pathChanged);
+        QVERIFY(session.isUnnamed());
+        session.setPath(u"/c/a.vlf"_s);
+        session.setPath(u"/c/a.vlf"_s);
+        session.setPath(QString());
+        QCOMPARE(spy.size(), 2);
+        QVERIFY(session.isUnnamed());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCampaignSession)
 #include "TestCampaignSession.moc"

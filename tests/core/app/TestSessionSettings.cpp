@@ -13,177 +13,164 @@ class TestSessionSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void noFileWritesOpenLastToOlderName();
-    void openLastValues_data();
-    void openLastValues();
-    void currentFormReadsRecentFiles();
-    void olderForm_data();
-    void olderForm();
-    void recentFilesMostRecentFirst();
-    void savedFileExactBytes();
-    void defaultDataNeverRecent();
-    void version3WritesFromScratch();
-    void olderFormKeepsVersion3();
-    void recentEntry();
-};
-
-void TestSessionSettings::noFileWritesOpenLastToOlderName()
-{
-    TestHome home;
-    SessionSettings settings(home.folder());
-    const auto applied = settings.ApplySessionSettings();
-    QCOMPARE(applied.placement, SessionSettings::Placement::Maximised);
-    QCOMPARE(applied.campaignPath, QString());
-    QVERIFY(!settings.openLastCampaign());
-    QVERIFY(settings.recentFiles().isEmpty());
-    QVERIFY(!settings.separatorVisible());
-    QCOMPARE(settings.settingsPath(), home.file(u"default.ini"_s));
-    QCOMPARE(home.read(u"default.ini"_s), "[SESSION]\r\nOpenLast=FALSE\r\n\r\n"_ba);
-}
-
-void TestSessionSettings::openLastValues_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<bool>("openLast");
-    QTest::newRow("TRUE") << "TRUE"_ba << true;
-    QTest::newRow("quoted TRUE") << "\"TRUE\""_ba << true;
-    QTest::newRow("FALSE") << "FALSE"_ba << false;
-    QTest::newRow("yes leaves the default") << "yes"_ba << false;
-    QTest::newRow("lower-case true is not TRUE") << "true"_ba << false;
-}
-
-void TestSessionSettings::openLastValues()
-{
-    QFETCH(QByteArray, value);
-    QFETCH(bool, openLast);
-    TestHome home;
-    home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=" + value + "\r\n");
-    SessionSettings settings(home.folder());
-    settings.ApplySessionSettings();
-    QCOMPARE(settings.openLastCampaign(), openLast);
-    QCOMPARE(settings.settingsPath(), home.file(u"default_4.ini"_s));
-}
-
-void TestSessionSettings::currentFormReadsRecentFiles()
-{
-    TestHome home;
-    home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/a.vlf\r\nMRU2=\r\nMRU3=/c/b.vlf\r\nMRU4=/C/A.vlf\r\n"_ba);
-    SessionSettings settings(home.folder());
-    settings.ApplySessionSettings();
-    QCOMPARE(settings.recentFiles(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s}));
-    QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s, QString(), QString()}));
-    QVERIFY(settings.separatorVisible());
-}
-
-void TestSessionSettings::olderForm_data()
-{
-    QTest::addColumn<QByteArray>("session");
-    QTest::addColumn<int>("placement");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QString>("campaign");
-
-    using P = SessionSettings::Placement;
-    QTest::newRow("normal window") << "last=C:\\old.vls\r\nwinstate=0\r\nsize=9000,7000\r\n"_ba << int(P::TopLeftSized) << 9000 << 7000 << u"C:\\old.vls"_s;
-    QTest::newRow("maximised") << "last=C:\\old.vls\r\nwinstate=2\r\n"_ba << int(P::Maximised) << 0 << 0 << u"C:\\old.vls"_s;
-    QTest::newRow("minimised changes nothing") << "winstate=1\r\n"_ba << int(P::Unchanged) << 0 << 0 << QString();
-}
-
-void TestSessionSettings::olderForm()
-{
-    QFETCH(QByteArray, session);
-    QFETCH(int, placement);
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(QString, campaign);
-    TestHome home;
-    home.write(u"default.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\n" + session);
-    SessionSettings settings(home.folder());
-    const auto applied = settings.ApplySessionSettings();
-    QCOMPARE(int(applied.placement), placement);
-    if (applied.placement == SessionSettings::Placement::TopLeftSized) {
-        QCOMPARE(applied.widthTwips, width);
-        QCOMPARE(applied.heightTwips, height);
+    void noFileWritesOpenLastToOlderName()
+    {
+        TestHome home;
+        SessionSettings settings(home.folder());
+        const auto applied = settings.ApplySessionSettings();
+        QCOMPARE(applied.placement, SessionSettings::Placement::Maximised);
+        QCOMPARE(applied.campaignPath, QString());
+        QVERIFY(!settings.openLastCampaign());
+        QVERIFY(settings.recentFiles().isEmpty());
+        QVERIFY(!settings.separatorVisible());
+        QCOMPARE(settings.settingsPath(), home.file(u"default.ini"_s));
+        QCOMPARE(home.read(u"default.ini"_s), "[SESSION]\r\nOpenLast=FALSE\r\n\r\n"_ba);
     }
-    QCOMPARE(applied.campaignPath, campaign);
-    QCOMPARE(settings.menuCaptions().first(), campaign);
-    QCOMPARE(settings.separatorVisible(), !campaign.isEmpty());
-}
 
-void TestSessionSettings::recentFilesMostRecentFirst()
-{
-    TestHome home;
-    SessionSettings settings(home.folder());
-    for (const char *name : {"/c/1.vlf", "/c/2.vlf", "/c/3.vlf", "/c/4.vlf"})
-        settings.AddToRecentFiles(QString::fromLatin1(name));
-    QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/4.vlf"_s, u"/c/3.vlf"_s, u"/c/2.vlf"_s, u"/c/1.vlf"_s}));
-    settings.AddToRecentFiles(u"/C/2.VLF"_s);
-    QCOMPARE(settings.menuCaptions(), (QStringList{u"/C/2.VLF"_s, u"/c/4.vlf"_s, u"/c/3.vlf"_s, u"/c/1.vlf"_s}));
-    settings.AddToRecentFiles(QString());
-    QCOMPARE(settings.recentFiles().size(), 4);
-}
+    void openLastValues_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("openLast");
+        QTest::newRow("TRUE") << "TRUE"_ba << true;
+        QTest::newRow("quoted TRUE") << "\"TRUE\""_ba << true;
+        QTest::newRow("FALSE") << "FALSE"_ba << false;
+        QTest::newRow("yes leaves the default") << "yes"_ba << false;
+        QTest::newRow("lower-case true is not TRUE") << "true"_ba << false;
+    }
 
-void TestSessionSettings::savedFileExactBytes()
-{
-    TestHome home;
-    home.write(u"default_4.ini"_s, "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vlf\r\n[EXTRA]\r\nkept=yes\r\n"_ba);
-    SessionSettings settings(home.folder());
-    settings.ApplySessionSettings();
-    QVERIFY(settings.SaveSessionSettings(u"/c/new.vlf"_s, false));
-    QCOMPARE(home.read(u"default_4.ini"_s),
-             "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n\r\n"
-             "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/new.vlf\r\nMRU2=/c/old.vlf\r\nMRU3=\r\nMRU4=\r\n\r\n"
-             "[EXTRA]\r\nkept=yes\r\n\r\n"_ba);
-}
+    void openLastValues()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, openLast);
+        TestHome home;
+        home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=" + value + "\r\n");
+        SessionSettings settings(home.folder());
+        settings.ApplySessionSettings();
+        QCOMPARE(settings.openLastCampaign(), openLast);
+        QCOMPARE(settings.settingsPath(), home.file(u"default_4.ini"_s));
+    }
 
-void TestSessionSettings::defaultDataNeverRecent()
-{
-    TestHome home;
-    SessionSettings settings(home.folder());
-    settings.ApplySessionSettings();
-    settings.AddToRecentFiles(home.file(u"Campaigns/Default Data.vlt"_s));
-    settings.AddToRecentFiles(u"/c/a.vlf"_s);
-    settings.AddToRecentFiles(home.file(u"Campaigns/default data.VLS"_s));
-    QVERIFY(settings.SaveSessionSettings(QString(), false));
-    QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, QString(), QString(), QString()}));
-    QVERIFY(home.read(u"default_4.ini"_s).contains("MRU1=/c/a.vlf\r\nMRU2=\r\n"));
-}
+    void currentFormReadsRecentFiles()
+    {
+        TestHome home;
+        home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/a.vlf\r\nMRU2=\r\nMRU3=/c/b.vlf\r\nMRU4=/C/A.vlf\r\n"_ba);
+        SessionSettings settings(home.folder());
+        settings.ApplySessionSettings();
+        QCOMPARE(settings.recentFiles(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s}));
+        QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s, QString(), QString()}));
+        QVERIFY(settings.separatorVisible());
+    }
 
-void TestSessionSettings::version3WritesFromScratch()
-{
-    TestHome home;
-    home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\n[MAPS]\r\nmaps=x.xml\r\n"_ba);
-    SessionSettings settings(home.folder());
-    settings.ApplySessionSettings();
-    QVERIFY(settings.SaveSessionSettings(u"/c/old.vls"_s, true));
-    QCOMPARE(home.read(u"default_4.ini"_s),
-             "[VERSION]\r\nwarning=Do not add comments or edit this file manually. It is reset after each program close!\r\n"
-             "version=4.1\r\n\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vls\r\nMRU2=\r\nMRU3=\r\nMRU4=\r\n\r\n"_ba);
-}
+    void olderForm_data()
+    {
+        QTest::addColumn<QByteArray>("session");
+        QTest::addColumn<int>("placement");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("campaign");
 
-void TestSessionSettings::olderFormKeepsVersion3()
-{
-    TestHome home;
-    home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\nlast=/c/a.vls\r\nwinstate=2\r\n"_ba);
-    SessionSettings settings(home.folder());
-    settings.ApplySessionSettings();
-    QVERIFY(settings.SaveSessionSettings(u"/c/a.vls"_s, false));
+        using P = SessionSettings::Placement;
+        QTest::newRow("normal window") << "last=C:\\old.vls\r\nwinstate=0\r\nsize=9000,7000\r\n"_ba << int(P::TopLeftSized) << 9000 << 7000 << u"C:\\old.vls"_s;
+        QTest::newRow("maximised") << "last=C:\\old.vls\r\nwinstate=2\r\n"_ba << int(P::Maximised) << 0 << 0 << u"C:\\old.vls"_s;
+        QTest::newRow("minimised changes nothing") << "winstate=1\r\n"_ba << int(P::Unchanged) << 0 << 0 << QString();
+    }
 
-    SessionSettings again(home.folder());
-    const auto applied = again.ApplySessionSettings();
-    QCOMPARE(applied.campaignPath, u"/c/a.vls"_s);
-    QCOMPARE(applied.placement, SessionSettings::Placement::Maximised);
-}
+    void olderForm()
+    {
+        QFETCH(QByteArray, session);
+        QFETCH(int, placement);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, campaign);
+        TestHome home;
+        home.write(u"default.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\n" + session);
+        SessionSettings settings(home.folder());
+        const auto applied = settings.ApplySessionSettings();
+        QCOMPARE(int(applied.placement), placement);
+        if (applied.placement == SessionSettings::Placement::TopLeftSized) {
+            QCOMPARE(applied.widthTwips, width);
+            QCOMPARE(applied.heightTwips, height);
+        }
+        QCOMPARE(applied.campaignPath, campaign);
+        QCOMPARE(settings.menuCaptions().first(), campaign);
+        QCOMPARE(settings.separatorVisible(), !campaign.isEmpty());
+    }
 
-void TestSessionSettings::recentEntry()
-{
-    TestHome home;
-    const QString present = home.write(u"Campaigns/a.vlf"_s, "VL400000"_ba);
-    QCOMPARE(SessionSettings::OpenRecentEntry(present), SessionSettings::RecentEntryAction::Open);
-    QCOMPARE(SessionSettings::OpenRecentEntry(home.file(u"Campaigns/gone.vlf"_s)), SessionSettings::RecentEntryAction::NotFound);
-    QCOMPARE(SessionSettings::OpenRecentEntry(home.path()), SessionSettings::RecentEntryAction::NotFound);
-    QCOMPARE(SessionSettings::notFoundText(), u"File cannot be located.\r\nPlease open file using the menu."_s);
-}
+    void recentFilesMostRecentFirst()
+    {
+        TestHome home;
+        SessionSettings settings(home.folder());
+        for (const char *name : {"/c/1.vlf", "/c/2.vlf", "/c/3.vlf", "/c/4.vlf"})
+            settings.AddToRecentFiles(QString::fromLatin1(name));
+        QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/4.vlf"_s, u"/c/3.vlf"_s, u"/c/2.vlf"_s, u"/c/1.vlf"_s}));
+        settings.AddToRecentFiles(u"/C/2.VLF"_s);
+        QCOMPARE(settings.menuCaptions(), (QStringList{u"/C/2.VLF"_s, u"/c/4.vlf"_s, u"/c/3.vlf"_s, u"/c/1.vlf"_s}));
+        settings.AddToRecentFiles(QString());
+        QCOMPARE(settings.recentFiles().size(), 4);
+    }
+
+    void savedFileExactBytes()
+    {
+        TestHome home;
+        home.write(u"default_4.ini"_s, "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vlf\r\n[EXTRA]\r\nkept=yes\r\n"_ba);
+        SessionSettings settings(home.folder());
+        settings.ApplySessionSettings();
+        QVERIFY(settings.SaveSessionSettings(u"/c/new.vlf"_s, false));
+        QCOMPARE(home.read(u"default_4.ini"_s),
+                 "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n\r\n"
+                 "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/new.vlf\r\nMRU2=/c/old.vlf\r\nMRU3=\r\nMRU4=\r\n\r\n"
+                 "[EXTRA]\r\nkept=yes\r\n\r\n"_ba);
+    }
+
+    void defaultDataNeverRecent()
+    {
+        TestHome home;
+        SessionSettings settings(home.folder());
+        settings.ApplySessionSettings();
+        settings.AddToRecentFiles(home.file(u"Campaigns/Default Data.vlt"_s));
+        settings.AddToRecentFiles(u"/c/a.vlf"_s);
+        settings.AddToRecentFiles(home.file(u"Campaigns/default data.VLS"_s));
+        QVERIFY(settings.SaveSessionSettings(QString(), false));
+        QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, QString(), QString(), QString()}));
+        QVERIFY(home.read(u"default_4.ini"_s).contains("MRU1=/c/a.vlf\r\nMRU2=\r\n"));
+    }
+
+    void version3WritesFromScratch()
+    {
+        TestHome home;
+        home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\n[MAPS]\r\nmaps=x.xml\r\n"_ba);
+        SessionSettings settings(home.folder());
+        settings.ApplySessionSettings();
+        QVERIFY(settings.SaveSessionSettings(u"/c/old.vls"_s, true));
+        QCOMPARE(home.read(u"default_4.ini"_s),
+                 "[VERSION]\r\nwarning=Do not add comments or edit this file manually. It is reset after each program close!\r\n"
+                 "version=4.1\r\n\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vls\r\nMRU2=\r\nMRU3=\r\nMRU4=\r\n\r\n"_ba);
+    }
+
+    void olderFormKeepsVersion3()
+    {
+        TestHome home;
+        home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\nlast=/c/a.vls\r\nwinstate=2\r\n"_ba);
+        SessionSettings settings(home.folder());
+        settings.ApplySessionSettings();
+        QVERIFY(settings.SaveSessionSettings(u"/c/a.vls"_s, false));
+
+        SessionSettings again(home.folder());
+        const auto applied = again.ApplySessionSettings();
+        QCOMPARE(applied.campaignPath, u"/c/a.vls"_s);
+        QCOMPARE(applied.placement, SessionSettings::Placement::Maximised);
+    }
+
+    void recentEntry()
+    {
+        TestHome home;
+        const QString present = home.write(u"Campaigns/a.vlf"_s, "VL400000"_ba);
+        QCOMPARE(SessionSettings::OpenRecentEntry(present), SessionSettings::RecentEntryAction::Open);
+        QCOMPARE(SessionSettings::OpenRecentEntry(home.file(u"Campaigns/gone.vlf"_s)), SessionSettings::RecentEntryAction::NotFound);
+        QCOMPARE(SessionSettings::OpenRecentEntry(home.path()), SessionSettings::RecentEntryAction::NotFound);
+        QCOMPARE(SessionSettings::notFoundText(), u"File cannot be located.\r\nPlease open file using the menu."_s);
+    }
+};
 
 } // namespace Velmora
 

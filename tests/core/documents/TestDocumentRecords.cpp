@@ -18,106 +18,97 @@ class TestDocumentRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void notesDocumentsLoad_data();
-    void notesDocumentsLoad();
-    void classItems_data();
-    void classItems();
-    void shortcutItems_data();
-    void shortcutItems();
-    void frameLabels_data();
-    void frameLabels();
+    void notesDocumentsLoad_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<bool>("understood");
+        QTest::addColumn<QStringList>("written");
+        const QStringList saved
+            = {u"Notes;C:\\Camp\\Notes.rtf"_s, u"Last;C:\\Camp\\Last.rtf"_s, u"NPCs;C:\\Camp\\NPCs.rtf"_s};
+        QTest::newRow("saved") << saved << true << saved;
+        QTest::newRow("other order") << QStringList{saved[2], saved[0], saved[1]} << true << saved;
+        QTest::newRow("path holding ;") << QStringList{u"Last;/camp/a;b.rtf"_s} << true
+                                        << QStringList{u"Notes;"_s, u"Last;/camp/a;b.rtf"_s, u"NPCs;"_s};
+        QTest::newRow("unknown key passed over")
+            << QStringList{u"notes;x"_s, u"NPCs;y"_s} << false << QStringList{u"Notes;"_s, u"Last;"_s, u"NPCs;y"_s};
+        QTest::newRow("no separator passed over")
+            << QStringList{u"Notes"_s, u"Last;z"_s} << false << QStringList{u"Notes;"_s, u"Last;z"_s, u"NPCs;"_s};
+    }
+
+    void notesDocumentsLoad()
+    {
+        checkItemsRoundTrip(NotesDocuments());
+    }
+
+    void classItems_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("fields"); // prestige|path|name|key, null when the item is refused
+        QTest::newRow("standard") << u"standardFlag;C:\\Velmora\\Documents\\Barbarian.rtf;Barbarian"_s
+                                  << u"0|C:\\Velmora\\Documents\\Barbarian.rtf|Barbarian|Barbarian"_s;
+        QTest::newRow("prestige") << u"prestigeFlag;/gm/Mystic Theurge.pdf;Mystic Theurge"_s
+                                  << u"1|/gm/Mystic Theurge.pdf|Mystic Theurge|MysticTheurge"_s;
+        QTest::newRow("path holding ;") << u"standardFlag;/gm/a;b.rtf;Warlock"_s << u"0|/gm/a;b.rtf|Warlock|Warlock"_s;
+        QTest::newRow("no path") << u"prestigeFlag;;Red Wizard"_s << u"1||Red Wizard|RedWizard"_s;
+        QTest::newRow("flag in other case") << u"StandardFlag;a.rtf;Bard"_s << QString();
+        QTest::newRow("unknown flag") << u"epicFlag;a.rtf;Bard"_s << QString();
+        QTest::newRow("two fields") << u"standardFlag;Bard"_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void classItems()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, fields);
+        std::optional<ClassEntry> entry;
+        QCOMPARE(itemRoundTrip(item, &entry), fields.isNull() ? QString() : item);
+        if (entry)
+            QCOMPARE(QStringList({QString::number(entry->prestige), entry->path, entry->name, entry->key()}).join(u'|'), fields);
+    }
+
+    void shortcutItems_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("location"); // null when refused
+        QTest::newRow("document") << u"House Rules;C:\\Velmora\\Documents\\House Rules.doc"_s
+                                  << u"C:\\Velmora\\Documents\\House Rules.doc"_s;
+        QTest::newRow("address holding ;") << u"Search;https://example.org/find?a=1;b=2"_s
+                                           << u"https://example.org/find?a=1;b=2"_s;
+        QTest::newRow("saved list without path") << u"Ambush.csv;"_s << u""_s;
+        QTest::newRow("no separator") << u"House Rules"_s << QString();
+    }
+
+    void shortcutItems()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, location);
+        std::optional<Shortcut> shortcut;
+        QCOMPARE(itemRoundTrip(item, &shortcut), location.isNull() ? QString() : item);
+        QCOMPARE(shortcut.value_or(Shortcut()).location, location);
+    }
+
+    void frameLabels_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<bool>("understood");
+        QTest::addColumn<QStringList>("written");
+        const QStringList defaults = FrameLabels::defaults().toItems();
+        QTest::newRow("none: defaults") << QStringList() << true << defaults;
+        const QStringList renamed = {u"CustomCaptionLinks;Handouts"_s, u"CustomCaptionArticles;Rules; errata"_s,
+            u"CustomCaptionNetBooks;"_s, u"CustomCaptionWebSites;Online"_s};
+        QTest::newRow("renamed") << renamed << true << renamed;
+        QTest::newRow("other order") << QStringList{renamed[3], renamed[1]} << true
+                                     << QStringList{defaults[0], renamed[1], defaults[2], renamed[3]};
+        QTest::newRow("unknown key passed over") << QStringList{u"CustomCaptionMaps;Maps"_s, renamed[0]} << false
+                                                 << QStringList{renamed[0], defaults[1], defaults[2], defaults[3]};
+        QTest::newRow("no separator") << QStringList{u"CustomCaptionLinks"_s} << false << defaults;
+    }
+
+    void frameLabels()
+    {
+        checkItemsRoundTrip(FrameLabels::defaults());
+    }
 };
-
-void TestDocumentRecords::notesDocumentsLoad_data()
-{
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<bool>("understood");
-    QTest::addColumn<QStringList>("written");
-    const QStringList saved
-        = {u"Notes;C:\\Camp\\Notes.rtf"_s, u"Last;C:\\Camp\\Last.rtf"_s, u"NPCs;C:\\Camp\\NPCs.rtf"_s};
-    QTest::newRow("saved") << saved << true << saved;
-    QTest::newRow("other order") << QStringList{saved[2], saved[0], saved[1]} << true << saved;
-    QTest::newRow("path holding ;") << QStringList{u"Last;/camp/a;b.rtf"_s} << true
-                                    << QStringList{u"Notes;"_s, u"Last;/camp/a;b.rtf"_s, u"NPCs;"_s};
-    QTest::newRow("unknown key passed over")
-        << QStringList{u"notes;x"_s, u"NPCs;y"_s} << false << QStringList{u"Notes;"_s, u"Last;"_s, u"NPCs;y"_s};
-    QTest::newRow("no separator passed over")
-        << QStringList{u"Notes"_s, u"Last;z"_s} << false << QStringList{u"Notes;"_s, u"Last;z"_s, u"NPCs;"_s};
-}
-
-void TestDocumentRecords::notesDocumentsLoad()
-{
-    checkItemsRoundTrip(NotesDocuments());
-}
-
-void TestDocumentRecords::classItems_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("fields"); // prestige|path|name|key, null when the item is refused
-    QTest::newRow("standard") << u"standardFlag;C:\\Velmora\\Documents\\Barbarian.rtf;Barbarian"_s
-                              << u"0|C:\\Velmora\\Documents\\Barbarian.rtf|Barbarian|Barbarian"_s;
-    QTest::newRow("prestige") << u"prestigeFlag;/gm/Mystic Theurge.pdf;Mystic Theurge"_s
-                              << u"1|/gm/Mystic Theurge.pdf|Mystic Theurge|MysticTheurge"_s;
-    QTest::newRow("path holding ;") << u"standardFlag;/gm/a;b.rtf;Warlock"_s << u"0|/gm/a;b.rtf|Warlock|Warlock"_s;
-    QTest::newRow("no path") << u"prestigeFlag;;Red Wizard"_s << u"1||Red Wizard|RedWizard"_s;
-    QTest::newRow("flag in other case") << u"StandardFlag;a.rtf;Bard"_s << QString();
-    QTest::newRow("unknown flag") << u"epicFlag;a.rtf;Bard"_s << QString();
-    QTest::newRow("two fields") << u"standardFlag;Bard"_s << QString();
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestDocumentRecords::classItems()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, fields);
-    std::optional<ClassEntry> entry;
-    QCOMPARE(itemRoundTrip(item, &entry), fields.isNull() ? QString() : item);
-    if (entry)
-        QCOMPARE(QStringList({QString::number(entry->prestige), entry->path, entry->name, entry->key()}).join(u'|'), fields);
-}
-
-void TestDocumentRecords::shortcutItems_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("location"); // null when refused
-    QTest::newRow("document") << u"House Rules;C:\\Velmora\\Documents\\House Rules.doc"_s
-                              << u"C:\\Velmora\\Documents\\House Rules.doc"_s;
-    QTest::newRow("address holding ;") << u"Search;https://example.org/find?a=1;b=2"_s
-                                       << u"https://example.org/find?a=1;b=2"_s;
-    QTest::newRow("saved list without path") << u"Ambush.csv;"_s << u""_s;
-    QTest::newRow("no separator") << u"House Rules"_s << QString();
-}
-
-void TestDocumentRecords::shortcutItems()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, location);
-    std::optional<Shortcut> shortcut;
-    QCOMPARE(itemRoundTrip(item, &shortcut), location.isNull() ? QString() : item);
-    QCOMPARE(shortcut.value_or(Shortcut()).location, location);
-}
-
-void TestDocumentRecords::frameLabels_data()
-{
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<bool>("understood");
-    QTest::addColumn<QStringList>("written");
-    const QStringList defaults = FrameLabels::defaults().toItems();
-    QTest::newRow("none: defaults") << QStringList() << true << defaults;
-    const QStringList renamed = {u"CustomCaptionLinks;Handouts"_s, u"CustomCaptionArticles;Rules; errata"_s,
-        u"CustomCaptionNetBooks;"_s, u"CustomCaptionWebSites;Online"_s};
-    QTest::newRow("renamed") << renamed << true << renamed;
-    QTest::newRow("other order") << QStringList{renamed[3], renamed[1]} << true
-                                 << QStringList{defaults[0], renamed[1], defaults[2], renamed[3]};
-    QTest::newRow("unknown key passed over") << QStringList{u"CustomCaptionMaps;Maps"_s, renamed[0]} << false
-                                             << QStringList{renamed[0], defaults[1], defaults[2], defaults[3]};
-    QTest::newRow("no separator") << QStringList{u"CustomCaptionLinks"_s} << false << defaults;
-}
-
-void TestDocumentRecords::frameLabels()
-{
-    checkItemsRoundTrip(FrameLabels::defaults());
-}
 
 } // namespace Velmora
 

@@ -11,93 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-class TestMapRecords : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void mapRoundTrip_data();
-    void mapRoundTrip();
-    void mapReading_data();
-    void mapReading();
-    void fileBaseName_data();
-    void fileBaseName();
-    void markerRoundTrip_data();
-    void markerRoundTrip();
-    void markerReading_data();
-    void markerReading();
-};
-
-void TestMapRecords::mapRoundTrip_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("fitted");
-    QTest::addColumn<int>("gridX");
-    QTest::addColumn<int>("gridColour");
-    QTest::addColumn<bool>("playersVisible");
-    QTest::newRow("fitted with grid") << u"C:\\Velmora\\Campaigns\\Keep.jpg;FITTED;TRUE;10;0;255;120;80;TRUE;FALSE"_s
-                                      << u"Keep"_s << true << 10 << 255 << true;
-    QTest::newRow("full, added by hand") << u"/home/gm/maps/Cave.Level2.png;FULL;FALSE;0;0;16777215;;;FALSE;TRUE"_s
-                                         << u"Cave.Level2"_s << false << 0 << 16777215 << false;
-    QTest::newRow("path holding ;") << u"/maps/a;b.bmp;FULL;FALSE;4;8;-2147483643;3;-7;FALSE;FALSE"_s << u"a;b"_s
-                                    << false << 4 << -2147483643 << false;
-}
-
-void TestMapRecords::mapRoundTrip()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, key);
-    QFETCH(bool, fitted);
-    QFETCH(int, gridX);
-    QFETCH(int, gridColour);
-    QFETCH(bool, playersVisible);
-    std::optional<MapRecord> map;
-    QCOMPARE(itemRoundTrip(item, &map), item);
-    QCOMPARE(map->key(), key);
-    QCOMPARE(map->fitted, fitted);
-    QCOMPARE(map->gridX, gridX);
-    QCOMPARE(map->gridColour, gridColour);
-    QCOMPARE(map->playersVisible, playersVisible);
-}
-
-void TestMapRecords::mapReading_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("written"); // "" when the item is refused
-    QTest::newRow("unknown mode and flags")
-        << u"x.jpg;STRETCH;yes;;;;;;true;"_s << u"x.jpg;FULL;FALSE;0;0;0;;;FALSE;FALSE"_s;
-    QTest::newRow("nine fields") << u"x.jpg;FULL;FALSE;0;0;0;;;FALSE"_s << QString();
-    QTest::newRow("grid X not a number") << u"x.jpg;FULL;FALSE;ten;0;0;;;FALSE;FALSE"_s << QString();
-    QTest::newRow("colour in hex") << u"x.jpg;FULL;FALSE;0;0;0xFF;;;FALSE;FALSE"_s << QString();
-    QTest::newRow("empty item") << QString() << QString();
-}
-
-void TestMapRecords::mapReading()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, written);
-    QCOMPARE(itemRoundTrip<MapRecord>(item), written);
-}
-
-void TestMapRecords::fileBaseName_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("baseName");
-    QTest::newRow("windows path") << u"C:\\Maps\\Keep.v2.jpg"_s << u"Keep.v2"_s;
-    QTest::newRow("unix path") << u"/home/gm/Velmora/Campaigns/Keep_1.jpg"_s << u"Keep_1"_s;
-    QTest::newRow("dot in a folder only") << u"C:\\Maps.old\\Keep"_s << u"Keep"_s;
-    QTest::newRow("bare name") << u"Keep"_s << u"Keep"_s;
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestMapRecords::fileBaseName()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, baseName);
-    QCOMPARE(MapRecord::FileBaseName(path), baseName);
-}
-
 // Markers of the three kinds are checked side by side: kind 0 player, 1 object, 2 note.
 namespace {
 
@@ -109,52 +22,128 @@ QString writtenBack(int kind, const QString &item)
 
 } // namespace
 
-void TestMapRecords::markerRoundTrip_data()
+class TestMapRecords : public QObject
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("item");
-    QTest::newRow("player") << 0 << u"Thorin;Keep;120;80;C:\\Velmora\\Campaigns\\MapIcons\\Pawn Red.ico"_s;
-    QTest::newRow("player between pixels") << 0 << u"Lidda;Cave;12.5;-3;"_s;
-    QTest::newRow("player, icon holding ;") << 0 << u"Mialee;Keep;1;2;/icons/a;b.ico"_s;
-    QTest::newRow("movable object") << 1 << u"Chest;Keep;200;150;Chest.ico;TRUE"_s;
-    QTest::newRow("fixed object") << 1 << u"Door;Keep;0;1399.748;;FALSE"_s;
-    QTest::newRow("object, icon holding ;") << 1 << u"Door;Keep;0;0;a;b.ico;TRUE"_s;
-    QTest::newRow("note") << 2 << u"_1;Secret door behind the tapestry;Keep;40;60;Note.ico"_s;
-    QTest::newRow("note, icon holding ;") << 2 << u"_12;;Cave;5;5;x;y"_s;
-}
+    Q_OBJECT
 
-void TestMapRecords::markerRoundTrip()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, item);
-    QCOMPARE(writtenBack(kind, item), item);
-}
+private slots:
+    void mapRoundTrip_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("fitted");
+        QTest::addColumn<int>("gridX");
+        QTest::addColumn<int>("gridColour");
+        QTest::addColumn<bool>("playersVisible");
+        QTest::newRow("fitted with grid") << u"C:\\Velmora\\Campaigns\\Keep.jpg;FITTED;TRUE;10;0;255;120;80;TRUE;FALSE"_s
+                                          << u"Keep"_s << true << 10 << 255 << true;
+        QTest::newRow("full, added by hand") << u"/home/gm/maps/Cave.Level2.png;FULL;FALSE;0;0;16777215;;;FALSE;TRUE"_s
+                                             << u"Cave.Level2"_s << false << 0 << 16777215 << false;
+        QTest::newRow("path holding ;") << u"/maps/a;b.bmp;FULL;FALSE;4;8;-2147483643;3;-7;FALSE;FALSE"_s << u"a;b"_s
+                                        << false << 4 << -2147483643 << false;
+    }
 
-void TestMapRecords::markerReading_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("written"); // "" when the item is refused
-    QTest::newRow("player, empty position is 0") << 0 << u"Thorin;Keep;;;i.ico"_s << u"Thorin;Keep;0;0;i.ico"_s;
-    QTest::newRow("player, zeros dropped") << 0 << u"Thorin;Keep;007;80.50;"_s << u"Thorin;Keep;7;80.5;"_s;
-    QTest::newRow("player, four fields") << 0 << u"Thorin;Keep;1;2"_s << QString();
-    QTest::newRow("player, no name") << 0 << u";Keep;1;2;"_s << QString();
-    QTest::newRow("player, X not a number") << 0 << u"Thorin;Keep;abc;2;"_s << QString();
-    QTest::newRow("player, X not finite") << 0 << u"Thorin;Keep;inf;2;"_s << QString();
-    QTest::newRow("player, Y nan") << 0 << u"Thorin;Keep;1;nan;"_s << QString();
-    QTest::newRow("object, other flag") << 1 << u"Chest;Keep;1;2;c.ico;true"_s << u"Chest;Keep;1;2;c.ico;FALSE"_s;
-    QTest::newRow("object, five fields") << 1 << u"Chest;Keep;1;2;c.ico"_s << QString();
-    QTest::newRow("note, no key") << 2 << u";text;Keep;1;2;n.ico"_s << QString();
-    QTest::newRow("note, five fields") << 2 << u"_1;text;Keep;1;2"_s << QString();
-}
+    void mapRoundTrip()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, key);
+        QFETCH(bool, fitted);
+        QFETCH(int, gridX);
+        QFETCH(int, gridColour);
+        QFETCH(bool, playersVisible);
+        std::optional<MapRecord> map;
+        QCOMPARE(itemRoundTrip(item, &map), item);
+        QCOMPARE(map->key(), key);
+        QCOMPARE(map->fitted, fitted);
+        QCOMPARE(map->gridX, gridX);
+        QCOMPARE(map->gridColour, gridColour);
+        QCOMPARE(map->playersVisible, playersVisible);
+    }
 
-void TestMapRecords::markerReading()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, item);
-    QFETCH(QString, written);
-    QCOMPARE(writtenBack(kind, item), written);
-}
+    void mapReading_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("written"); // "" when the item is refused
+        QTest::newRow("unknown mode and flags")
+            << u"x.jpg;STRETCH;yes;;;;;;true;"_s << u"x.jpg;FULL;FALSE;0;0;0;;;FALSE;FALSE"_s;
+        QTest::newRow("nine fields") << u"x.jpg;FULL;FALSE;0;0;0;;;FALSE"_s << QString();
+        QTest::newRow("grid X not a number") << u"x.jpg;FULL;FALSE;ten;0;0;;;FALSE;FALSE"_s << QString();
+        QTest::newRow("colour in hex") << u"x.jpg;FULL;FALSE;0;0;0xFF;;;FALSE;FALSE"_s << QString();
+        QTest::newRow("empty item") << QString() << QString();
+    }
+
+    void mapReading()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, written);
+        QCOMPARE(itemRoundTrip<MapRecord>(item), written);
+    }
+
+    void fileBaseName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("baseName");
+        QTest::newRow("windows path") << u"C:\\Maps\\Keep.v2.jpg"_s << u"Keep.v2"_s;
+        QTest::newRow("unix path") << u"/home/gm/Velmora/Campaigns/Keep_1.jpg"_s << u"Keep_1"_s;
+        QTest::newRow("dot in a folder only") << u"C:\\Maps.old\\Keep"_s << u"Keep"_s;
+        QTest::newRow("bare name") << u"Keep"_s << u"Keep"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void fileBaseName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, baseName);
+        QCOMPARE(MapRecord::FileBaseName(path), baseName);
+    }
+
+    void markerRoundTrip_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("player") << 0 << u"Thorin;Keep;120;80;C:\\Velmora\\Campaigns\\MapIcons\\Pawn Red.ico"_s;
+        QTest::newRow("player between pixels") << 0 << u"Lidda;Cave;12.5;-3;"_s;
+        QTest::newRow("player, icon holding ;") << 0 << u"Mialee;Keep;1;2;/icons/a;b.ico"_s;
+        QTest::newRow("movable object") << 1 << u"Chest;Keep;200;150;Chest.ico;TRUE"_s;
+        QTest::newRow("fixed object") << 1 << u"Door;Keep;0;1399.748;;FALSE"_s;
+        QTest::newRow("object, icon holding ;") << 1 << u"Door;Keep;0;0;a;b.ico;TRUE"_s;
+        QTest::newRow("note") << 2 << u"_1;Secret door behind the tapestry;Keep;40;60;Note.ico"_s;
+        QTest::newRow("note, icon holding ;") << 2 << u"_12;;Cave;5;5;x;y"_s;
+    }
+
+    void markerRoundTrip()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, item);
+        QCOMPARE(writtenBack(kind, item), item);
+    }
+
+    void markerReading_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("written"); // "" when the item is refused
+        QTest::newRow("player, empty position is 0") << 0 << u"Thorin;Keep;;;i.ico"_s << u"Thorin;Keep;0;0;i.ico"_s;
+        QTest::newRow("player, zeros dropped") << 0 << u"Thorin;Keep;007;80.50;"_s << u"Thorin;Keep;7;80.5;"_s;
+        QTest::newRow("player, four fields") << 0 << u"Thorin;Keep;1;2"_s << QString();
+        QTest::newRow("player, no name") << 0 << u";Keep;1;2;"_s << QString();
+        QTest::newRow("player, X not a number") << 0 << u"Thorin;Keep;abc;2;"_s << QString();
+        QTest::newRow("player, X not finite") << 0 << u"Thorin;Keep;inf;2;"_s << QString();
+        QTest::newRow("player, Y nan") << 0 << u"Thorin;Keep;1;nan;"_s << QString();
+        QTest::newRow("object, other flag") << 1 << u"Chest;Keep;1;2;c.ico;true"_s << u"Chest;Keep;1;2;c.ico;FALSE"_s;
+        QTest::newRow("object, five fields") << 1 << u"Chest;Keep;1;2;c.ico"_s << QString();
+        QTest::newRow("note, no key") << 2 << u";text;Keep;1;2;n.ico"_s << QString();
+        QTest::newRow("note, five fields") << 2 << u"_1;text;Keep;1;2"_s << QString();
+    }
+
+    void markerReading()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, item);
+        QFETCH(QString, written);
+        QCOMPARE(writtenBack(kind, item), written);
+    }
+};
 
 } // namespace Velmora
 

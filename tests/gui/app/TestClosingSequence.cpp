@@ -42,148 +42,142 @@ class TestClosingSequence : public QObject
     Q_OBJECT
 
 private slots:
-    void CloseProgram_data();
-    void CloseProgram();
-    void failedSave_data();
-    void failedSave();
-    void otherWindowsClose();
-};
+    void CloseProgram_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("saveOnClose");
+        QTest::addColumn<QString>("answer");    // "Yes", "No" or "" (none expected)
+        QTest::addColumn<QString>("saveName");  // what the save dialog returns; "" cancels
+        QTest::addColumn<QStringList>("trace");
+        QTest::addColumn<QString>("finalPath");
+        QTest::addColumn<bool>("finalSaveOnClose");
 
-void TestClosingSequence::CloseProgram_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<bool>("saveOnClose");
-    QTest::addColumn<QString>("answer");    // "Yes", "No" or "" (none expected)
-    QTest::addColumn<QString>("saveName");  // what the save dialog returns; "" cancels
-    QTest::addColumn<QStringList>("trace");
-    QTest::addColumn<QString>("finalPath");
-    QTest::addColumn<bool>("finalSaveOnClose");
+        const QString named = u"/camp/Greyhawk.vlf"_s;
+        const QString chosen = u"/camp/NewCampaign_1.vlf"_s;
+        QTest::newRow("un-named, unchanged, No")
+            << QString() << false << true << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
+            << QString() << false;
+        QTest::newRow("un-named, unchanged, Yes")
+            << QString() << false << true << u"Yes"_s << chosen
+            << QStringList{askNew, u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound}
+            << chosen << true;
+        QTest::newRow("un-named, unchanged, Yes, dialog cancelled")
+            << QString() << false << false << u"Yes"_s << QString()
+            << QStringList{askNew, u"ChooseSaveName()"_s, documents, closeSound} << QString() << true;
+        QTest::newRow("un-named, modified, save on close: straight to Save As")
+            << QString() << true << true << QString() << chosen
+            << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound} << chosen
+            << true;
+        QTest::newRow("un-named, modified, not save on close, No")
+            << QString() << true << false << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
+            << QString() << false;
+        QTest::newRow("named, modified, save on close: saved without asking")
+            << named << true << true << QString() << QString()
+            << QStringList{u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
+        QTest::newRow("named, modified, not save on close, Yes")
+            << named << true << false << u"Yes"_s << QString()
+            << QStringList{askChanges, u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
+        QTest::newRow("named, modified, not save on close, No")
+            << named << true << false << u"No"_s << QString() << QStringList{askChanges, documents, closeSound} << named
+            << false;
+        QTest::newRow("named, unchanged") << named << false << true << QString() << QString()
+                                          << QStringList{documents, closeSound} << named << true;
+    }
 
-    const QString named = u"/camp/Greyhawk.vlf"_s;
-    const QString chosen = u"/camp/NewCampaign_1.vlf"_s;
-    QTest::newRow("un-named, unchanged, No")
-        << QString() << false << true << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
-        << QString() << false;
-    QTest::newRow("un-named, unchanged, Yes")
-        << QString() << false << true << u"Yes"_s << chosen
-        << QStringList{askNew, u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound}
-        << chosen << true;
-    QTest::newRow("un-named, unchanged, Yes, dialog cancelled")
-        << QString() << false << false << u"Yes"_s << QString()
-        << QStringList{askNew, u"ChooseSaveName()"_s, documents, closeSound} << QString() << true;
-    QTest::newRow("un-named, modified, save on close: straight to Save As")
-        << QString() << true << true << QString() << chosen
-        << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound} << chosen
-        << true;
-    QTest::newRow("un-named, modified, not save on close, No")
-        << QString() << true << false << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
-        << QString() << false;
-    QTest::newRow("named, modified, save on close: saved without asking")
-        << named << true << true << QString() << QString()
-        << QStringList{u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
-    QTest::newRow("named, modified, not save on close, Yes")
-        << named << true << false << u"Yes"_s << QString()
-        << QStringList{askChanges, u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
-    QTest::newRow("named, modified, not save on close, No")
-        << named << true << false << u"No"_s << QString() << QStringList{askChanges, documents, closeSound} << named
-        << false;
-    QTest::newRow("named, unchanged") << named << false << true << QString() << QString()
-                                      << QStringList{documents, closeSound} << named << true;
-}
+    void CloseProgram()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, modified);
+        QFETCH(bool, saveOnClose);
+        QFETCH(QString, answer);
+        QFETCH(QString, saveName);
+        QFETCH(QStringList, trace);
+        QFETCH(QString, finalPath);
+        QFETCH(bool, finalSaveOnClose);
 
-void TestClosingSequence::CloseProgram()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, modified);
-    QFETCH(bool, saveOnClose);
-    QFETCH(QString, answer);
-    QFETCH(QString, saveName);
-    QFETCH(QStringList, trace);
-    QFETCH(QString, finalPath);
-    QFETCH(bool, finalSaveOnClose);
+        Closing c(path);
+        auto [platform, state, campaignSession] = std::tie(c.platform, c.state, c.campaignSession);
+        if (modified)
+            campaignSession.markModified();
+        state.saveOnClose = saveOnClose;
+        if (!answer.isEmpty())
+            platform.answerMessage(answer == u"Yes" ? MessageAnswer::Yes : MessageAnswer::No);
+        if (!saveName.isEmpty())
+            c.campaign.saveName = saveName;
 
-    Closing c(path);
-    auto [platform, state, campaignSession] = std::tie(c.platform, c.state, c.campaignSession);
-    if (modified)
+        c.close();
+        QCOMPARE(platform.trace(), trace);
+        QCOMPARE(platform.unusedAnswers(), 0);
+        for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
+            QCOMPARE(call.buttons, MessageButtons::YesNo);
+            QCOMPARE(call.icon, MessageIcon::Question);
+        }
+        QCOMPARE(campaignSession.path(), finalPath);
+        QCOMPARE(state.saveOnClose, finalSaveOnClose);
+        QVERIFY(!campaignSession.isModified() || !state.saveOnClose || finalPath.isEmpty());
+        // The session settings are written with the campaign that was current at the end.
+        const QByteArray ini = c.home.read(u"default_4.ini"_s);
+        QVERIFY(ini.contains("MRU1=" + finalPath.toUtf8() + "\r\n"));
+    }
+
+    void failedSave_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("closeAnyway");
+        QTest::addColumn<QStringList>("trace");
+        const QString named = u"/camp/Greyhawk.vlf"_s;
+        const QString question = u"message Velmora: "_s + ClosingSequence::closeAnywayText();
+        QTest::newRow("named, stay open") << named << false
+                                          << QStringList{u"SaveCampaign("_s + named + u')', question};
+        QTest::newRow("named, close anyway")
+            << named << true << QStringList{u"SaveCampaign("_s + named + u')', question, documents, closeSound};
+        QTest::newRow("un-named, stay open")
+            << QString() << false
+            << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign(/camp/New.vlf)"_s, question};
+    }
+
+    void failedSave()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, closeAnyway);
+        QFETCH(QStringList, trace);
+        Closing c(path);
+        auto [platform, state, campaignSession] = std::tie(c.platform, c.state, c.campaignSession);
         campaignSession.markModified();
-    state.saveOnClose = saveOnClose;
-    if (!answer.isEmpty())
-        platform.answerMessage(answer == u"Yes" ? MessageAnswer::Yes : MessageAnswer::No);
-    if (!saveName.isEmpty())
-        c.campaign.saveName = saveName;
+        state.saveOnClose = true;
+        platform.answerMessage(closeAnyway ? MessageAnswer::Yes : MessageAnswer::No);
+        c.campaign.saveName = u"/camp/New.vlf"_s;
+        c.campaign.saveFails = true;
 
-    c.close();
-    QCOMPARE(platform.trace(), trace);
-    QCOMPARE(platform.unusedAnswers(), 0);
-    for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
-        QCOMPARE(call.buttons, MessageButtons::YesNo);
-        QCOMPARE(call.icon, MessageIcon::Question);
+        QCOMPARE(c.close(), closeAnyway);
+        QCOMPARE(platform.trace(), trace);
+        QCOMPARE(platform.callsOf(ScriptedPlatform::Kind::Message).first().buttons, MessageButtons::YesNo);
+        if (!closeAnyway) {
+            // Staying open leaves the program as it was before the close.
+            QCOMPARE(campaignSession.path(), path);
+            QVERIFY(campaignSession.isModified());
+            QVERIFY(!QFile::exists(c.home.file(u"default_4.ini"_s)));
+        }
     }
-    QCOMPARE(campaignSession.path(), finalPath);
-    QCOMPARE(state.saveOnClose, finalSaveOnClose);
-    QVERIFY(!campaignSession.isModified() || !state.saveOnClose || finalPath.isEmpty());
-    // The session settings are written with the campaign that was current at the end.
-    const QByteArray ini = c.home.read(u"default_4.ini"_s);
-    QVERIFY(ini.contains("MRU1=" + finalPath.toUtf8() + "\r\n"));
-}
 
-void TestClosingSequence::failedSave_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("closeAnyway");
-    QTest::addColumn<QStringList>("trace");
-    const QString named = u"/camp/Greyhawk.vlf"_s;
-    const QString question = u"message Velmora: "_s + ClosingSequence::closeAnywayText();
-    QTest::newRow("named, stay open") << named << false
-                                      << QStringList{u"SaveCampaign("_s + named + u')', question};
-    QTest::newRow("named, close anyway")
-        << named << true << QStringList{u"SaveCampaign("_s + named + u')', question, documents, closeSound};
-    QTest::newRow("un-named, stay open")
-        << QString() << false
-        << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign(/camp/New.vlf)"_s, question};
-}
+    void otherWindowsClose()
+    {
+        Closing c(u"/camp/a.vlf"_s);
+        c.state.soundsOn = false;
+        QWidget main;
+        main.setWindowTitle(u"Velmora"_s);
+        QWidget help;
+        help.setWindowTitle(u"Velmora Help"_s);
+        main.show();
+        help.show();
 
-void TestClosingSequence::failedSave()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, closeAnyway);
-    QFETCH(QStringList, trace);
-    Closing c(path);
-    auto [platform, state, campaignSession] = std::tie(c.platform, c.state, c.campaignSession);
-    campaignSession.markModified();
-    state.saveOnClose = true;
-    platform.answerMessage(closeAnyway ? MessageAnswer::Yes : MessageAnswer::No);
-    c.campaign.saveName = u"/camp/New.vlf"_s;
-    c.campaign.saveFails = true;
-
-    QCOMPARE(c.close(), closeAnyway);
-    QCOMPARE(platform.trace(), trace);
-    QCOMPARE(platform.callsOf(ScriptedPlatform::Kind::Message).first().buttons, MessageButtons::YesNo);
-    if (!closeAnyway) {
-        // Staying open leaves the program as it was before the close.
-        QCOMPARE(campaignSession.path(), path);
-        QVERIFY(campaignSession.isModified());
-        QVERIFY(!QFile::exists(c.home.file(u"default_4.ini"_s)));
+        c.close(&main);
+        QVERIFY(!help.isVisible());
+        QVERIFY(main.isVisible());
+        QCOMPARE(c.platform.sounds(), QStringList());
     }
-}
-
-void TestClosingSequence::otherWindowsClose()
-{
-    Closing c(u"/camp/a.vlf"_s);
-    c.state.soundsOn = false;
-    QWidget main;
-    main.setWindowTitle(u"Velmora"_s);
-    QWidget help;
-    help.setWindowTitle(u"Velmora Help"_s);
-    main.show();
-    help.show();
-
-    c.close(&main);
-    QVERIFY(!help.isVisible());
-    QVERIFY(main.isVisible());
-    QCOMPARE(c.platform.sounds(), QStringList());
-}
+};
 
 QTEST_MAIN(TestClosingSequence)
 #include "TestClosingSequence.moc"

@@ -15,8 +15,42 @@ class TestVelmoraStart : public QObject
     Q_OBJECT
 
 private slots:
-    void screenshotStartBuildsTheWindowAndReleasesTheLock();
-    void secondStartIsRefusedWhileTheFirstRuns();
+    void screenshotStartBuildsTheWindowAndReleasesTheLock()
+    {
+        TestHome home;
+        const QString picture = home.file(u"main.png"_s);
+        QCOMPARE(runToEnd({u"--screenshot"_s, picture}), 0);
+        const QImage image(picture);
+        QVERIFY(!image.isNull());
+        QVERIFY(image.width() > 400 && image.height() > 300);
+        QVERIFY(SingleInstance(home.path()).tryAcquire());
+        // Without anyone to answer, the start leaves the campaign unsaved and the settings alone.
+        QVERIFY(!QFileInfo::exists(home.file(u"default_4.ini"_s)));
+    }
+
+    void secondStartIsRefusedWhileTheFirstRuns()
+    {
+        TestHome home;
+        QProcess first;
+        first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        first.start(QString::fromUtf8(VELMORA_EXECUTABLE), {});
+        QVERIFY(first.waitForStarted());
+        const QString lock = home.file(u"Velmora.lock"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(lock).size() > 0, 60000);
+
+        const QString second = home.file(u"second.png"_s);
+        QCOMPARE(runToEnd({u"--screenshot"_s, second}), 0);
+        QVERIFY(!QFileInfo::exists(second));
+        QCOMPARE(first.state(), QProcess::Running);
+
+        // A crash leaves the lock behind; the next start takes it over.
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFileInfo::exists(lock));
+        const QString third = home.file(u"third.png"_s);
+        QCOMPARE(runToEnd({u"--screenshot"_s, third}), 0);
+        QVERIFY(QFileInfo::exists(third));
+    }
 
 private:
     static int runToEnd(const QStringList &arguments);
@@ -33,43 +67,6 @@ int TestVelmoraStart::runToEnd(const QStringList &arguments)
         return -1;
     }
     return velmora.exitStatus() == QProcess::NormalExit ? velmora.exitCode() : -2;
-}
-
-void TestVelmoraStart::screenshotStartBuildsTheWindowAndReleasesTheLock()
-{
-    TestHome home;
-    const QString picture = home.file(u"main.png"_s);
-    QCOMPARE(runToEnd({u"--screenshot"_s, picture}), 0);
-    const QImage image(picture);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.width() > 400 && image.height() > 300);
-    QVERIFY(SingleInstance(home.path()).tryAcquire());
-    // Without anyone to answer, the start leaves the campaign unsaved and the settings alone.
-    QVERIFY(!QFileInfo::exists(home.file(u"default_4.ini"_s)));
-}
-
-void TestVelmoraStart::secondStartIsRefusedWhileTheFirstRuns()
-{
-    TestHome home;
-    QProcess first;
-    first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    first.start(QString::fromUtf8(VELMORA_EXECUTABLE), {});
-    QVERIFY(first.waitForStarted());
-    const QString lock = home.file(u"Velmora.lock"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(lock).size() > 0, 60000);
-
-    const QString second = home.file(u"second.png"_s);
-    QCOMPARE(runToEnd({u"--screenshot"_s, second}), 0);
-    QVERIFY(!QFileInfo::exists(second));
-    QCOMPARE(first.state(), QProcess::Running);
-
-    // A crash leaves the lock behind; the next start takes it over.
-    first.kill();
-    QVERIFY(first.waitForFinished());
-    QVERIFY(QFileInfo::exists(lock));
-    const QString third = home.file(u"third.png"_s);
-    QCOMPARE(runToEnd({u"--screenshot"_s, third}), 0);
-    QVERIFY(QFileInfo::exists(third));
 }
 
 QTEST_MAIN(TestVelmoraStart)

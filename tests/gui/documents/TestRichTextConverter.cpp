@@ -18,9 +18,66 @@ class TestRichTextConverter : public QObject
     Q_OBJECT
 
 private slots:
-    void roundTripKeepsEveryFormat();
-    void editorSeesTheFormats();
-    void rtfThroughTheEditorAndBack();
+    void roundTripKeepsEveryFormat()
+    {
+        QTextDocument editor;
+        RichTextConverter::toQTextDocument(sample(), editor);
+        RichTextDocument back = RichTextConverter::fromQTextDocument(editor);
+        RichTextDocument expected = sample();
+        expected.mergeRuns();
+        QCOMPARE(back.blocks.size(), expected.blocks.size());
+        for (qsizetype i = 0; i < expected.blocks.size(); ++i)
+            QVERIFY2(back.blocks.at(i) == expected.blocks.at(i), qPrintable(u"block %1"_s.arg(i)));
+        QVERIFY(back == expected);
+    }
+
+    void editorSeesTheFormats()
+    {
+        QTextDocument editor;
+        RichTextConverter::toQTextDocument(sample(), editor);
+        const QTextBlock title = editor.begin();
+        QCOMPARE(title.text(), u"The Sunless Keep"_s);
+        QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(title.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        const QTextBlock body = title.next();
+        bool linked = false;
+        for (auto it = body.begin(); !it.atEnd(); ++it)
+            linked = linked || it.fragment().charFormat().anchorHref() == u"https://www.d20srd.org/"_s;
+        QVERIFY(linked);
+        QTextCursor cursor(body);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSubScript);
+        cursor.movePosition(QTextCursor::PreviousCharacter);
+        QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        const QTextList *list = body.next().textList();
+        QVERIFY(list);
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->format().style(), QTextListFormat::ListDisc);
+        cursor = QTextCursor(list->item(2));
+        cursor.movePosition(QTextCursor::NextBlock);
+        const QTextTable *table = cursor.currentTable();
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 3);
+        QCOMPARE(table->columns(), 4);
+        QCOMPARE(table->cellAt(2, 3).firstCursorPosition().block().text(), u"r2c3"_s);
+        QVERIFY(editor.toPlainText().endsWith(u"The end."_s));
+    }
+
+    void rtfThroughTheEditorAndBack()
+    {
+        // What the notes editor does: read a file, edit nothing, write it back; the text and its
+        // formats survive.
+        const QByteArray rtf = RtfWriter::write(sample());
+        RtfReader reader;
+        const std::optional<RichTextDocument> read = reader.read(rtf);
+        QVERIFY(read);
+        QTextDocument editor;
+        RichTextConverter::toQTextDocument(*read, editor);
+        const std::optional<RichTextDocument> again = reader.read(RtfWriter::write(RichTextConverter::fromQTextDocument(editor)));
+        QVERIFY(again);
+        QCOMPARE(again->toPlainText(), sample().toPlainText());
+        QVERIFY(*again == *read);
+    }
 
 private:
     static RichTextDocument sample();
@@ -83,67 +140,6 @@ RichTextDocument TestRichTextConverter::sample()
     end.runs = {{u"The end."_s, plain, std::nullopt}};
     document.blocks << end;
     return document;
-}
-
-void TestRichTextConverter::roundTripKeepsEveryFormat()
-{
-    QTextDocument editor;
-    RichTextConverter::toQTextDocument(sample(), editor);
-    RichTextDocument back = RichTextConverter::fromQTextDocument(editor);
-    RichTextDocument expected = sample();
-    expected.mergeRuns();
-    QCOMPARE(back.blocks.size(), expected.blocks.size());
-    for (qsizetype i = 0; i < expected.blocks.size(); ++i)
-        QVERIFY2(back.blocks.at(i) == expected.blocks.at(i), qPrintable(u"block %1"_s.arg(i)));
-    QVERIFY(back == expected);
-}
-
-void TestRichTextConverter::editorSeesTheFormats()
-{
-    QTextDocument editor;
-    RichTextConverter::toQTextDocument(sample(), editor);
-    const QTextBlock title = editor.begin();
-    QCOMPARE(title.text(), u"The Sunless Keep"_s);
-    QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(title.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
-    const QTextBlock body = title.next();
-    bool linked = false;
-    for (auto it = body.begin(); !it.atEnd(); ++it)
-        linked = linked || it.fragment().charFormat().anchorHref() == u"https://www.d20srd.org/"_s;
-    QVERIFY(linked);
-    QTextCursor cursor(body);
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSubScript);
-    cursor.movePosition(QTextCursor::PreviousCharacter);
-    QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
-    const QTextList *list = body.next().textList();
-    QVERIFY(list);
-    QCOMPARE(list->count(), 3);
-    QCOMPARE(list->format().style(), QTextListFormat::ListDisc);
-    cursor = QTextCursor(list->item(2));
-    cursor.movePosition(QTextCursor::NextBlock);
-    const QTextTable *table = cursor.currentTable();
-    QVERIFY(table);
-    QCOMPARE(table->rows(), 3);
-    QCOMPARE(table->columns(), 4);
-    QCOMPARE(table->cellAt(2, 3).firstCursorPosition().block().text(), u"r2c3"_s);
-    QVERIFY(editor.toPlainText().endsWith(u"The end."_s));
-}
-
-void TestRichTextConverter::rtfThroughTheEditorAndBack()
-{
-    // What the notes editor does: read a file, edit nothing, write it back; the text and its
-    // formats survive.
-    const QByteArray rtf = RtfWriter::write(sample());
-    RtfReader reader;
-    const std::optional<RichTextDocument> read = reader.read(rtf);
-    QVERIFY(read);
-    QTextDocument editor;
-    RichTextConverter::toQTextDocument(*read, editor);
-    const std::optional<RichTextDocument> again = reader.read(RtfWriter::write(RichTextConverter::fromQTextDocument(editor)));
-    QVERIFY(again);
-    QCOMPARE(again->toPlainText(), sample().toPlainText());
-    QVERIFY(*again == *read);
 }
 
 } // namespace Velmora

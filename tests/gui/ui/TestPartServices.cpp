@@ -31,24 +31,22 @@ class TestPartServices : public QObject
     Q_OBJECT
 
 private slots:
-    void partsFindEachOthersServices();
+    void partsFindEachOthersServices()
+    {
+        PartServices services;
+        QCOMPARE(services.find<BattleBoxLoader>(), nullptr);
+        BattleBox battleBox;
+        services.provide<BattleBoxLoader>(&battleBox);
+        QCOMPARE(services.find<BattleBoxLoader>()->load(u"a.txt"_qs), u"loaded a.txt"_qs);
+        // A service nobody provides is not mistaken for another.
+        QCOMPARE(services.find<ListTitles>(), nullptr);
+
+        QSignalSpy changed(&services, &PartServices::changed);
+        services.announce(SharedData::Pictures);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).value<SharedData>(), SharedData::Pictures);
+    }
 };
-
-void TestPartServices::partsFindEachOthersServices()
-{
-    PartServices services;
-    QCOMPARE(services.find<BattleBoxLoader>(), nullptr);
-    BattleBox battleBox;
-    services.provide<BattleBoxLoader>(&battleBox);
-    QCOMPARE(services.find<BattleBoxLoader>()->load(u"a.txt"_qs), u"loaded a.txt"_qs);
-    // A service nobody provides is not mistaken for another.
-    QCOMPARE(services.find<ListTitles>(), nullptr);
-
-    QSignalSpy changed(&services, &PartServices::changed);
-    services.announce(SharedData::Pictures);
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(changed.at(0).at(0).value<SharedData>(), SharedData::Pictures);
-}
 
 QTEST_GUILESS_MAIN(TestPartServices)
 #include "TestPartServices.moc"

@@ -9,31 +9,6 @@
 using namespace Qt::StringLiterals;
 using namespace Velmora;
 
-class TestQtPlatform : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void displayText_data();
-    void displayText();
-    void helpWindowShowsThePageOrANotice();
-};
-
-void TestQtPlatform::displayText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("blank line") << u"a\r\n\r\nb"_s << u"a\n\nb"_s;
-    QTest::newRow("lone CR") << u"a\rb"_s << u"a\nb"_s;
-}
-
-void TestQtPlatform::displayText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QCOMPARE(QtPlatform::displayText(text), shown);
-}
-
 namespace {
 
 QList<HelpWindow *> helpWindows()
@@ -48,20 +23,41 @@ QList<HelpWindow *> helpWindows()
 
 } // namespace
 
-void TestQtPlatform::helpWindowShowsThePageOrANotice()
+class TestQtPlatform : public QObject
 {
-    TestHome home;
-    const QString page = home.write(u"Help/index.html"_s, "<html><body><h1>Velmora help</h1></body></html>");
-    QtPlatform platform;
-    platform.showHelp(page);
-    QCOMPARE(helpWindows().size(), 1);
-    QVERIFY(helpWindows().first()->browser()->toPlainText().contains(u"Velmora help"_s));
+    Q_OBJECT
 
-    // A second request reuses the window.
-    platform.showHelp(home.file(u"Help/missing.html"_s));
-    QCOMPARE(helpWindows().size(), 1);
-    QVERIFY(helpWindows().first()->browser()->toPlainText().startsWith(u"The help file was not found."_s));
-}
+private slots:
+    void displayText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("blank line") << u"a\r\n\r\nb"_s << u"a\n\nb"_s;
+        QTest::newRow("lone CR") << u"a\rb"_s << u"a\nb"_s;
+    }
+
+    void displayText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(QtPlatform::displayText(text), shown);
+    }
+
+    void helpWindowShowsThePageOrANotice()
+    {
+        TestHome home;
+        const QString page = home.write(u"Help/index.html"_s, "<html><body><h1>Velmora help</h1></body></html>");
+        QtPlatform platform;
+        platform.showHelp(page);
+        QCOMPARE(helpWindows().size(), 1);
+        QVERIFY(helpWindows().first()->browser()->toPlainText().contains(u"Velmora help"_s));
+
+        // A second request reuses the window.
+        platform.showHelp(home.file(u"Help/missing.html"_s));
+        QCOMPARE(helpWindows().size(), 1);
+        QVERIFY(helpWindows().first()->browser()->toPlainText().startsWith(u"The help file was not found."_s));
+    }
+};
 
 QTEST_MAIN(TestQtPlatform)
 #include "TestQtPlatform.moc"
