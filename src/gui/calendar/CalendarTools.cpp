@@ -1,8 +1,8 @@
 #include "gui/calendar/CalendarTools.h"
 
+#include "core/app/CampaignSession.h"
 #include "core/calendar/AgendaReport.h"
 #include "core/calendar/DatedLine.h"
-#include "core/app/CampaignSession.h"
 #include "core/common/AppFolder.h"
 #include "core/persistence/CampaignModel.h"
 #include "gui/calendar/AgendaReportWindow.h"
@@ -18,7 +18,6 @@
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTreeView>
