@@ -22,20 +22,259 @@ class TestCli : public QObject
     Q_OBJECT
 
 private slots:
-    void commands_data();
-    void commands();
-    void blocksOfAFile();
-    void newIsTheShippedDefaultCampaign();
-    void resaveRestampsTheAgendaInCalendarOrder();
-    void upgradeWritesTheUpgradedOptions();
-    void refusedInputLeavesNoOutput_data();
-    void refusedInputLeavesNoOutput();
-    void dumpShowsRecords();
-    void calendarCommands_data();
-    void calendarCommands();
-    void moonPhases();
-    void rtfConversions_data();
-    void rtfConversions();
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("iniFile");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("json");   // compact form of the expected stdout
+        QTest::addColumn<QByteArray>("stderr"); // a part of the expected error line
+
+        QTest::newRow("version") << QStringList{u"version"_s} << QByteArray() << 0
+                                 << "{\"version\":\""_ba + Version::text().toUtf8() + "\"}"_ba << QByteArray();
+        QTest::newRow("ini") << QStringList{u"ini"_s, u"@"_s} << "[VERSION]\r\nversion = \"4.1\"\r\n[S]\r\n"_ba << 0
+                             << R"({"sections":[{"keys":[{"key":"version","value":"4.1"}],"name":"VERSION"},{"keys":[],"name":"S"}]})"_ba
+                             << QByteArray();
+        QTest::newRow("ini refused with its line") << QStringList{u"ini"_s, u"@"_s} << "[S]\r\nk=v\r\nno equals\r\n"_ba << 1
+                                                   << QByteArray() << "line 3: no \"=\""_ba;
+        QTest::newRow("ini of a missing file") << QStringList{u"ini"_s, u"/no/such.ini"_s} << QByteArray() << 1 << QByteArray()
+                                               << "no such file"_ba;
+        QTest::newRow("usage") << QStringList{u"frobnicate"_s} << QByteArray() << 2 << QByteArray() << "usage:"_ba;
+        QTest::newRow("new with a seed that is no number") << QStringList{u"new"_s, u"@"_s, u"--seed"_s, u"x"_s} << QByteArray()
+                                                           << 2 << QByteArray() << "usage:"_ba;
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, iniFile);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, json);
+        QFETCH(QByteArray, stderr);
+        TestHome home;
+        const QString path = home.write(u"in.ini"_s, iniFile);
+        arguments.replaceInStrings(u"@"_s, path);
+
+        QProcess cli;
+        cli.start(QString::fromUtf8(VELMORA_CLI), arguments);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), exitCode);
+        const QByteArray out = cli.readAllStandardOutput();
+        if (json.isEmpty())
+            QVERIFY(out.isEmpty());
+        else
+            QCOMPARE(QJsonDocument::fromJson(out).toJson(QJsonDocument::Compact), json);
+        QVERIFY2(cli.readAllStandardError().contains(stderr), stderr.constData());
+    }
+
+    void blocksOfAFile()
+    {
+        TestHome home;
+        // A header claiming 3 blocks (one of them empty and not written), "a" and "bc" in one block.
+        QByteArray bytes = "VL400000"_ba;
+        bytes += QByteArray("\x30\x00\x00\x00\x03\x00\x00\x00", 8);
+        bytes += QByteArray("MOONS\0\0\0\0\0\x10\x00\x00\x00\x00\x00", 16);
+        bytes += QByteArray("a\0bc\0\0\0\0\0\0\0\0\0\0\0", 16);
+        const QString path = home.write(u"c.vlf"_s, bytes);
+        const Run run = cli({u"blocks"_s, path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact),
+                 R"({"blockCount":3,"blocks":[{"items":["a","bc"],"label":"MOONS"}],"marker":"VL400000","totalSize":48})"_ba);
+    }
+
+    void newIsTheShippedDefaultCampaign()
+    {
+        TestHome home;
+        // Generated with: velmora-cli new "data/Campaigns/Default Data.vlt" --seed 5489
+        const QString out = home.file(u"new.vlf"_s);
+        QCOMPARE(cli({u"new"_s, out, u"--seed"_s, u"5489"_s}).exitCode, 0);
+        QFile shipped(QString::fromUtf8(VELMORA_SHIPPED_DATA_DIR) + u"/Campaigns/Default Data.vlt"_s);
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QCOMPARE(home.read(u"new.vlf"_s), shipped.readAll());
+        // Without --seed, the same fixed seed.
+        QCOMPARE(cli({u"new"_s, home.file(u"plain.vlf"_s)}).exitCode, 0);
+        QCOMPARE(home.read(u"plain.vlf"_s), home.read(u"new.vlf"_s));
+    }
+
+    void resaveRestampsTheAgendaInCalendarOrder()
+    {
+        // As the window saves it: every entry stamped with the start year, in calendar order.
+        TestHome home;
+        oVLFile file;
+        file.UpdateBlock(u"LOG"_s, {u"2009:3:4;guild"_s, u"2008:1:4;rope"_s});
+        QVERIFY(file.WriteData(home.file(u"in.vlf"_s)));
+        const Run run = cli({u"resave"_s, home.file(u"in.vlf"_s), home.file(u"out.vlf"_s)});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out).object(),
+                 (QJsonObject{{u"written"_s, home.file(u"out.vlf"_s)}, {u"skipped"_s, QJsonArray()}}));
+        oVLFile out;
+        out.ParseVLFile(home.file(u"out.vlf"_s));
+        const oBlock *log = out.block(u"LOG"_s);
+        QVERIFY(log);
+        QCOMPARE(log->Items(), (QStringList{u"2007:1:4;rope"_s, u"2007:3:4;guild"_s}));
+    }
+
+    void upgradeWritesTheUpgradedOptions()
+    {
+        // An upgraded campaign saves every quarter of an hour and when the program closes.
+        TestHome home;
+        const QString old = QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-campaign.vls"_s;
+        QCOMPARE(cli({u"upgrade"_s, old, home.file(u"new.vlf"_s)}).exitCode, 0);
+        oVLFile file;
+        file.ParseVLFile(home.file(u"new.vlf"_s));
+        const oBlock *options = file.block(u"OPTIONS"_s);
+        QVERIFY(options);
+        QCOMPARE(options->Items().filter(QRegularExpression(u"^(autosave|TimedSave);"_s)),
+                 (QStringList{u"autosave;TRUE"_s, u"TimedSave;FALSE;15"_s}));
+    }
+
+    void refusedInputLeavesNoOutput_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("why");
+        QTest::newRow("resave of garbage") << u"resave"_s << "not a campaign at all"_ba << "not a Velmora 4.0 campaign file"_ba;
+        QTest::newRow("resave of a header without blocks") << u"resave"_s << "VL400000"_ba + QByteArray(8, '\0') << "no campaign data"_ba;
+        QTest::newRow("resave of unknown blocks") << u"resave"_s
+            << "VL400000"_ba + QByteArray("\x20\0\0\0\x01\0\0\0", 8) + QByteArray("OTHER\0\0\0\0\0\x10\0\0\0\0\0", 16)
+                + QByteArray("x\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16)
+            << "none of the blocks of a Velmora campaign"_ba;
+        QTest::newRow("resave of a duplicate label") << u"resave"_s
+            << ("VL400000"_ba + QByteArray(8, '\0').replace(4, 1, "\x02") + QByteArray("LOG\0\0\0\0\0\0\0\x10\0\0\0\0\0", 16)
+                + QByteArray("x\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16) + QByteArray("log\0\0\0\0\0\0\0\x10\0\0\0\0\0", 16)
+                + QByteArray("y\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16))
+            << "duplicate block label"_ba;
+        QTest::newRow("resave of an empty file") << u"resave"_s << QByteArray() << "not a Velmora 4.0 campaign file"_ba;
+    }
+
+    void refusedInputLeavesNoOutput()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, why);
+        TestHome home;
+        const QString in = home.write(u"in.vlf"_s, input);
+        const Run run = cli({command, in, home.file(u"out.vlf"_s)});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(why), run.err.constData());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(!QFile::exists(home.file(u"out.vlf"_s)));
+        QCOMPARE(home.read(u"in.vlf"_s), input);
+    }
+
+    void dumpShowsRecords()
+    {
+        TestHome home;
+        QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
+        const Run run = cli({u"dump"_s, home.file(u"a.vlf"_s)});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
+        for (const char *key : {"weather", "time", "calendar", "classes", "options", "layout", "labels", "webSites"})
+            QVERIFY2(dump.contains(QLatin1String(key)), key);
+    }
+
+    void calendarCommands_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@" is the campaign
+        QTest::addColumn<QByteArray>("json");
+
+        QTest::newRow("calendar") << QStringList{u"calendar"_s, u"@"_s}
+            << R"({"climate":"temperate","currentDate":"2007:3:4","months":[{"days":31,"name":"January"},{"days":28,"name":"February"},{"days":31,"name":"March"},{"days":30,"name":"April"},{"days":31,"name":"May"},{"days":30,"name":"June"},{"days":31,"name":"July"},{"days":31,"name":"August"},{"days":30,"name":"September"},{"days":31,"name":"October"},{"days":30,"name":"November"},{"days":31,"name":"December"}],"startDate":"2007:1:1","time":"11:59 PM","weather":"Mild","yearLength":365})"_ba;
+        QTest::newRow("ordinal") << QStringList{u"calendar"_s, u"@"_s, u"--ordinal"_s, u"2007:3:1"_s}
+                                 << R"({"date":"2007:3:1","ordinal":60,"status":0})"_ba;
+        QTest::newRow("date") << QStringList{u"calendar"_s, u"@"_s, u"--date"_s, u"365"_s}
+                              << R"({"date":"2007:12:31","ordinal":365,"status":0})"_ba;
+        QTest::newRow("date outside the year") << QStringList{u"calendar"_s, u"@"_s, u"--date"_s, u"366"_s}
+                                               << R"({"date":"","ordinal":366,"status":98})"_ba;
+        QTest::newRow("next") << QStringList{u"calendar"_s, u"@"_s, u"--next"_s, u"2007:2:28"_s} << R"({"date":"2007:3:1"})"_ba;
+        QTest::newRow("prev") << QStringList{u"calendar"_s, u"@"_s, u"--prev"_s, u"2008:1:1"_s} << R"({"date":"2007:12:31"})"_ba;
+        QTest::newRow("agenda in calendar order") << QStringList{u"agenda"_s, u"@"_s}
+            << R"([{"date":"2007:1:4","text":"Buy rope"},{"date":"2007:3:4","text":"Meet the guild"}])"_ba;
+        QTest::newRow("almanach") << QStringList{u"almanach"_s, u"@"_s} << R"([{"date":"2007:2:1","text":"Festival"}])"_ba;
+    }
+
+    void calendarCommands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, json);
+        TestHome home;
+        Campaign campaign(home.folder());
+        campaign.model.calendar.currentDate = u"2007:3:4"_s;
+        campaign.model.time.load({u"11;59;PM"_s});
+        campaign.model.weather.load({u"1"_s, u"Mild"_s});
+        campaign.model.agenda = {*DatedLine::fromItem(u"2007:3:4;Meet the guild"_s), *DatedLine::fromItem(u"2007:1:4;Buy rope"_s)};
+        campaign.model.almanach = {*DatedLine::fromItem(u"2007:2:1;Festival"_s)};
+        QVERIFY(campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+        arguments.replaceInStrings(u"@"_s, home.file(u"c.vlf"_s));
+        const Run run = cli(arguments);
+        QCOMPARE(run.exitCode, 0);
+        const QJsonDocument document = QJsonDocument::fromJson(run.out);
+        QCOMPARE(document.toJson(QJsonDocument::Compact), json);
+    }
+
+    void moonPhases()
+    {
+        TestHome home;
+        Campaign campaign(home.folder());
+        campaign.model.moons = {*MoonRecord::fromItem(u"Luna;28;2007:1:3"_s)};
+        QVERIFY(campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+        const Run run = cli({u"moons"_s, home.file(u"c.vlf"_s)});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray moons = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(moons.size(), 1);
+        const QJsonObject luna = moons.first().toObject();
+        QCOMPARE(luna.value(u"name"_s).toString(), u"Luna"_s);
+        QCOMPARE(luna.value(u"period"_s).toInt(), 28);
+        QCOMPARE(luna.value(u"fullDate"_s).toString(), u"2007:1:3"_s);
+        QStringList fifthPhase;
+        for (const QJsonValue &phase : luna.value(u"phases"_s).toArray()) {
+            if (phase.toObject().value(u"phase"_s).toInt() == 5)
+                fifthPhase << phase.toObject().value(u"date"_s).toString();
+        }
+        QCOMPARE(fifthPhase.mid(0, 2), (QStringList{u"2007:1:17"_s, u"2007:2:14"_s}));
+    }
+
+    void rtfConversions_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("arguments"); // "@" is the input file, "#" the output file
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("stdoutPart");
+        QTest::addColumn<QByteArray>("stderrPart");
+
+        const QByteArray rtf = R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 Hello {\b bold} w\u233?rld\par\qc Centred\par})"_ba;
+        QTest::newRow("to text") << rtf << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 0 << "Hello bold w\xc3\xa9rld\nCentred\n"_ba << QByteArray();
+        QTest::newRow("to html") << rtf << QStringList{u"@"_s, u"--to"_s, u"html"_s} << 0 << "font-weight:700;\">bold</span>"_ba << QByteArray();
+        QTest::newRow("from html") << "<p>One <b>two</b></p><p align=\"center\">three</p>"_ba
+                                   << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"written\""_ba << QByteArray();
+        QTest::newRow("not rtf") << "plain words"_ba << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 1 << QByteArray() << "at byte"_ba;
+        QTest::newRow("usage") << rtf << QStringList{u"@"_s, u"--to"_s, u"pdf"_s} << 2 << QByteArray() << "usage:"_ba;
+    }
+
+    void rtfConversions()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, stdoutPart);
+        QFETCH(QByteArray, stderrPart);
+        TestHome home;
+        const QString in = home.write(u"in.doc"_s, input);
+        const QString out = home.file(u"out.rtf"_s);
+        arguments.replaceInStrings(u"@"_s, in);
+        arguments.replaceInStrings(u"#"_s, out);
+        const Run run = cli(QStringList{u"rtf"_s} + arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.out.contains(stdoutPart), run.out.constData());
+        QVERIFY2(run.err.contains(stderrPart), run.err.constData());
+        if (arguments.contains(u"--out"_s)) {
+            // What was written reads back as the same text, bold and centring kept.
+            const Run text = cli({u"rtf"_s, out, u"--to"_s, u"html"_s});
+            QCOMPARE(text.exitCode, 0);
+            QVERIFY(text.out.contains("font-weight:700;\">two</span>"));
+            QVERIFY(text.out.contains("align=\"center\""));
+        }
+    }
 
 private:
     struct Run
@@ -53,260 +292,6 @@ TestCli::Run TestCli::cli(const QStringList &arguments)
     process.start(QString::fromUtf8(VELMORA_CLI), arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-void TestCli::commands_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("iniFile");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("json");   // compact form of the expected stdout
-    QTest::addColumn<QByteArray>("stderr"); // a part of the expected error line
-
-    QTest::newRow("version") << QStringList{u"version"_s} << QByteArray() << 0
-                             << R"({"version":")"_ba + Version::text().toUtf8() + R"("})"_ba << QByteArray();
-    QTest::newRow("ini") << QStringList{u"ini"_s, u"@"_s} << "[VERSION]\r\nversion = \"4.1\"\r\n[S]\r\n"_ba << 0
-                         << R"({"sections":[{"keys":[{"key":"version","value":"4.1"}],"name":"VERSION"},{"keys":[],"name":"S"}]})"_ba
-                         << QByteArray();
-    QTest::newRow("ini refused with its line") << QStringList{u"ini"_s, u"@"_s} << "[S]\r\nk=v\r\nno equals\r\n"_ba << 1
-                                               << QByteArray() << "line 3: no \"=\""_ba;
-    QTest::newRow("ini of a missing file") << QStringList{u"ini"_s, u"/no/such.ini"_s} << QByteArray() << 1 << QByteArray()
-                                           << "no such file"_ba;
-    QTest::newRow("usage") << QStringList{u"frobnicate"_s} << QByteArray() << 2 << QByteArray() << "usage:"_ba;
-    QTest::newRow("new with a seed that is no number") << QStringList{u"new"_s, u"@"_s, u"--seed"_s, u"x"_s} << QByteArray()
-                                                       << 2 << QByteArray() << "usage:"_ba;
-}
-
-void TestCli::commands()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, iniFile);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, json);
-    QFETCH(QByteArray, stderr);
-    TestHome home;
-    const QString path = home.write(u"in.ini"_s, iniFile);
-    arguments.replaceInStrings(u"@"_s, path);
-
-    QProcess cli;
-    cli.start(QString::fromUtf8(VELMORA_CLI), arguments);
-    QVERIFY(cli.waitForFinished(30000));
-    QCOMPARE(cli.exitCode(), exitCode);
-    const QByteArray out = cli.readAllStandardOutput();
-    if (json.isEmpty())
-        QVERIFY(out.isEmpty());
-    else
-        QCOMPARE(QJsonDocument::fromJson(out).toJson(QJsonDocument::Compact), json);
-    QVERIFY2(cli.readAllStandardError().contains(stderr), stderr.constData());
-}
-
-void TestCli::blocksOfAFile()
-{
-    TestHome home;
-    // A header claiming 3 blocks (one of them empty and not written), "a" and "bc" in one block.
-    QByteArray bytes = "VL400000"_ba;
-    bytes += QByteArray("\x30\x00\x00\x00\x03\x00\x00\x00", 8);
-    bytes += QByteArray("MOONS\0\0\0\0\0\x10\x00\x00\x00\x00\x00", 16);
-    bytes += QByteArray("a\0bc\0\0\0\0\0\0\0\0\0\0\0", 16);
-    const QString path = home.write(u"c.vlf"_s, bytes);
-    const Run run = cli({u"blocks"_s, path});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact),
-             R"({"blockCount":3,"blocks":[{"items":["a","bc"],"label":"MOONS"}],"marker":"VL400000","totalSize":48})"_ba);
-}
-
-void TestCli::newIsTheShippedDefaultCampaign()
-{
-    TestHome home;
-    // Generated with: velmora-cli new "data/Campaigns/Default Data.vlt" --seed 5489
-    const QString out = home.file(u"new.vlf"_s);
-    QCOMPARE(cli({u"new"_s, out, u"--seed"_s, u"5489"_s}).exitCode, 0);
-    QFile shipped(QString::fromUtf8(VELMORA_SHIPPED_DATA_DIR) + u"/Campaigns/Default Data.vlt"_s);
-    QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QCOMPARE(home.read(u"new.vlf"_s), shipped.readAll());
-    // Without --seed, the same fixed seed.
-    QCOMPARE(cli({u"new"_s, home.file(u"plain.vlf"_s)}).exitCode, 0);
-    QCOMPARE(home.read(u"plain.vlf"_s), home.read(u"new.vlf"_s));
-}
-
-void TestCli::resaveRestampsTheAgendaInCalendarOrder()
-{
-    // As the window saves it: every entry stamped with the start year, in calendar order.
-    TestHome home;
-    oVLFile file;
-    file.UpdateBlock(u"LOG"_s, {u"2009:3:4;guild"_s, u"2008:1:4;rope"_s});
-    QVERIFY(file.WriteData(home.file(u"in.vlf"_s)));
-    const Run run = cli({u"resave"_s, home.file(u"in.vlf"_s), home.file(u"out.vlf"_s)});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QJsonDocument::fromJson(run.out).object(),
-             (QJsonObject{{u"written"_s, home.file(u"out.vlf"_s)}, {u"skipped"_s, QJsonArray()}}));
-    oVLFile out;
-    out.ParseVLFile(home.file(u"out.vlf"_s));
-    const oBlock *log = out.block(u"LOG"_s);
-    QVERIFY(log);
-    QCOMPARE(log->Items(), (QStringList{u"2007:1:4;rope"_s, u"2007:3:4;guild"_s}));
-}
-
-void TestCli::upgradeWritesTheUpgradedOptions()
-{
-    // An upgraded campaign saves every quarter of an hour and when the program closes.
-    TestHome home;
-    const QString old = QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-campaign.vls"_s;
-    QCOMPARE(cli({u"upgrade"_s, old, home.file(u"new.vlf"_s)}).exitCode, 0);
-    oVLFile file;
-    file.ParseVLFile(home.file(u"new.vlf"_s));
-    const oBlock *options = file.block(u"OPTIONS"_s);
-    QVERIFY(options);
-    QCOMPARE(options->Items().filter(QRegularExpression(u"^(autosave|TimedSave);"_s)),
-             (QStringList{u"autosave;TRUE"_s, u"TimedSave;FALSE;15"_s}));
-}
-
-void TestCli::refusedInputLeavesNoOutput_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QByteArray>("why");
-    QTest::newRow("resave of garbage") << u"resave"_s << "not a campaign at all"_ba << "not a Velmora 4.0 campaign file"_ba;
-    QTest::newRow("resave of a header without blocks") << u"resave"_s << "VL400000"_ba + QByteArray(8, '\0') << "no campaign data"_ba;
-    QTest::newRow("resave of unknown blocks") << u"resave"_s
-        << "VL400000"_ba + QByteArray("\x20\0\0\0\x01\0\0\0", 8) + QByteArray("OTHER\0\0\0\0\0\x10\0\0\0\0\0", 16)
-            + QByteArray("x\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16)
-        << "none of the blocks of a Velmora campaign"_ba;
-    QTest::newRow("resave of a duplicate label") << u"resave"_s
-        << ("VL400000"_ba + QByteArray(8, '\0').replace(4, 1, "\x02") + QByteArray("LOG\0\0\0\0\0\0\0\x10\0\0\0\0\0", 16)
-            + QByteArray("x\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16) + QByteArray("log\0\0\0\0\0\0\0\x10\0\0\0\0\0", 16)
-            + QByteArray("y\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16))
-        << "duplicate block label"_ba;
-    QTest::newRow("resave of an empty file") << u"resave"_s << QByteArray() << "not a Velmora 4.0 campaign file"_ba;
-}
-
-void TestCli::refusedInputLeavesNoOutput()
-{
-    QFETCH(QString, command);
-    QFETCH(QByteArray, input);
-    QFETCH(QByteArray, why);
-    TestHome home;
-    const QString in = home.write(u"in.vlf"_s, input);
-    const Run run = cli({command, in, home.file(u"out.vlf"_s)});
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(why), run.err.constData());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY(!QFile::exists(home.file(u"out.vlf"_s)));
-    QCOMPARE(home.read(u"in.vlf"_s), input);
-}
-
-void TestCli::dumpShowsRecords()
-{
-    TestHome home;
-    QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
-    const Run run = cli({u"dump"_s, home.file(u"a.vlf"_s)});
-    QCOMPARE(run.exitCode, 0);
-    const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
-    for (const char *key : {"weather", "time", "calendar", "classes", "options", "layout", "labels", "webSites"})
-        QVERIFY2(dump.contains(QLatin1String(key)), key);
-}
-
-void TestCli::calendarCommands_data()
-{
-    QTest::addColumn<QStringList>("arguments"); // "@" is the campaign
-    QTest::addColumn<QByteArray>("json");
-
-    QTest::newRow("calendar") << QStringList{u"calendar"_s, u"@"_s}
-        << R"({"climate":"temperate","currentDate":"2007:3:4","months":[{"days":31,"name":"January"},{"days":28,"name":"February"},{"days":31,"name":"March"},{"days":30,"name":"April"},{"days":31,"name":"May"},{"days":30,"name":"June"},{"days":31,"name":"July"},{"days":31,"name":"August"},{"days":30,"name":"September"},{"days":31,"name":"October"},{"days":30,"name":"November"},{"days":31,"name":"December"}],"startDate":"2007:1:1","time":"11:59 PM","weather":"Mild","yearLength":365})"_ba;
-    QTest::newRow("ordinal") << QStringList{u"calendar"_s, u"@"_s, u"--ordinal"_s, u"2007:3:1"_s}
-                             << R"({"date":"2007:3:1","ordinal":60,"status":0})"_ba;
-    QTest::newRow("date") << QStringList{u"calendar"_s, u"@"_s, u"--date"_s, u"365"_s}
-                          << R"({"date":"2007:12:31","ordinal":365,"status":0})"_ba;
-    QTest::newRow("date outside the year") << QStringList{u"calendar"_s, u"@"_s, u"--date"_s, u"366"_s}
-                                           << R"({"date":"","ordinal":366,"status":98})"_ba;
-    QTest::newRow("next") << QStringList{u"calendar"_s, u"@"_s, u"--next"_s, u"2007:2:28"_s} << R"({"date":"2007:3:1"})"_ba;
-    QTest::newRow("prev") << QStringList{u"calendar"_s, u"@"_s, u"--prev"_s, u"2008:1:1"_s} << R"({"date":"2007:12:31"})"_ba;
-    QTest::newRow("agenda in calendar order") << QStringList{u"agenda"_s, u"@"_s}
-        << R"([{"date":"2007:1:4","text":"Buy rope"},{"date":"2007:3:4","text":"Meet the guild"}])"_ba;
-    QTest::newRow("almanach") << QStringList{u"almanach"_s, u"@"_s} << R"([{"date":"2007:2:1","text":"Festival"}])"_ba;
-}
-
-void TestCli::calendarCommands()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, json);
-    TestHome home;
-    Campaign campaign(home.folder());
-    campaign.model.calendar.currentDate = u"2007:3:4"_s;
-    campaign.model.time.load({u"11;59;PM"_s});
-    campaign.model.weather.load({u"1"_s, u"Mild"_s});
-    campaign.model.agenda = {*DatedLine::fromItem(u"2007:3:4;Meet the guild"_s), *DatedLine::fromItem(u"2007:1:4;Buy rope"_s)};
-    campaign.model.almanach = {*DatedLine::fromItem(u"2007:2:1;Festival"_s)};
-    QVERIFY(campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
-    arguments.replaceInStrings(u"@"_s, home.file(u"c.vlf"_s));
-    const Run run = cli(arguments);
-    QCOMPARE(run.exitCode, 0);
-    const QJsonDocument document = QJsonDocument::fromJson(run.out);
-    QCOMPARE(document.toJson(QJsonDocument::Compact), json);
-}
-
-void TestCli::moonPhases()
-{
-    TestHome home;
-    Campaign campaign(home.folder());
-    campaign.model.moons = {*MoonRecord::fromItem(u"Luna;28;2007:1:3"_s)};
-    QVERIFY(campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
-    const Run run = cli({u"moons"_s, home.file(u"c.vlf"_s)});
-    QCOMPARE(run.exitCode, 0);
-    const QJsonArray moons = QJsonDocument::fromJson(run.out).array();
-    QCOMPARE(moons.size(), 1);
-    const QJsonObject luna = moons.first().toObject();
-    QCOMPARE(luna.value(u"name"_s).toString(), u"Luna"_s);
-    QCOMPARE(luna.value(u"period"_s).toInt(), 28);
-    QCOMPARE(luna.value(u"fullDate"_s).toString(), u"2007:1:3"_s);
-    QStringList fifthPhase;
-    for (const QJsonValue &phase : luna.value(u"phases"_s).toArray()) {
-        if (phase.toObject().value(u"phase"_s).toInt() == 5)
-            fifthPhase << phase.toObject().value(u"date"_s).toString();
-    }
-    QCOMPARE(fifthPhase.mid(0, 2), (QStringList{u"2007:1:17"_s, u"2007:2:14"_s}));
-}
-
-void TestCli::rtfConversions_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QStringList>("arguments"); // "@" is the input file, "#" the output file
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("stdoutPart");
-    QTest::addColumn<QByteArray>("stderrPart");
-
-    const QByteArray rtf = R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 Hello {\b bold} w\u233?rld\par\qc Centred\par})"_ba;
-    QTest::newRow("to text") << rtf << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 0 << "Hello bold w\xc3\xa9rld\nCentred\n"_ba << QByteArray();
-    QTest::newRow("to html") << rtf << QStringList{u"@"_s, u"--to"_s, u"html"_s} << 0 << "font-weight:700;\">bold</span>"_ba << QByteArray();
-    QTest::newRow("from html") << "<p>One <b>two</b></p><p align=\"center\">three</p>"_ba
-                               << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"written\""_ba << QByteArray();
-    QTest::newRow("not rtf") << "plain words"_ba << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 1 << QByteArray() << "at byte"_ba;
-    QTest::newRow("usage") << rtf << QStringList{u"@"_s, u"--to"_s, u"pdf"_s} << 2 << QByteArray() << "usage:"_ba;
-}
-
-void TestCli::rtfConversions()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, stdoutPart);
-    QFETCH(QByteArray, stderrPart);
-    TestHome home;
-    const QString in = home.write(u"in.doc"_s, input);
-    const QString out = home.file(u"out.rtf"_s);
-    arguments.replaceInStrings(u"@"_s, in);
-    arguments.replaceInStrings(u"#"_s, out);
-    const Run run = cli(QStringList{u"rtf"_s} + arguments);
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(run.out.contains(stdoutPart), run.out.constData());
-    QVERIFY2(run.err.contains(stderrPart), run.err.constData());
-    if (arguments.contains(u"--out"_s)) {
-        // What was written reads back as the same text, bold and centring kept.
-        const Run text = cli({u"rtf"_s, out, u"--to"_s, u"html"_s});
-        QCOMPARE(text.exitCode, 0);
-        QVERIFY(text.out.contains("font-weight:700;\">two</span>"));
-        QVERIFY(text.out.contains("align=\"center\""));
-    }
 }
 
 } // namespace Velmora
