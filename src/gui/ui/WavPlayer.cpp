@@ -66,20 +66,28 @@ std::optional<qint64> WavPlayer::playableDuration(const QString &wavFile) const
 
 void WavPlayer::play(const QString &wavFile)
 {
-    if (!playableDuration(wavFile))
-        return;
+    // A click plays from the effect already loaded: the file is looked at once, and its header
+    // is read only when it is new or has changed.
     const QFileInfo file(wavFile);
-    Loaded &loaded = m_loaded[wavFile];
-    if (!loaded.effect || loaded.modified != file.lastModified() || loaded.size != file.size()) {
+    if (wavFile.isEmpty() || !file.isFile() || !m_hasOutput())
+        return;
+    const auto known = m_loaded.find(wavFile);
+    const bool current = known != m_loaded.end() && known->second.modified == file.lastModified()
+                      && known->second.size == file.size();
+    if (!current) {
         // The old effect goes first: while it holds the file's sample, a new one would share it.
-        loaded.effect.reset();
+        if (known != m_loaded.end())
+            m_loaded.erase(known);
+        if (!WavDuration::ofFile(wavFile))
+            return;
+        Loaded &loaded = m_loaded[wavFile];
         loaded.effect = std::make_unique<QSoundEffect>();
         loaded.effect->setSource(QUrl::fromLocalFile(wavFile));
         loaded.modified = file.lastModified();
         loaded.size = file.size();
     }
     // Played before it has loaded, the sound starts as soon as it has.
-    loaded.effect->play();
+    m_loaded[wavFile].effect->play();
 }
 
 void WavPlayer::playToEnd(const QString &wavFile)
