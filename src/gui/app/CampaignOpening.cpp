@@ -159,39 +159,38 @@ bool CampaignOpening::openByKind(const QString &path)
 
 void CampaignOpening::loadVersion4(const QString &path)
 {
-    CampaignSession &session = m_form.campaignSession();
-    session.markClean();
-    session.setPath(path);
     const LoadOutcome outcome = m_campaign.LoadCampaignFile(path, progress());
-    if (!outcome.readable) {
-        refuseUnreadable(path, outcome);
-        return;
-    }
     const bool ownOptions = outcome.labels.contains(u"OPTIONS"_s, Qt::CaseInsensitive);
-    m_binding.apply(m_campaign.model, ownOptions ? CampaignOptionsBinding::Extent::AllOptions
-                                                 : CampaignOptionsBinding::Extent::CampaignSwitches);
-    session.markClean();
+    takeLoaded(path, outcome, ownOptions ? CampaignOptionsBinding::Extent::AllOptions
+                                         : CampaignOptionsBinding::Extent::CampaignSwitches);
 }
 
 void CampaignOpening::loadVersion3(const QString &path)
 {
-    ProgramState &state = m_form.state();
-    CampaignSession &session = m_form.campaignSession();
-    session.markClean();
-    session.setPath(path);
     const LoadOutcome outcome =
         m_campaign.LoadVersion3Campaign(path, m_form.sessionSettings().settings(), progress());
-    if (!outcome.readable) {
-        refuseUnreadable(path, outcome);
+    if (!takeLoaded(path, outcome, CampaignOptionsBinding::Extent::CampaignSwitches))
         return;
-    }
-    m_binding.apply(m_campaign.model, CampaignOptionsBinding::Extent::CampaignSwitches);
     // The next save makes a fresh campaign file and rewrites the session settings whole; the
     // .vls path stays current, and saving it goes through the save dialog (CampaignSaving).
+    ProgramState &state = m_form.state();
     state.version3Loaded = true;
     // The upgrade decides it (the binding applies the interval, not this switch of the program).
     state.saveOnClose = m_campaign.model.options.saveOnClose;
+}
+
+bool CampaignOpening::takeLoaded(const QString &path, const LoadOutcome &outcome,
+                                 CampaignOptionsBinding::Extent extent)
+{
+    if (!outcome.readable) {
+        refuseUnreadable(path, outcome);
+        return false;
+    }
+    CampaignSession &session = m_form.campaignSession();
+    session.setPath(path);
+    m_binding.apply(m_campaign.model, extent);
     session.markClean();
+    return true;
 }
 
 void CampaignOpening::refuseUnreadable(const QString &path, const LoadOutcome &outcome)

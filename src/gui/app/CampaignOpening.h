@@ -1,12 +1,13 @@
 #pragma once
 
+#include "gui/app/CampaignOptionsBinding.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 namespace Velmora {
 
 class Campaign;
-class CampaignOptionsBinding;
 class CampaignSaving;
 class VelmoraForm;
 struct LoadOutcome;
@@ -41,6 +42,9 @@ private:
     bool openByKind(const QString &path);
     void loadVersion4(const QString &path);
     void loadVersion3(const QString &path);
+    /// The loaded campaign handed to the program under `path`, clean; an unreadable one is
+    /// refused. False when it was refused.
+    bool takeLoaded(const QString &path, const LoadOutcome &outcome, CampaignOptionsBinding::Extent extent);
     void refuseUnreadable(const QString &path, const LoadOutcome &outcome);
     /// The question before another file replaces the campaign; false when the user wanted the
     /// campaign saved and that failed.
