@@ -180,7 +180,7 @@ void VelmoraForm::Form_Load()
     m_state.splashActive = true;
     m_splash = std::make_unique<VelmoraSplash>();
     m_splash->setProgressRange(0, VelmoraSplash::LeastMax);
-    m_splash->show();
+    m_splash->showWhileLoading();
 
     // The default pictures are the picture table's own (ImageEntry::defaultList).
     ShowLoadingMessage(tr("Loading default pictures"));

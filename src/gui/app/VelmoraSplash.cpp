@@ -44,6 +44,9 @@ VelmoraSplash::VelmoraSplash(QWidget *parent)
     m_bar->setParent(frame);
     m_bar->setTextVisible(false);
     setProgressRange(0, LeastMax);
+    // A progress bar repaints itself at once whenever its chunk moves; the splash decides when
+    // it is painted (below), so the bar only paints along with it.
+    m_bar->setUpdatesEnabled(false);
 
     auto *inner = new QVBoxLayout(frame);
     inner->setContentsMargins(24, 24, 24, 16);
@@ -56,6 +59,7 @@ VelmoraSplash::VelmoraSplash(QWidget *parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
     setFixedSize(420, 220);
+    m_sincePaint.start();
 }
 
 void VelmoraSplash::setProgressRange(int min, int max)
@@ -70,14 +74,26 @@ void VelmoraSplash::ShowLoadingMessage(const QString &text)
     // QProgressBar ignores values beyond its range, so the last steps stay on Max.
     m_bar->setValue(qMin(m_bar->value() + 1, m_bar->maximum()));
     // Loading runs without the event loop, so the splash is painted here; but no eye follows
-    // more than a few messages a second, and painting each one would slow the loading down. A
-    // loading that is over within the first interval is not held up by painting at all.
-    if (!m_sincePaint.isValid()) {
-        m_sincePaint.start();
-    } else if (m_sincePaint.elapsed() >= RepaintIntervalMs) {
-        repaint();
-        m_sincePaint.start();
-    }
+    // more than a few messages a second, and painting each one would slow the loading down.
+    if (m_sincePaint.elapsed() >= RepaintIntervalMs)
+        paintNow();
+}
+
+void VelmoraSplash::showWhileLoading()
+{
+    m_sincePaint.start();
+}
+
+void VelmoraSplash::paintNow()
+{
+    // A start-up that is over within the first interval never shows the splash: it could only
+    // flash, and laying it out would cost that start-up more than anything it loads.
+    if (!isVisible())
+        show();
+    m_bar->setUpdatesEnabled(true);
+    repaint();
+    m_bar->setUpdatesEnabled(false);
+    m_sincePaint.start();
 }
 
 int VelmoraSplash::Min() const

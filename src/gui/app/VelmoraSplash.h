@@ -21,8 +21,11 @@ public:
 
     /// Sets Min and Max; a Max below 25 becomes 25. The value starts at Min.
     void setProgressRange(int min, int max);
-    /// Shows `text`, advances the bar by one step (never past Max) and repaints at once.
+    /// Shows `text` and advances the bar by one step (never past Max). The splash shows itself
+    /// and repaints at most every 100 ms, counted from showWhileLoading().
     void ShowLoadingMessage(const QString &text);
+    /// Starts the splash's part in loading: it appears once loading has taken 100 ms.
+    void showWhileLoading();
 
     int Min() const;
     int Max() const;
@@ -32,7 +35,9 @@ public:
 private:
     QLabel *m_label;
     QProgressBar *m_bar;
-    QElapsedTimer m_sincePaint; ///< since the last message that was painted
+    void paintNow();
+
+    QElapsedTimer m_sincePaint; ///< since loading began or the last message was painted
     static constexpr int RepaintIntervalMs = 100;
 };
 
