@@ -1,7 +1,8 @@
 #include "gui/app/MainToolBar.h"
 
+#include "gui/app/ToolBarIconEngine.h"
+
 #include <QAction>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -14,18 +15,20 @@ struct ButtonSpec
     QString key;
     QString caption;
     QString toolTip;
-    QStyle::StandardPixmap icon;
+    ToolBarIconEngine::Glyph icon;
 };
+
+using Glyph = ToolBarIconEngine::Glyph;
 
 QList<ButtonSpec> buttonSpecs()
 {
     return {
-        {u"New"_s, MainToolBar::tr("New"), MainToolBar::tr("Create new campaign"), QStyle::SP_FileIcon},
-        {u"Open"_s, MainToolBar::tr("Open"), MainToolBar::tr("Select existing campaign"), QStyle::SP_DialogOpenButton},
-        {u"Save"_s, MainToolBar::tr("Save"), MainToolBar::tr("Save campaign"), QStyle::SP_DialogSaveButton},
-        {u"SaveAs"_s, MainToolBar::tr("Save As"), MainToolBar::tr("Save as..."), QStyle::SP_DialogSaveButton},
-        {u"Help"_s, MainToolBar::tr("Help"), QString(), QStyle::SP_DialogHelpButton},
-        {u"ask"_s, MainToolBar::tr("Ask"), MainToolBar::tr("Ask the Velmora"), QStyle::SP_MessageBoxQuestion},
+        {u"New"_s, MainToolBar::tr("New"), MainToolBar::tr("Create new campaign"), Glyph::Page},
+        {u"Open"_s, MainToolBar::tr("Open"), MainToolBar::tr("Select existing campaign"), Glyph::Folder},
+        {u"Save"_s, MainToolBar::tr("Save"), MainToolBar::tr("Save campaign"), Glyph::Disk},
+        {u"SaveAs"_s, MainToolBar::tr("Save As"), MainToolBar::tr("Save as..."), Glyph::DiskWithPen},
+        {u"Help"_s, MainToolBar::tr("Help"), QString(), Glyph::Help},
+        {u"ask"_s, MainToolBar::tr("Ask"), MainToolBar::tr("Ask the Velmora"), Glyph::Question},
     };
 }
 
@@ -39,7 +42,7 @@ MainToolBar::MainToolBar(QWidget *parent)
     setMovable(false);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const ButtonSpec &spec : buttonSpecs()) {
-        QAction *action = addAction(style()->standardIcon(spec.icon), spec.caption);
+        QAction *action = addAction(QIcon(new ToolBarIconEngine(spec.icon)), spec.caption);
         action->setObjectName(spec.key);
         action->setData(spec.key);
         if (!spec.toolTip.isEmpty())
