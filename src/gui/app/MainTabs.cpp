@@ -59,7 +59,6 @@ QLabel *comingLaterNotice(const QString &text, const QString &name, QWidget *pag
     auto *notice = new QLabel(text, page);
     notice->setObjectName(u"lblComingLater"_s + name);
     notice->setAlignment(Qt::AlignCenter);
-    notice->setWordWrap(true);
     notice->setEnabled(false);
     return notice;
 }
