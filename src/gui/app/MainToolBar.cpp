@@ -1,6 +1,6 @@
 #include "gui/app/MainToolBar.h"
 
-#include "gui/app/ToolBarIconEngine.h"
+#include "gui/ui/ToolIconEngine.h"
 
 #include <QAction>
 
@@ -15,10 +15,10 @@ struct ButtonSpec
     QString key;
     QString caption;
     QString toolTip;
-    ToolBarIconEngine::Glyph icon;
+    ToolIconEngine::Glyph icon;
 };
 
-using Glyph = ToolBarIconEngine::Glyph;
+using Glyph = ToolIconEngine::Glyph;
 
 QList<ButtonSpec> buttonSpecs()
 {
@@ -42,7 +42,7 @@ MainToolBar::MainToolBar(QWidget *parent)
     setMovable(false);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const ButtonSpec &spec : buttonSpecs()) {
-        QAction *action = addAction(QIcon(new ToolBarIconEngine(spec.icon)), spec.caption);
+        QAction *action = addAction(QIcon(new ToolIconEngine(spec.icon)), spec.caption);
         action->setObjectName(spec.key);
         action->setData(spec.key);
         if (!spec.toolTip.isEmpty())

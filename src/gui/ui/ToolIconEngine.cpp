@@ -1,4 +1,4 @@
-#include "gui/app/ToolBarIconEngine.h"
+#include "gui/ui/ToolIconEngine.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -54,14 +54,46 @@ void drawInCircle(QPainter &p, const QString &text)
     p.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, text);
 }
 
+// A letter in the font style that the button sets.
+void drawLetter(QPainter &p, const QString &letter, ToolIconEngine::Glyph glyph)
+{
+    QFont font(u"Serif"_s);
+    font.setPixelSize(14);
+    font.setBold(glyph == ToolIconEngine::Glyph::Bold || glyph == ToolIconEngine::Glyph::Font);
+    font.setItalic(glyph == ToolIconEngine::Glyph::Italic);
+    font.setUnderline(glyph == ToolIconEngine::Glyph::Underline);
+    p.setFont(font);
+    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, letter);
+}
+
+// Four lines of text, each `Qt::Alignment`ed within the icon; bullets put a dot before each.
+void drawLines(QPainter &p, Qt::Alignment alignment, bool bullets)
+{
+    const qreal widths[] = {12, 8, 12, 6};
+    for (int line = 0; line < 4; ++line) {
+        const qreal y = 3 + line * 3.5;
+        const qreal width = bullets ? 9 : widths[line];
+        qreal left = 2;
+        if (alignment & Qt::AlignHCenter)
+            left = 8 - width / 2;
+        else if (alignment & Qt::AlignRight)
+            left = 14 - width;
+        if (bullets) {
+            left = 5;
+            p.drawEllipse(QPointF(2.5, y), 1, 1);
+        }
+        p.drawLine(QPointF(left, y), QPointF(left + width, y));
+    }
+}
+
 } // namespace
 
-ToolBarIconEngine::ToolBarIconEngine(Glyph glyph)
+ToolIconEngine::ToolIconEngine(Glyph glyph)
     : m_glyph(glyph)
 {
 }
 
-void ToolBarIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State)
+void ToolIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
@@ -92,18 +124,42 @@ void ToolBarIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode 
         painter->setBrush(enabled ? QColor(0xc9, 0xb8, 0xe8) : QColor(0xe4, 0xe4, 0xe4));
         drawInCircle(*painter, u"!"_s);
         break;
+    case Glyph::Font:
+        drawLetter(*painter, u"F"_s, m_glyph);
+        break;
+    case Glyph::Bold:
+        drawLetter(*painter, u"B"_s, m_glyph);
+        break;
+    case Glyph::Italic:
+        drawLetter(*painter, u"I"_s, m_glyph);
+        break;
+    case Glyph::Underline:
+        drawLetter(*painter, u"U"_s, m_glyph);
+        break;
+    case Glyph::Bullets:
+        drawLines(*painter, Qt::AlignLeft, true);
+        break;
+    case Glyph::AlignLeft:
+        drawLines(*painter, Qt::AlignLeft, false);
+        break;
+    case Glyph::AlignCentre:
+        drawLines(*painter, Qt::AlignHCenter, false);
+        break;
+    case Glyph::AlignRight:
+        drawLines(*painter, Qt::AlignRight, false);
+        break;
     }
     painter->restore();
 }
 
-QIconEngine *ToolBarIconEngine::clone() const
+QIconEngine *ToolIconEngine::clone() const
 {
-    return new ToolBarIconEngine(m_glyph);
+    return new ToolIconEngine(m_glyph);
 }
 
-QString ToolBarIconEngine::key() const
+QString ToolIconEngine::key() const
 {
-    return u"VelmoraToolBarIcon"_s;
+    return u"VelmoraToolIcon"_s;
 }
 
 } // namespace Velmora

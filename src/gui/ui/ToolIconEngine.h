@@ -4,15 +4,30 @@
 
 namespace Velmora {
 
-/// The main tool bar's icons, drawn at the size asked for. The style's stock icons are read from
+/// The tool bars' icons, drawn at the size asked for. The style's stock icons are read from
 /// several image files each as soon as they are made, which cost start-up more than the whole
 /// campaign load; drawn ones cost nothing until they are painted, and stay sharp at any size.
-class ToolBarIconEngine : public QIconEngine
+class ToolIconEngine : public QIconEngine
 {
 public:
-    enum class Glyph { Page, Folder, Disk, DiskWithPen, Help, Question };
+    enum class Glyph {
+        Page,
+        Folder,
+        Disk,
+        DiskWithPen,
+        Help,
+        Question,
+        Font,
+        Bold,
+        Italic,
+        Underline,
+        Bullets,
+        AlignLeft,
+        AlignCentre,
+        AlignRight,
+    };
 
-    explicit ToolBarIconEngine(Glyph glyph);
+    explicit ToolIconEngine(Glyph glyph);
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;
