@@ -54,7 +54,7 @@ void CliCall::printJson(const QJsonDocument &document)
 
 int CliCall::wrote(const QString &path, QJsonObject counts)
 {
-    counts.insert(u"written"_s, path);
+    counts.insert(u"path"_s, path);
     printJson(QJsonDocument(counts));
     return Success;
 }

@@ -146,7 +146,7 @@ private slots:
         const Run run = cli({u"resave"_s, home.file(u"in.vlf"_s), home.file(u"out.vlf"_s)});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(run.out).object(),
-                 (QJsonObject{{u"written"_s, home.file(u"out.vlf"_s)}, {u"skipped"_s, QJsonArray()}}));
+                 (QJsonObject{{u"path"_s, home.file(u"out.vlf"_s)}, {u"skipped"_s, QJsonArray()}}));
         oVLFile out;
         out.ParseVLFile(home.file(u"out.vlf"_s));
         const oBlock *log = out.block(u"LOG"_s);
@@ -286,7 +286,7 @@ private slots:
         QTest::newRow("to text") << rtf << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 0 << "Hello bold w\xc3\xa9rld\nCentred\n"_ba << QByteArray();
         QTest::newRow("to html") << rtf << QStringList{u"@"_s, u"--to"_s, u"html"_s} << 0 << "font-weight:700;\">bold</span>"_ba << QByteArray();
         QTest::newRow("from html") << "<p>One <b>two</b></p><p align=\"center\">three</p>"_ba
-                                   << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"written\""_ba << QByteArray();
+                                   << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"path\""_ba << QByteArray();
         QTest::newRow("not rtf") << "plain words"_ba << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 1 << QByteArray() << "at byte"_ba;
         QTest::newRow("usage") << rtf << QStringList{u"@"_s, u"--to"_s, u"pdf"_s} << 2 << QByteArray() << "--to takes text or html, not 'pdf'."_ba;
     }
