@@ -1,5 +1,6 @@
 #include "cli/CommandTable.h"
 
+#include "cli/BashCompletion.h"
 #include "cli/CalendarCommands.h"
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
@@ -24,6 +25,12 @@ int help(CliCall &call)
     const QString name = call.argument(0);
     call.out() << (name.isEmpty() ? HelpText::overview(CommandTable::commands())
                                   : HelpText::command(*CommandTable::find(name)));
+    return CliCall::Success;
+}
+
+int completion(CliCall &call)
+{
+    call.out() << BashCompletion::script(CommandTable::commands());
     return CliCall::Success;
 }
 
@@ -65,6 +72,9 @@ QList<CliCommand> makeTable()
             CalendarCommands::almanach },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
+        // The shell completion is installed with the program; users do not call this themselves.
+        { u"completion"_s, u"Print the bash completion script"_s, { { u"SHELL"_s, u"The shell"_s, { u"bash"_s } } }, {},
+            completion, {}, true },
     };
     QStringList names;
     for (CliCommand &command : table) {

@@ -6,6 +6,7 @@
 #include "TestConfig.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -105,6 +106,30 @@ private slots:
             QCOMPARE(run.exitCode, 0);
             QCOMPARE(run.out, help);
         }
+    }
+
+    void bashCompletion_data()
+    {
+        QTest::addColumn<QString>("words"); // as typed, the last one being completed, in a folder holding in.ini
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("command") << u"re"_s << u"resave"_s;
+        QTest::newRow("options") << u"new x --"_s << u"--seed --help"_s;
+        QTest::newRow("option value") << u"rtf x --to ''"_s << u"text html"_s;
+        QTest::newRow("files") << u"ini i"_s << u"in.ini"_s;
+        QTest::newRow("command to show") << u"help cal"_s << u"calendar"_s;
+    }
+
+    void bashCompletion()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, offered);
+        TestHome home;
+        QProcess bash;
+        bash.setWorkingDirectory(QFileInfo(home.write(u"in.ini"_s, {})).path());
+        const QString complete = u"eval \"COMP_WORDS=(velmora-cli $1)\"; COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _velmora_cli; echo ${COMPREPLY[*]}"_s;
+        bash.start(u"bash"_s, {u"-c"_s, QString::fromUtf8(cli({u"completion"_s, u"bash"_s}).out) + complete, u"bash"_s, words});
+        QVERIFY(bash.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), offered);
     }
 
     void blocksOfAFile()
