@@ -1,29 +1,25 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
-
 namespace Velmora {
 
 class Campaign;
+class CliCall;
 
 /// velmora-cli calendar, moons, agenda and almanach: the campaign's calendar, clock, weather,
 /// moon phase tables and dated lists, as the program computes them.
 class CalendarCommands
 {
 public:
-    CalendarCommands(QTextStream &out, QTextStream &err);
-    /// `arguments` with the command first. Returns the exit code (0, 1 refused, 2 usage).
-    int run(const QStringList &arguments);
+    static int calendar(CliCall &call);
+    static int moons(CliCall &call);
+    static int agenda(CliCall &call);
+    static int almanach(CliCall &call);
 
 private:
-    int calendar(const Campaign &campaign, const QStringList &options);
-    int moons(const Campaign &campaign);
-    int entries(const Campaign &campaign, bool almanach);
-    int usage();
-
-    QTextStream &m_out;
-    QTextStream &m_err;
+    /// Loads the campaign named by the call's first argument; false (after saying why) when it
+    /// is refused.
+    static bool load(CliCall &call, Campaign &campaign);
+    static int entries(CliCall &call, bool almanach);
 };
 
 } // namespace Velmora

@@ -1,47 +1,35 @@
 #pragma once
 
-#include <QJsonObject>
-#include <QStringList>
-#include <QTextStream>
+#include <QString>
 
 namespace Velmora {
 
 class Campaign;
+class CliCall;
 struct LoadOutcome;
 
-/// The commands of velmora-cli. Each writes JSON to `out`, or one clear line to `err` when it
-/// refuses its input. Exit codes: 0 success, 1 input refused, 2 usage.
+/// The handlers of velmora-cli's file commands: version, ini, blocks, new, resave, upgrade, dump.
+/// Each writes JSON, or one clear line when it refuses its input, and returns the exit code.
 class CliCommands
 {
 public:
-    enum Exit { Success = 0, Refused = 1, Usage = 2 };
     /// The seed of `new` without --seed: a fixed value, so that the command always writes the
     /// same file (the program itself seeds from the clock).
     static constexpr quint32 DefaultSeed = 5489;
 
-    CliCommands(QTextStream &out, QTextStream &err);
-    int run(const QStringList &arguments);
+    static int version(CliCall &call);
+    static int ini(CliCall &call);
+    static int blocks(CliCall &call);
+    static int newCampaign(CliCall &call);
+    static int resave(CliCall &call);
+    static int upgrade(CliCall &call);
+    static int dump(CliCall &call);
 
 private:
-    int usage();
-    int version();
-    int ini(const QString &path);
-    int blocks(const QString &path);
-    int newCampaign(const QString &out, quint32 seed);
-    int resave(const QString &in, const QString &out);
-    int upgrade(const QString &in, const QString &out);
-    int dump(const QString &path);
-
-    /// Refuses a missing input file; true when it exists.
-    bool inputExists(const QString &path);
     /// Loads a 4.0 campaign; false (after saying why) when it cannot be read.
-    bool load(Campaign &campaign, const QString &path, LoadOutcome &outcome);
-    int save(Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome);
-    int refuse(const QString &path, const QString &why);
-    void printJson(const QJsonObject &object);
-
-    QTextStream &m_out;
-    QTextStream &m_err;
+    static bool load(CliCall &call, Campaign &campaign, const QString &path, LoadOutcome &outcome);
+    static int save(
+        CliCall &call, Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome);
 };
 
 } // namespace Velmora

@@ -1,9 +1,15 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
+#include <QByteArray>
+
+#include <optional>
+
+class QCommandLineParser;
+class QString;
 
 namespace Velmora {
+
+class CliCall;
 
 /// velmora-cli rtf: converts rich-text documents.
 ///   rtf FILE --to text|html            the document as plain text or HTML on standard output
@@ -13,19 +19,15 @@ namespace Velmora {
 class RtfCommand
 {
 public:
-    RtfCommand(QTextStream &out, QTextStream &err);
-    /// `arguments` without the leading "rtf". Returns the exit code (0, 1 refused, 2 usage).
-    int run(const QStringList &arguments);
-    /// True when the arguments need a QGuiApplication (HTML in or out).
-    static bool needsGui(const QStringList &arguments);
+    static int run(CliCall &call);
+    /// True when the parsed command line needs a QGuiApplication (HTML in or out).
+    static bool needsGui(const QCommandLineParser &parser);
 
 private:
-    int toText(const QString &path, bool html);
-    int fromHtml(const QString &path, const QString &out);
-    int refuse(const QString &path, const QString &why);
-
-    QTextStream &m_out;
-    QTextStream &m_err;
+    /// The input file's bytes; none (after saying why) when it is refused.
+    static std::optional<QByteArray> readInput(CliCall &call);
+    static int toText(CliCall &call, bool html);
+    static int fromHtml(CliCall &call, const QString &out);
 };
 
 } // namespace Velmora

@@ -1,5 +1,4 @@
-#include "cli/CliCommands.h"
-#include "cli/RtfCommand.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -25,10 +24,11 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const Velmora::CommandLine commandLine(arguments);
 
     // Only HTML conversion needs Qt Gui (fonts for the editor's document); it runs offscreen.
     std::unique_ptr<QCoreApplication> app;
-    if (arguments.value(0) == QLatin1String("rtf") && Velmora::RtfCommand::needsGui(arguments)) {
+    if (commandLine.needsGui()) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -37,6 +37,5 @@ int main(int argc, char *argv[])
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    Velmora::CliCommands commands(out, err);
-    return commands.run(arguments);
+    return commandLine.run(out, err);
 }

@@ -6,6 +6,7 @@
 #include "TestConfig.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,9 +40,14 @@ private slots:
                                                    << QByteArray() << "line 3: no \"=\""_ba;
         QTest::newRow("ini of a missing file") << QStringList{u"ini"_s, u"/no/such.ini"_s} << QByteArray() << 1 << QByteArray()
                                                << "no such file"_ba;
-        QTest::newRow("usage") << QStringList{u"frobnicate"_s} << QByteArray() << 2 << QByteArray() << "usage:"_ba;
+        QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << QByteArray() << 2 << QByteArray()
+                                         << "velmora-cli: Unknown command 'frobnicate'. Try 'velmora-cli --help'.\n"_ba;
+        QTest::newRow("unknown option") << QStringList{u"ini"_s, u"@"_s, u"--frob"_s} << QByteArray() << 2 << QByteArray()
+                                        << "velmora-cli ini: Unknown option 'frob'. Try 'velmora-cli help ini'.\n"_ba;
+        QTest::newRow("missing argument") << QStringList{u"resave"_s, u"@"_s} << QByteArray() << 2 << QByteArray()
+                                          << "velmora-cli resave: Missing argument OUT."_ba;
         QTest::newRow("new with a seed that is no number") << QStringList{u"new"_s, u"@"_s, u"--seed"_s, u"x"_s} << QByteArray()
-                                                           << 2 << QByteArray() << "usage:"_ba;
+                                                           << 2 << QByteArray() << "--seed takes a number from 0 to 4294967295, not 'x'."_ba;
     }
 
     void commands()
@@ -65,6 +71,65 @@ private slots:
         else
             QCOMPARE(QJsonDocument::fromJson(out).toJson(QJsonDocument::Compact), json);
         QVERIFY2(cli.readAllStandardError().contains(stderr), stderr.constData());
+    }
+
+    void helpListsEveryCommand()
+    {
+        const Run run = cli({u"--help"_s});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
+        QCOMPARE(run.out.count("\n  "), 13);
+    }
+
+    void helpOfOneCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("help");
+        QTest::newRow("reading") << u"ini"_s << "usage: velmora-cli ini FILE\n\nShow the sections and keys of a settings file\n\n"
+                                                "Arguments:\n  FILE        A settings file\n\nOptions:\n  -h, --help  Show this help\n"_ba;
+        QTest::newRow("writing") << u"resave"_s
+                                 << "usage: velmora-cli resave IN OUT\n\nLoad a campaign and save it as the window would\n\n"
+                                    "Arguments:\n  IN          The campaign to read\n  OUT         The campaign file to write\n\n"
+                                    "Options:\n  -h, --help  Show this help\n"_ba;
+        QTest::newRow("seeded") << u"new"_s
+                                << "usage: velmora-cli new OUT [--seed N]\n\nWrite a fresh new campaign\n\n"
+                                   "Arguments:\n  OUT         The campaign file to write\n\nOptions:\n"
+                                   "  --seed N    Seed of the weather roll, 0 to 4294967295 (default 5489)\n  -h, --help  Show this help\n"_ba;
+    }
+
+    void helpOfOneCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, help);
+        for (const QStringList &arguments : {QStringList{u"help"_s, command}, QStringList{command, u"--help"_s}}) {
+            const Run run = cli(arguments);
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out, help);
+        }
+    }
+
+    void bashCompletion_data()
+    {
+        QTest::addColumn<QString>("words"); // as typed, the last one being completed, in a folder holding in.ini
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("command") << u"re"_s << u"resave"_s;
+        QTest::newRow("options") << u"new x --"_s << u"--seed --help"_s;
+        QTest::newRow("option value") << u"rtf x --to ''"_s << u"text html"_s;
+        QTest::newRow("files") << u"ini i"_s << u"in.ini"_s;
+        QTest::newRow("command to show") << u"help cal"_s << u"calendar"_s;
+    }
+
+    void bashCompletion()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, offered);
+        TestHome home;
+        QProcess bash;
+        bash.setWorkingDirectory(QFileInfo(home.write(u"in.ini"_s, {})).path());
+        const QString complete = u"eval \"COMP_WORDS=(velmora-cli $1)\"; COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _velmora_cli; echo ${COMPREPLY[*]}"_s;
+        bash.start(u"bash"_s, {u"-c"_s, QString::fromUtf8(cli({u"completion"_s, u"bash"_s}).out) + complete, u"bash"_s, words});
+        QVERIFY(bash.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), offered);
     }
 
     void blocksOfAFile()
@@ -106,7 +171,7 @@ private slots:
         const Run run = cli({u"resave"_s, home.file(u"in.vlf"_s), home.file(u"out.vlf"_s)});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(run.out).object(),
-                 (QJsonObject{{u"written"_s, home.file(u"out.vlf"_s)}, {u"skipped"_s, QJsonArray()}}));
+                 (QJsonObject{{u"path"_s, home.file(u"out.vlf"_s)}, {u"skipped"_s, QJsonArray()}}));
         oVLFile out;
         out.ParseVLFile(home.file(u"out.vlf"_s));
         const oBlock *log = out.block(u"LOG"_s);
@@ -246,9 +311,9 @@ private slots:
         QTest::newRow("to text") << rtf << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 0 << "Hello bold w\xc3\xa9rld\nCentred\n"_ba << QByteArray();
         QTest::newRow("to html") << rtf << QStringList{u"@"_s, u"--to"_s, u"html"_s} << 0 << "font-weight:700;\">bold</span>"_ba << QByteArray();
         QTest::newRow("from html") << "<p>One <b>two</b></p><p align=\"center\">three</p>"_ba
-                                   << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"written\""_ba << QByteArray();
+                                   << QStringList{u"@"_s, u"--from"_s, u"html"_s, u"--out"_s, u"#"_s} << 0 << "\"path\""_ba << QByteArray();
         QTest::newRow("not rtf") << "plain words"_ba << QStringList{u"@"_s, u"--to"_s, u"text"_s} << 1 << QByteArray() << "at byte"_ba;
-        QTest::newRow("usage") << rtf << QStringList{u"@"_s, u"--to"_s, u"pdf"_s} << 2 << QByteArray() << "usage:"_ba;
+        QTest::newRow("usage") << rtf << QStringList{u"@"_s, u"--to"_s, u"pdf"_s} << 2 << QByteArray() << "--to takes text or html, not 'pdf'."_ba;
     }
 
     void rtfConversions()

@@ -1,0 +1,62 @@
+#include "cli/CliCall.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+CliCall::CliCall(QTextStream &out, QTextStream &err, const QString &command, const QStringList &arguments,
+    const QCommandLineParser &parser)
+    : m_out(out)
+    , m_err(err)
+    , m_command(command)
+    , m_arguments(arguments)
+    , m_parser(parser)
+{
+}
+
+bool CliCall::isSet(const QString &option) const { return m_parser.isSet(option); }
+
+QString CliCall::value(const QString &option) const { return m_parser.value(option); }
+
+int CliCall::usageError(const QString &what)
+{
+    if (m_command.isEmpty())
+        m_err << "velmora-cli: " << what << " Try 'velmora-cli --help'." << Qt::endl;
+    else
+        m_err << "velmora-cli " << m_command << ": " << what << " Try 'velmora-cli help " << m_command << "'."
+              << Qt::endl;
+    return Usage;
+}
+
+int CliCall::refuse(const QString &path, const QString &why)
+{
+    m_err << "velmora-cli: " << path << ": " << why << Qt::endl;
+    return Refused;
+}
+
+bool CliCall::inputExists(const QString &path)
+{
+    if (QFileInfo(path).isFile())
+        return true;
+    refuse(path, u"no such file"_s);
+    return false;
+}
+
+void CliCall::printJson(const QJsonDocument &document)
+{
+    m_out << document.toJson(QJsonDocument::Indented);
+    m_out.flush();
+}
+
+int CliCall::wrote(const QString &path, QJsonObject counts)
+{
+    counts.insert(u"path"_s, path);
+    printJson(QJsonDocument(counts));
+    return Success;
+}
+
+} // namespace Velmora

@@ -1,0 +1,109 @@
+#include "cli/CommandTable.h"
+
+#include "cli/BashCompletion.h"
+#include "cli/CalendarCommands.h"
+#include "cli/CliCall.h"
+#include "cli/CliCommands.h"
+#include "cli/HelpText.h"
+#include "cli/RtfCommand.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+CliArgument file(const QString &name, const QString &description) { return { name, description }; }
+
+CliOption option(const QString &name, const QString &value, const QString &description, const QStringList &choices = {})
+{
+    return { QCommandLineOption(name, description, value), choices };
+}
+
+int help(CliCall &call)
+{
+    const QString name = call.argument(0);
+    call.out() << (name.isEmpty() ? HelpText::overview(CommandTable::commands())
+                                  : HelpText::command(*CommandTable::find(name)));
+    return CliCall::Success;
+}
+
+int completion(CliCall &call)
+{
+    call.out() << BashCompletion::script(CommandTable::commands());
+    return CliCall::Success;
+}
+
+QList<CliCommand> makeTable()
+{
+    const CliArgument campaign = file(u"FILE"_s, u"A campaign file"_s);
+    const CliArgument written = file(u"OUT"_s, u"The campaign file to write"_s);
+    QList<CliCommand> table = {
+        { u"version"_s, u"Print the program's version"_s, {}, {}, CliCommands::version },
+        { u"ini"_s, u"Show the sections and keys of a settings file"_s, { file(u"FILE"_s, u"A settings file"_s) }, {},
+            CliCommands::ini },
+        { u"blocks"_s, u"Show the header and blocks of a campaign block file"_s, { file(u"FILE"_s, u"A block file"_s) },
+            {}, CliCommands::blocks },
+        { u"new"_s, u"Write a fresh new campaign"_s, { written },
+            { option(u"seed"_s, u"N"_s,
+                u"Seed of the weather roll, 0 to 4294967295 (default %1)"_s.arg(CliCommands::DefaultSeed)) },
+            CliCommands::newCampaign },
+        { u"resave"_s, u"Load a campaign and save it as the window would"_s,
+            { file(u"IN"_s, u"The campaign to read"_s), written }, {}, CliCommands::resave },
+        { u"upgrade"_s, u"Save a campaign of format 3.0 in format 4.0"_s,
+            { file(u"IN.vls"_s, u"The campaign of format 3.0"_s), file(u"OUT.vlf"_s, u"The campaign file to write"_s) },
+            {}, CliCommands::upgrade },
+        { u"dump"_s, u"Show every record of a campaign"_s, { campaign }, {}, CliCommands::dump },
+        { u"rtf"_s, u"Convert a rich-text document to text or HTML, or HTML to RTF"_s,
+            { file(u"FILE"_s, u"The document to read"_s) },
+            { option(u"to"_s, u"text|html"_s, u"Print the document as plain text or HTML"_s, { u"text"_s, u"html"_s }),
+                option(u"from"_s, u"html"_s, u"Read FILE as HTML and write it as RTF"_s, { u"html"_s }),
+                { QCommandLineOption(u"out"_s, u"The RTF file to write"_s, u"OUT.rtf"_s), {}, true } },
+            RtfCommand::run, RtfCommand::needsGui },
+        { u"calendar"_s, u"Show the campaign's calendar, clock and weather, or look up one date"_s, { campaign },
+            { option(u"ordinal"_s, u"DATE"_s, u"The day number of DATE"_s),
+                option(u"date"_s, u"N"_s, u"The date of day number N"_s),
+                option(u"next"_s, u"DATE"_s, u"The day after DATE"_s),
+                option(u"prev"_s, u"DATE"_s, u"The day before DATE"_s) },
+            CalendarCommands::calendar },
+        { u"moons"_s, u"Show each moon's phase table"_s, { campaign }, {}, CalendarCommands::moons },
+        { u"agenda"_s, u"Show the agenda's entries in calendar order"_s, { campaign }, {}, CalendarCommands::agenda },
+        { u"almanach"_s, u"Show the almanach's entries in calendar order"_s, { campaign }, {},
+            CalendarCommands::almanach },
+        { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
+            { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
+        // The shell completion is installed with the program; users do not call this themselves.
+        { u"completion"_s, u"Print the bash completion script"_s, { { u"SHELL"_s, u"The shell"_s, { u"bash"_s } } }, {},
+            completion, {}, true },
+    };
+    QStringList names;
+    for (CliCommand &command : table) {
+        command.options.append({ QCommandLineOption({ u"h"_s, u"help"_s }, u"Show this help"_s) });
+        if (!command.hidden)
+            names << command.name;
+    }
+    for (CliCommand &command : table) {
+        if (command.name == u"help"_s)
+            command.arguments.first().choices = names;
+    }
+    return table;
+}
+
+} // namespace
+
+const QList<CliCommand> &CommandTable::commands()
+{
+    static const QList<CliCommand> table = makeTable();
+    return table;
+}
+
+const CliCommand *CommandTable::find(const QString &name)
+{
+    for (const CliCommand &command : commands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+} // namespace Velmora
