@@ -1,3 +1,4 @@
+#include "core/table/BattleBoxCounters.h"
 #include "core/table/BattleBoxList.h"
 
 #include <QTest>
@@ -33,6 +34,14 @@ QString names(const BattleBoxList &list)
         names << list.data(list.index(row, BattleBoxList::Name)).toString() + (ticked ? u"*"_s : QString());
     }
     return names.join(u'|');
+}
+
+// Round, durations and situations joined by "|".
+QString values(const BattleBoxCounters &counters)
+{
+    return QStringList{counters.round(), counters.duration(0), counters.duration(1), counters.situation(0),
+                       counters.situation(1)}
+        .join(u'|');
 }
 
 } // namespace
@@ -163,6 +172,50 @@ private slots:
         BattleBoxList list;
         fill(list, u"Orc_(2) Elf"_s);
         QTEST(list.isNameTaken(name, editedRow), "taken");
+    }
+
+    void counters_data()
+    {
+        QTest::addColumn<QString>("start"); // the five values joined by "|"
+        QTest::addColumn<QString>("steps"); // advance, back, up0, down1, reset0, clear
+        QTest::addColumn<QString>("after");
+        QTest::newRow("advance counts durations down")
+            << u"1|1|5|Bless|Haste"_s << u"advance"_s << u"2|1|4|Bless|Haste"_s;
+        QTest::newRow("new campaign durations rise to 1") << QString() << u"advance advance"_s << u"3|1|1||"_s;
+        QTest::newRow("back from 1 stays 1") << u"2|3|3||"_s << u"back back"_s << u"1|3|3||"_s;
+        QTest::newRow("shortest text") << u"2.5|1|1||"_s << u"advance"_s << u"3.5|1|1||"_s;
+        QTest::newRow("round not a number") << u"x|1|1||"_s << u"advance"_s << u"1|1|1||"_s;
+        QTest::newRow("round stops at its top") << u"1e20|1|1||"_s << u"advance"_s << u"999999999999999|1|1||"_s;
+        QTest::newRow("duration up, 32767 stays") << u"1|32767|9||"_s << u"up0 up1"_s << u"1|32767|10||"_s;
+        QTest::newRow("down only from 2") << u"1|2|1||"_s << u"down0 down0 down1"_s << u"1|1|1||"_s;
+        QTest::newRow("reset keeps the situation") << u"7|9|0|Bless|"_s << u"reset0 reset1"_s << u"7|1|1|Bless|"_s;
+        QTest::newRow("clear all") << u"7|9|4|Bless|Haste"_s << u"clear"_s << u"1|1|1||"_s;
+    }
+
+    void counters()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        const QStringList v = start.split(u'|');
+        BattleBoxCounters counters; // "" starts as a new campaign
+        if (!start.isEmpty())
+            counters = BattleBoxCounters(v.at(0), v.at(1), v.at(2), v.at(3), v.at(4));
+        for (const QString &step : steps.split(u' ')) {
+            const int which = step.right(1).toInt();
+            if (step == u"advance")
+                counters.advanceRound();
+            else if (step == u"back")
+                counters.stepRoundBack();
+            else if (step.startsWith(u"up"))
+                counters.durationUp(which);
+            else if (step.startsWith(u"down"))
+                counters.durationDown(which);
+            else if (step.startsWith(u"reset"))
+                counters.resetDuration(which);
+            else
+                counters.clearAll();
+        }
+        QTEST(values(counters), "after");
     }
 };
 
