@@ -48,6 +48,7 @@ MainMenus MainMenus::build(QMainWindow *window)
     menus.mnuFileExit = addAction(menus.mnuFile, u"mnuFileExit"_s, tr("E&xit"));
 
     menus.mnuMapS = addMenu(bar, u"mnuMapS"_s, tr("&Maps"));
+    menus.mnuDices = addMenu(bar, u"mnuDices"_s, tr("D&ices and Turns"));
     menus.mnuTools = addMenu(bar, u"mnuTools"_s, tr("&Tools"));
     menus.mnuHelp = addMenu(bar, u"mnuHelp"_s, tr("&Help"));
     menus.mnuHelpContents = addAction(menus.mnuHelp, u"mnuHelpContents"_s, tr("&Contents"));
@@ -62,6 +63,8 @@ QMenu *MainMenus::menu(MainMenu which) const
         return mnuFile;
     case MainMenu::Maps:
         return mnuMapS;
+    case MainMenu::Dices:
+        return mnuDices;
     case MainMenu::Tools:
         return mnuTools;
     case MainMenu::Help:

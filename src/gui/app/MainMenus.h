@@ -30,6 +30,7 @@ public:
     QAction *mnuFileSep3 = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuMapS = nullptr;
+    QMenu *mnuDices = nullptr;
     QMenu *mnuTools = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpContents = nullptr; ///< F1

@@ -141,6 +141,11 @@ void VelmoraForm::placeOnTab(MainTab tab, QWidget *tools)
     m_tabs->placeTools(tab, tools);
 }
 
+void VelmoraForm::showTab(MainTab tab)
+{
+    m_tabs->setCurrentIndex(int(tab));
+}
+
 void VelmoraForm::placeOnPage(StripPage page, QWidget *tools)
 {
     m_tabs->placeOnPage(page, tools);

@@ -69,6 +69,7 @@ public:
     CampaignSession &campaignSession() override { return m_campaignSession; }
     PartServices &services() override { return m_services; }
     void placeOnTab(MainTab tab, QWidget *tools) override;
+    void showTab(MainTab tab) override;
     void placeOnPage(StripPage page, QWidget *tools) override;
     StripPage currentPage(TabStrip strip) const override;
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;

@@ -24,7 +24,7 @@ enum class TabStrip { User };
 enum class StripPage { UserAgenda, UserAlmanach, UserStatistics };
 
 /// The menus of the main window's menu bar that tools fill.
-enum class MainMenu { File, Maps, Tools, Help };
+enum class MainMenu { File, Maps, Dices, Tools, Help };
 
 /// What the main window offers the tools of each subsystem, and all of it that they can reach:
 /// the platform layer, the sound cues, the application folder, a parent for dialogs, places on
@@ -44,6 +44,8 @@ public:
 
     /// Puts a tab's tools on its page.
     virtual void placeOnTab(MainTab tab, QWidget *tools) = 0;
+    /// Brings `tab` to the front.
+    virtual void showTab(MainTab tab) = 0;
     /// Puts tools on a page of a tab strip.
     virtual void placeOnPage(StripPage page, QWidget *tools) = 0;
     virtual StripPage currentPage(TabStrip strip) const = 0;

@@ -21,7 +21,7 @@ FakeHost::FakeHost(TestHome::Seed seed)
     setCentralWidget(m_tabs);
     addToolBar(m_toolBar);
     const std::pair<MainMenu, QString> menus[] = {
-        {MainMenu::File, u"mnuFile"_s}, {MainMenu::Maps, u"mnuMapS"_s}, {MainMenu::Tools, u"mnuTools"_s},
+        {MainMenu::File, u"mnuFile"_s}, {MainMenu::Maps, u"mnuMapS"_s}, {MainMenu::Dices, u"mnuDices"_s}, {MainMenu::Tools, u"mnuTools"_s},
         {MainMenu::Help, u"mnuHelp"_s}};
     for (const auto &[which, name] : menus) {
         m_menus[which] = menuBar()->addMenu(name);

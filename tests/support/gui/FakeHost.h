@@ -40,6 +40,7 @@ public:
     CampaignSession &campaignSession() override { return m_session; }
     PartServices &services() override { return m_services; }
     void placeOnTab(MainTab tab, QWidget *tools) override { m_tabs->placeTools(tab, tools); }
+    void showTab(MainTab tab) override { m_tabs->setCurrentIndex(int(tab)); }
     void placeOnPage(StripPage page, QWidget *tools) override { m_tabs->placeOnPage(page, tools); }
     StripPage currentPage(TabStrip strip) const override { return m_tabs->currentPage(strip); }
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
