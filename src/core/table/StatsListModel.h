@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/table/StatsRow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace Velmora {
+
+/// The statistics list (lsvStats): one row of 23 values per character, names unique with
+/// regard to case; its in-place editing (columns "Class and level" to "Race" only), the import
+/// of an exchange file, and the texts of its menu and dialog. The window marks the campaign
+/// modified on every change it makes.
+class StatsListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxRows = 32767;
+    /// The columns the in-place editor opens on: 1 "Class and level" to 9 "Race".
+    static constexpr int FirstInPlaceColumn = 1;
+    static constexpr int LastInPlaceColumn = 9;
+
+    /// "Character name" ... "AC" for columns 0 to 22.
+    static QString Header(int column);
+    /// The dialog's field labels, "Character name:" ... "Will:" (the armour class field has
+    /// none; it sits in its own frame).
+    static QString FieldLabel(int field);
+    /// " Basic Data  ", " Ability Score ", " Saving Throws ", " Combat Options ", " Armour Class ".
+    static QString FrameCaption(int frame);
+    static QString MenuTitle();
+    /// mnuStats 0 "Show columns", 2 "Add", 3 "Edit", 4 "Remove", 6 "Import", 7 "Export"; "" for
+    /// the separators 1 and 5.
+    static QString MenuCaption(int index);
+    static QString DuplicateNameTitle();
+    /// The Yes/No question when a name is another row's: Yes edits the values again.
+    static QString DuplicateNameQuestion();
+    /// What an editor keeps of typed or pasted text: everything but ";".
+    static QString Cleaned(const QString &text);
+
+    explicit StatsListModel(QObject *parent = nullptr);
+
+    /// The campaign's list, as loaded.
+    void setRows(const QList<StatsRow> &rows);
+    const QList<StatsRow> &rows() const { return m_rows; }
+
+    /// Whether another row (not `exceptRow`) has exactly `name`.
+    bool isNameTaken(const QString &name, int exceptRow = -1) const;
+    /// "Add" with the dialog's 23 values: false, nothing added, when the name is taken or the
+    /// list is full.
+    bool add(const StatsRow &row);
+    /// "Edit": false, nothing changed, when the new name is another row's.
+    bool replace(int row, const StatsRow &values);
+    /// "Remove".
+    void remove(int row);
+
+    struct ImportCount
+    {
+        int added = 0;
+        int duplicates = 0; ///< rows whose name was already in the list: skipped
+        int overLimit = 0;  ///< rows that found the list full: skipped
+
+        bool operator==(const ImportCount &) const = default;
+    };
+    /// Appends the rows of an imported file in order, skipping those whose name is in the list.
+    ImportCount importRows(const QList<StatsRow> &rows);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    /// Columns 1 to 9 are editable in place.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    /// The in-place editor's text stored into a cell of columns 1 to 9, without ";".
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+private:
+    static StatsRow cleanedRow(const StatsRow &row);
+
+    QList<StatsRow> m_rows;
+};
+
+} // namespace Velmora
