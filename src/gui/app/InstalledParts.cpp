@@ -1,6 +1,7 @@
 #include "gui/app/InstalledParts.h"
 
 #include "gui/calendar/CalendarTools.h"
+#include "gui/table/TableTools.h"
 
 namespace Velmora {
 
@@ -8,6 +9,7 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
 {
     std::vector<std::unique_ptr<CampaignPart>> parts;
     parts.push_back(std::make_unique<CalendarTools>(host));
+    parts.push_back(std::make_unique<TableTools>(host));
     return parts;
 }
 

@@ -1,0 +1,45 @@
+#include "gui/table/TableTools.h"
+
+#include "core/persistence/CampaignModel.h"
+#include "gui/ui/ToolHost.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+TableTools::TableTools(ToolHost &host, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_toolsTab(new QWidget)
+{
+    m_toolsTab->setObjectName(u"TableTools"_s);
+    auto *columns = new QHBoxLayout(m_toolsTab);
+    columns->setContentsMargins(0, 0, 0, 0);
+    m_battleColumn = new QVBoxLayout;
+    m_sideColumn = new QVBoxLayout;
+    columns->addLayout(m_battleColumn, 3);
+    columns->addLayout(m_sideColumn, 1);
+    m_sideColumn->addStretch();
+    m_host.placeOnTab(MainTab::Tools, m_toolsTab);
+}
+
+TableTools::~TableTools() = default;
+
+void TableTools::applyCampaign(const CampaignModel &)
+{
+}
+
+void TableTools::collectCampaign(CampaignModel &)
+{
+    commitPendingEdits();
+}
+
+void TableTools::commitPendingEdits()
+{
+}
+
+} // namespace Velmora
