@@ -61,7 +61,7 @@ QString BashCompletion::script(const QList<CliCommand> &commands)
         bool files = false;
         for (const CliArgument &argument : command.arguments) {
             words << argument.choices;
-            files = files || argument.choices.isEmpty();
+            files = files || (argument.choices.isEmpty() && !argument.freeText);
         }
         byCommand += branch(u"*:"_s + command.name, options.join(u' '), words, files);
     }

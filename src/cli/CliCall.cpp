@@ -52,6 +52,20 @@ void CliCall::printJson(const QJsonDocument &document)
     m_out.flush();
 }
 
+bool CliCall::readSeed(quint32 &seed)
+{
+    if (!isSet(u"seed"_s))
+        return true;
+    bool ok = false;
+    const quint32 value = this->value(u"seed"_s).toUInt(&ok);
+    if (!ok) {
+        usageError(u"--seed takes a number from 0 to 4294967295, not '%1'."_s.arg(this->value(u"seed"_s)));
+        return false;
+    }
+    seed = value;
+    return true;
+}
+
 int CliCall::wrote(const QString &path, QJsonObject counts)
 {
     counts.insert(u"path"_s, path);

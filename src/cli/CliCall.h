@@ -31,6 +31,9 @@ public:
     /// Refuses a missing input file; true when it exists.
     bool inputExists(const QString &path);
     void printJson(const QJsonDocument &document);
+    /// The value of --seed in `seed`, left as it is without the option. False, after the usage
+    /// error, when the value is not a number from 0 to 4294967295.
+    bool readSeed(quint32 &seed);
     /// What a command that wrote a file prints: its path and what it counted. Returns Success.
     int wrote(const QString &path, QJsonObject counts = {});
 

@@ -11,13 +11,14 @@ namespace Velmora {
 
 class CliCall;
 
-/// A positional argument of a command. Without choices it names a file.
+/// A positional argument of a command. Without choices it names a file, unless it is free text.
 struct CliArgument
 {
     QString name;
     QString description;
     QStringList choices = {};
     bool optional = false;
+    bool freeText = false; ///< a word of the user's own ("3d6", a question): nothing to complete
 };
 
 /// An option of a command. A value with choices must be one of them.

@@ -82,13 +82,8 @@ int CliCommands::save(
 int CliCommands::newCampaign(CliCall &call)
 {
     quint32 seed = DefaultSeed;
-    if (call.isSet(u"seed"_s)) {
-        bool ok = false;
-        seed = call.value(u"seed"_s).toUInt(&ok);
-        if (!ok)
-            return call.usageError(
-                u"--seed takes a number from 0 to 4294967295, not '%1'."_s.arg(call.value(u"seed"_s)));
-    }
+    if (!call.readSeed(seed))
+        return CliCall::Usage;
     MersenneRandomSource random(seed);
     Campaign campaign(AppFolder::locate());
     campaign.ResetToNewCampaign(random);

@@ -25,9 +25,9 @@ public:
     static int upgrade(CliCall &call);
     static int dump(CliCall &call);
 
-private:
     /// Loads a 4.0 campaign; false (after saying why) when it cannot be read.
     static bool load(CliCall &call, Campaign &campaign, const QString &path, LoadOutcome &outcome);
+    /// Saves `campaign` to `out` and prints what was written, with what the load skipped.
     static int save(
         CliCall &call, Campaign &campaign, const QString &out, bool version3Loaded, const LoadOutcome &outcome);
 };

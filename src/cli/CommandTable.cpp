@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/HelpText.h"
 #include "cli/RtfCommand.h"
+#include "cli/TableCommands.h"
 
 using namespace Qt::StringLiterals;
 
@@ -38,6 +39,8 @@ QList<CliCommand> makeTable()
 {
     const CliArgument campaign = file(u"FILE"_s, u"A campaign file"_s);
     const CliArgument written = file(u"OUT"_s, u"The campaign file to write"_s);
+    const CliArgument action{ u"ACTION"_s, u"export or import"_s, { u"export"_s, u"import"_s } };
+    const CliOption seed = option(u"seed"_s, u"N"_s, u"Seed of the draw, 0 to 4294967295 (default: the clock)"_s);
     QList<CliCommand> table = {
         { u"version"_s, u"Print the program's version"_s, {}, {}, CliCommands::version },
         { u"ini"_s, u"Show the sections and keys of a settings file"_s, { file(u"FILE"_s, u"A settings file"_s) }, {},
@@ -70,6 +73,20 @@ QList<CliCommand> makeTable()
         { u"agenda"_s, u"Show the agenda's entries in calendar order"_s, { campaign }, {}, CalendarCommands::agenda },
         { u"almanach"_s, u"Show the almanach's entries in calendar order"_s, { campaign }, {},
             CalendarCommands::almanach },
+        { u"roll"_s, u"Roll dice: every face and the total"_s,
+            { { u"NdS[+M|-M]"_s, u"How many dice of how many sides, and a modifier: 3d6+2"_s, {}, false, true } },
+            { seed }, TableCommands::roll },
+        { u"ask"_s, u"Ask the oracle a question"_s,
+            { { u"QUESTION"_s, u"The question (it does not sway the answer)"_s, {}, true, true } }, { seed },
+            TableCommands::ask },
+        { u"bbox"_s, u"Export a campaign's Battle Box to a file, or import one into it"_s,
+            { action, campaign, file(u"FILE"_s, u"export: the Battle Box file to write; import: the one to read"_s),
+                { u"OUT.vlf"_s, u"import: the campaign file to write"_s, {}, true } },
+            {}, TableCommands::bbox },
+        { u"stats"_s, u"Export a campaign's statistics to a file, or import one into it"_s,
+            { action, campaign, file(u"FILE"_s, u"export: the statistics file to write; import: the one to read"_s),
+                { u"OUT.vlf"_s, u"import: the campaign file to write"_s, {}, true } },
+            {}, TableCommands::stats },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 13);
+        QCOMPARE(run.out.count("\n  "), 17);
     }
 
     void helpOfOneCommand_data()
@@ -225,6 +225,58 @@ private slots:
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(!QFile::exists(home.file(u"out.vlf"_s)));
         QCOMPARE(home.read(u"in.vlf"_s), input);
+    }
+
+    void rollAndAsk()
+    {
+        TestHome home(TestHome::Shipped);
+        const Run roll = cli({u"roll"_s, u"3d6+2"_s, u"--seed"_s, u"7"_s});
+        QCOMPARE(roll.exitCode, 0);
+        QCOMPARE(cli({u"roll"_s, u"3d6+2"_s, u"--seed"_s, u"7"_s}).out, roll.out); // a seed draws the same again
+        const QJsonObject drawn = QJsonDocument::fromJson(roll.out).object();
+        const QJsonArray faces = drawn.value(u"faces"_s).toArray();
+        QCOMPARE(faces.size(), 3);
+        int sum = 2;
+        for (const QJsonValue &face : faces) {
+            QVERIFY(face.toInt() >= 1 && face.toInt() <= 6);
+            sum += face.toInt();
+        }
+        QCOMPARE(drawn.value(u"total"_s).toInt(), sum);
+
+        const Run ask = cli({u"ask"_s, u"Shall we win?"_s, u"--seed"_s, u"3"_s});
+        QCOMPARE(ask.exitCode, 0);
+        const QString answer = QJsonDocument::fromJson(ask.out).object().value(u"answer"_s).toString();
+        QVERIFY2(QRegularExpression(u"^[^\\r\\n]+[?!.]$"_s).match(answer).hasMatch(), qPrintable(answer));
+    }
+
+    void battleBoxAndStatisticsFiles()
+    {
+        TestHome home;
+        QCOMPARE(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode, 0);
+        const QByteArray orc = "T,12,Orc,1,2,3,,30,15,+3,1d8,,,10,,\r\n"_ba;
+        home.write(u"fight.csv"_s, "BATTLEBOX\r\n"_ba + orc + "NOTE,{\\rtf1 Ambush}"_ba);
+        QCOMPARE(cli({u"bbox"_s, u"import"_s, home.file(u"a.vlf"_s), home.file(u"fight.csv"_s), home.file(u"b.vlf"_s)}).exitCode, 0);
+        const Run exported = cli({u"bbox"_s, u"export"_s, home.file(u"b.vlf"_s), home.file(u"out.csv"_s)});
+        QCOMPARE(QJsonDocument::fromJson(exported.out).object().value(u"entries"_s).toInt(), 1);
+        QCOMPARE(home.read(u"out.csv"_s), "BATTLEBOX\r\n"_ba + orc + "NOTE,"_ba);
+        home.write(u"wrong.csv"_s, "NOT A BOX\r\n"_ba + orc);
+        const Run wrong = cli({u"bbox"_s, u"import"_s, home.file(u"a.vlf"_s), home.file(u"wrong.csv"_s), home.file(u"c.vlf"_s)});
+        QCOMPARE(wrong.exitCode, 1);
+        QVERIFY2(wrong.err.contains("This is not a 'BattleBox' linked file."), wrong.err.constData());
+        QVERIFY(!QFile::exists(home.file(u"c.vlf"_s)));
+
+        QCOMPARE(cli({u"stats"_s, u"export"_s, home.file(u"a.vlf"_s), home.file(u"none.csv"_s)}).exitCode, 0);
+        QCOMPARE(home.read(u"none.csv"_s), "VLSTATS"_ba);
+        home.write(u"party.csv"_s, "VLSTATS\r\nAragorn,Ranger 3\r\naragorn,Fighter 1"_ba);
+        const auto import = [&](const QString &in, const QString &out) {
+            return cli({u"stats"_s, u"import"_s, home.file(in), home.file(u"party.csv"_s), home.file(out)});
+        };
+        QCOMPARE(QJsonDocument::fromJson(import(u"a.vlf"_s, u"s1.vlf"_s).out).toJson(QJsonDocument::Compact),
+                 "{\"added\":2,\"duplicates\":0,\"path\":\""_ba + home.file(u"s1.vlf"_s).toUtf8() + "\"}"_ba);
+        QCOMPARE(QJsonDocument::fromJson(import(u"s1.vlf"_s, u"s2.vlf"_s).out).object().value(u"duplicates"_s).toInt(), 2);
+        home.write(u"party.csv"_s, "vlstats\r\nAragorn"_ba);
+        QCOMPARE(import(u"a.vlf"_s, u"s3.vlf"_s).exitCode, 1);
+        QVERIFY(!QFile::exists(home.file(u"s3.vlf"_s)));
     }
 
     void dumpShowsRecords()

@@ -1,0 +1,144 @@
+#include "cli/TableCommands.h"
+
+#include "cli/CliCall.h"
+#include "cli/CliCommands.h"
+#include "core/common/AppFolder.h"
+#include "core/common/Clock.h"
+#include "core/common/RandomSource.h"
+#include "core/generators/Oracle.h"
+#include "core/persistence/Campaign.h"
+#include "core/table/BattleBoxFile.h"
+#include "core/table/DiceExpression.h"
+#include "core/table/StatsFile.h"
+#include "core/table/StatsListModel.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+// Without --seed a roll or an answer is drawn as the program draws it, seeded from the clock:
+// only a test or a script that wants the same draw again gives a seed.
+bool seededRandom(CliCall &call, MersenneRandomSource &random)
+{
+    quint32 seed = SystemClock().timerTicks();
+    if (!call.readSeed(seed))
+        return false;
+    random.seed(seed);
+    return true;
+}
+
+// The two forms of bbox and stats: "export CAMPAIGN OUT" and "import CAMPAIGN IN OUT".
+bool checkArity(CliCall &call, bool &importing)
+{
+    importing = call.argument(0) == u"import"_s;
+    if (importing && call.argument(3).isEmpty()) {
+        call.usageError(u"Missing argument OUT.vlf."_s);
+        return false;
+    }
+    if (!importing && !call.argument(3).isEmpty()) {
+        call.usageError(u"Unexpected argument '%1'."_s.arg(call.argument(3)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int TableCommands::roll(CliCall &call)
+{
+    const Result<DiceExpression> expression = DiceExpression::parse(call.argument(0));
+    if (!expression)
+        return call.usageError(expression.error().message);
+    MersenneRandomSource random;
+    if (!seededRandom(call, random))
+        return CliCall::Usage;
+    const DiceRoll roll = expression->roll(random);
+    QJsonArray faces;
+    for (int face : roll.faces)
+        faces.append(face);
+    call.printJson(QJsonDocument(QJsonObject{{u"total"_s, roll.total}, {u"faces"_s, faces}}));
+    return CliCall::Success;
+}
+
+int TableCommands::ask(CliCall &call)
+{
+    MersenneRandomSource random;
+    if (!seededRandom(call, random))
+        return CliCall::Usage;
+    // The question does not sway the oracle; a missing answer file gets the window's own words.
+    Oracle oracle;
+    oracle.load(AppFolder::locate().file(Oracle::FileName()));
+    const std::optional<QString> answer = oracle.Ask(random);
+    call.printJson(QJsonDocument(QJsonObject{{u"answer"_s, answer ? QJsonValue(*answer) : QJsonValue()}}));
+    return CliCall::Success;
+}
+
+int TableCommands::bbox(CliCall &call)
+{
+    bool importing = false;
+    if (!checkArity(call, importing))
+        return CliCall::Usage;
+    Campaign campaign(AppFolder::locate());
+    LoadOutcome outcome;
+    if (!CliCommands::load(call, campaign, call.argument(1), outcome))
+        return CliCall::Refused;
+    QList<BattleBoxEntry> &list = campaign.model.battleBox;
+    if (!importing) {
+        const QString out = call.argument(2);
+        if (const Result<void> written = BattleBoxFile::write(out, {list, {}}); !written)
+            return call.refuse(out, u"could not be saved: "_s + written.error().message);
+        return call.wrote(out, {{u"entries"_s, int(list.size())}});
+    }
+    const QString in = call.argument(2);
+    if (!call.inputExists(in))
+        return CliCall::Refused;
+    // The campaign's list takes the file's entries; the file is not linked to the campaign.
+    BattleBoxFile::Content content;
+    const Result<BattleBoxFile::Reading> reading = BattleBoxFile::read(in, content);
+    if (!reading)
+        return call.refuse(in, reading.error().message);
+    if (*reading == BattleBoxFile::Reading::WrongFile)
+        return call.refuse(in, BattleBoxFile::wrongFile().text.replace(u"\r\n"_s, u" "_s));
+    if (*reading == BattleBoxFile::Reading::Loaded)
+        list = content.entries;
+    return CliCommands::save(call, campaign, call.argument(3), false, outcome);
+}
+
+int TableCommands::stats(CliCall &call)
+{
+    bool importing = false;
+    if (!checkArity(call, importing))
+        return CliCall::Usage;
+    Campaign campaign(AppFolder::locate());
+    LoadOutcome outcome;
+    if (!CliCommands::load(call, campaign, call.argument(1), outcome))
+        return CliCall::Refused;
+    QList<StatsRow> &rows = campaign.model.stats;
+    if (!importing) {
+        const QString out = call.argument(2);
+        if (const Result<void> written = StatsFile::write(out, rows); !written)
+            return call.refuse(out, u"could not be saved: "_s + written.error().message);
+        return call.wrote(out, {{u"rows"_s, int(rows.size())}});
+    }
+    const QString in = call.argument(2);
+    if (!call.inputExists(in))
+        return CliCall::Refused;
+    const Result<QList<StatsRow>> read = StatsFile::read(in);
+    if (!read)
+        return call.refuse(in, QString(read.error().message).replace(u"\r\n"_s, u" "_s));
+    StatsListModel list;
+    list.setRows(rows);
+    const StatsListModel::ImportCount count = list.importRows(*read);
+    rows = list.rows();
+    const QString out = call.argument(3);
+    if (const Result<void> saved = campaign.SaveCampaign(out, false); !saved)
+        return call.refuse(out, u"could not be saved: "_s + saved.error().message);
+    return call.wrote(out, {{u"added"_s, count.added}, {u"duplicates"_s, count.duplicates}});
+}
+
+} // namespace Velmora
