@@ -21,21 +21,19 @@ using Script = RichTextCharFormat::VerticalAlignment;
 
 namespace {
 
-RichTextRun textRun(const QString &text, std::function<void(RichTextCharFormat &)> change = {})
+RichTextRun textRun(const QString &text, const std::function<void(RichTextCharFormat &)> &change = [](auto &) {})
 {
-    RichTextRun run;
-    run.text = text;
-    if (change)
-        change(run.format);
+    RichTextRun run{text, {}, std::nullopt};
+    change(run.format);
     return run;
 }
 
-RichTextParagraph paragraph(QList<RichTextRun> runs, std::function<void(RichTextParagraph &)> change = {})
+RichTextParagraph paragraph(QList<RichTextRun> runs,
+                            const std::function<void(RichTextParagraph &)> &change = [](auto &) {})
 {
     RichTextParagraph result;
     result.runs = std::move(runs);
-    if (change)
-        change(result);
+    change(result);
     return result;
 }
 
