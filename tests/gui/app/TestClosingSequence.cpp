@@ -112,10 +112,8 @@ private slots:
         c.close();
         QCOMPARE(platform.trace(), trace);
         QCOMPARE(platform.unusedAnswers(), 0);
-        for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
-            QCOMPARE(call.buttons, MessageButtons::YesNo);
-            QCOMPARE(call.icon, MessageIcon::Question);
-        }
+        for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message))
+            QCOMPARE(std::pair(call.buttons, call.icon), std::pair(MessageButtons::YesNo, MessageIcon::Question));
         QCOMPARE(campaignSession.path(), finalPath);
         QCOMPARE(state.saveOnClose, finalSaveOnClose);
         QVERIFY(!campaignSession.isModified() || !state.saveOnClose || finalPath.isEmpty());
