@@ -8,6 +8,26 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
+namespace {
+
+/// Session settings over a fresh folder that holds `ini` as `file` (none when `file` is ""),
+/// applied as at start-up.
+struct Session
+{
+    explicit Session(const QString &file = {}, const QByteArray &ini = {})
+    {
+        if (!file.isEmpty())
+            home.write(file, ini);
+        applied = settings.ApplySessionSettings();
+    }
+
+    TestHome home;
+    SessionSettings settings{home.folder()};
+    SessionSettings::Applied applied;
+};
+
+} // namespace
+
 class TestSessionSettings : public QObject
 {
     Q_OBJECT
@@ -15,16 +35,14 @@ class TestSessionSettings : public QObject
 private slots:
     void noFileWritesOpenLastToOlderName()
     {
-        TestHome home;
-        SessionSettings settings(home.folder());
-        const auto applied = settings.ApplySessionSettings();
-        QCOMPARE(applied.placement, SessionSettings::Placement::Maximised);
-        QCOMPARE(applied.campaignPath, QString());
-        QVERIFY(!settings.openLastCampaign());
-        QVERIFY(settings.recentFiles().isEmpty());
-        QVERIFY(!settings.separatorVisible());
-        QCOMPARE(settings.settingsPath(), home.file(u"default.ini"_s));
-        QCOMPARE(home.read(u"default.ini"_s), "[SESSION]\r\nOpenLast=FALSE\r\n\r\n"_ba);
+        const Session s;
+        QCOMPARE(s.applied.placement, SessionSettings::Placement::Maximised);
+        QCOMPARE(s.applied.campaignPath, QString());
+        QVERIFY(!s.settings.openLastCampaign());
+        QVERIFY(s.settings.recentFiles().isEmpty());
+        QVERIFY(!s.settings.separatorVisible());
+        QCOMPARE(s.settings.settingsPath(), s.home.file(u"default.ini"_s));
+        QCOMPARE(s.home.read(u"default.ini"_s), "[SESSION]\r\nOpenLast=FALSE\r\n\r\n"_ba);
     }
 
     void openLastValues_data()
@@ -42,23 +60,17 @@ private slots:
     {
         QFETCH(QByteArray, value);
         QFETCH(bool, openLast);
-        TestHome home;
-        home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=" + value + "\r\n");
-        SessionSettings settings(home.folder());
-        settings.ApplySessionSettings();
-        QCOMPARE(settings.openLastCampaign(), openLast);
-        QCOMPARE(settings.settingsPath(), home.file(u"default_4.ini"_s));
+        const Session s(u"default_4.ini"_s, "[VERSION]\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=" + value + "\r\n");
+        QCOMPARE(s.settings.openLastCampaign(), openLast);
+        QCOMPARE(s.settings.settingsPath(), s.home.file(u"default_4.ini"_s));
     }
 
     void currentFormReadsRecentFiles()
     {
-        TestHome home;
-        home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/a.vlf\r\nMRU2=\r\nMRU3=/c/b.vlf\r\nMRU4=/C/A.vlf\r\n"_ba);
-        SessionSettings settings(home.folder());
-        settings.ApplySessionSettings();
-        QCOMPARE(settings.recentFiles(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s}));
-        QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s, QString(), QString()}));
-        QVERIFY(settings.separatorVisible());
+        const Session s(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/a.vlf\r\nMRU2=\r\nMRU3=/c/b.vlf\r\nMRU4=/C/A.vlf\r\n"_ba);
+        QCOMPARE(s.settings.recentFiles(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s}));
+        QCOMPARE(s.settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, u"/c/b.vlf"_s, QString(), QString()}));
+        QVERIFY(s.settings.separatorVisible());
     }
 
     void olderForm_data()
@@ -82,18 +94,13 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(QString, campaign);
-        TestHome home;
-        home.write(u"default.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\n" + session);
-        SessionSettings settings(home.folder());
-        const auto applied = settings.ApplySessionSettings();
-        QCOMPARE(int(applied.placement), placement);
-        if (applied.placement == SessionSettings::Placement::TopLeftSized) {
-            QCOMPARE(applied.widthTwips, width);
-            QCOMPARE(applied.heightTwips, height);
-        }
-        QCOMPARE(applied.campaignPath, campaign);
-        QCOMPARE(settings.menuCaptions().first(), campaign);
-        QCOMPARE(settings.separatorVisible(), !campaign.isEmpty());
+        const Session s(u"default.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\n" + session);
+        QCOMPARE(int(s.applied.placement), placement);
+        if (s.applied.placement == SessionSettings::Placement::TopLeftSized)
+            QCOMPARE(std::pair(s.applied.widthTwips, s.applied.heightTwips), std::pair(width, height));
+        QCOMPARE(s.applied.campaignPath, campaign);
+        QCOMPARE(s.settings.menuCaptions().first(), campaign);
+        QCOMPARE(s.settings.separatorVisible(), !campaign.isEmpty());
     }
 
     void recentFilesMostRecentFirst()
@@ -111,12 +118,9 @@ private slots:
 
     void savedFileExactBytes()
     {
-        TestHome home;
-        home.write(u"default_4.ini"_s, "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vlf\r\n[EXTRA]\r\nkept=yes\r\n"_ba);
-        SessionSettings settings(home.folder());
-        settings.ApplySessionSettings();
-        QVERIFY(settings.SaveSessionSettings(u"/c/new.vlf"_s, false));
-        QCOMPARE(home.read(u"default_4.ini"_s),
+        Session s(u"default_4.ini"_s, "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vlf\r\n[EXTRA]\r\nkept=yes\r\n"_ba);
+        QVERIFY(s.settings.SaveSessionSettings(u"/c/new.vlf"_s, false));
+        QCOMPARE(s.home.read(u"default_4.ini"_s),
                  "[VERSION]\r\nwarning=w\r\nversion=4.1\r\n\r\n"
                  "[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/new.vlf\r\nMRU2=/c/old.vlf\r\nMRU3=\r\nMRU4=\r\n\r\n"
                  "[EXTRA]\r\nkept=yes\r\n\r\n"_ba);
@@ -124,38 +128,30 @@ private slots:
 
     void defaultDataNeverRecent()
     {
-        TestHome home;
-        SessionSettings settings(home.folder());
-        settings.ApplySessionSettings();
-        settings.AddToRecentFiles(home.file(u"Campaigns/Default Data.vlt"_s));
-        settings.AddToRecentFiles(u"/c/a.vlf"_s);
-        settings.AddToRecentFiles(home.file(u"Campaigns/default data.VLS"_s));
-        QVERIFY(settings.SaveSessionSettings(QString(), false));
-        QCOMPARE(settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, QString(), QString(), QString()}));
-        QVERIFY(home.read(u"default_4.ini"_s).contains("MRU1=/c/a.vlf\r\nMRU2=\r\n"));
+        Session s;
+        s.settings.AddToRecentFiles(s.home.file(u"Campaigns/Default Data.vlt"_s));
+        s.settings.AddToRecentFiles(u"/c/a.vlf"_s);
+        s.settings.AddToRecentFiles(s.home.file(u"Campaigns/default data.VLS"_s));
+        QVERIFY(s.settings.SaveSessionSettings(QString(), false));
+        QCOMPARE(s.settings.menuCaptions(), (QStringList{u"/c/a.vlf"_s, QString(), QString(), QString()}));
+        QVERIFY(s.home.read(u"default_4.ini"_s).contains("MRU1=/c/a.vlf\r\nMRU2=\r\n"));
     }
 
     void version3WritesFromScratch()
     {
-        TestHome home;
-        home.write(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\n[MAPS]\r\nmaps=x.xml\r\n"_ba);
-        SessionSettings settings(home.folder());
-        settings.ApplySessionSettings();
-        QVERIFY(settings.SaveSessionSettings(u"/c/old.vls"_s, true));
-        QCOMPARE(home.read(u"default_4.ini"_s),
+        Session s(u"default_4.ini"_s, "[SESSION]\r\nOpenLast=TRUE\r\n[MAPS]\r\nmaps=x.xml\r\n"_ba);
+        QVERIFY(s.settings.SaveSessionSettings(u"/c/old.vls"_s, true));
+        QCOMPARE(s.home.read(u"default_4.ini"_s),
                  "[VERSION]\r\nwarning=Do not add comments or edit this file manually. It is reset after each program close!\r\n"
                  "version=4.1\r\n\r\n[SESSION]\r\nOpenLast=TRUE\r\nMRU1=/c/old.vls\r\nMRU2=\r\nMRU3=\r\nMRU4=\r\n\r\n"_ba);
     }
 
     void olderFormKeepsVersion3()
     {
-        TestHome home;
-        home.write(u"default_4.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\nlast=/c/a.vls\r\nwinstate=2\r\n"_ba);
-        SessionSettings settings(home.folder());
-        settings.ApplySessionSettings();
-        QVERIFY(settings.SaveSessionSettings(u"/c/a.vls"_s, false));
+        Session s(u"default_4.ini"_s, "[VERSION]\r\nversion=3\r\n[SESSION]\r\nlast=/c/a.vls\r\nwinstate=2\r\n"_ba);
+        QVERIFY(s.settings.SaveSessionSettings(u"/c/a.vls"_s, false));
 
-        SessionSettings again(home.folder());
+        SessionSettings again(s.home.folder());
         const auto applied = again.ApplySessionSettings();
         QCOMPARE(applied.campaignPath, u"/c/a.vls"_s);
         QCOMPARE(applied.placement, SessionSettings::Placement::Maximised);

@@ -10,37 +10,29 @@
 
 namespace Velmora::RichTextTestData {
 
-inline QString fixture(const QString &name)
-{
-    return QString::fromUtf8(VELMORA_TEST_DATA_DIR) + QStringLiteral("/rtf/") + name;
-}
-
 inline QByteArray readFixture(const QString &name)
 {
-    QFile file(fixture(name));
+    QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + QStringLiteral("/rtf/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-/// The document's paragraphs outside tables, in order.
-inline QList<RichTextParagraph> paragraphs(const RichTextDocument &document)
+/// The document's blocks of one kind, in order.
+template <typename Kind> QList<Kind> blocksOf(const RichTextDocument &document)
 {
-    QList<RichTextParagraph> result;
+    QList<Kind> result;
     for (const RichTextDocument::Block &block : document.blocks) {
-        if (const auto *paragraph = std::get_if<RichTextParagraph>(&block))
-            result << *paragraph;
+        if (const auto *found = std::get_if<Kind>(&block))
+            result << *found;
     }
     return result;
 }
 
-inline QList<RichTextTable> tablesOf(const RichTextDocument &document)
+/// The document's paragraphs outside tables, and its tables.
+inline QList<RichTextParagraph> paragraphs(const RichTextDocument &document)
 {
-    QList<RichTextTable> result;
-    for (const RichTextDocument::Block &block : document.blocks) {
-        if (const auto *table = std::get_if<RichTextTable>(&block))
-            result << *table;
-    }
-    return result;
+    return blocksOf<RichTextParagraph>(document);
 }
+inline QList<RichTextTable> tablesOf(const RichTextDocument &document) { return blocksOf<RichTextTable>(document); }
 
 inline QString paragraphText(const RichTextParagraph &paragraph)
 {

@@ -18,26 +18,41 @@ class TestDocumentRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void notesDocumentsLoad_data()
+    void fixedBlocks_data()
     {
+        QTest::addColumn<bool>("notes"); // the notes documents, else the frame labels
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<bool>("understood");
         QTest::addColumn<QStringList>("written");
         const QStringList saved
             = {u"Notes;C:\\Camp\\Notes.rtf"_s, u"Last;C:\\Camp\\Last.rtf"_s, u"NPCs;C:\\Camp\\NPCs.rtf"_s};
-        QTest::newRow("saved") << saved << true << saved;
-        QTest::newRow("other order") << QStringList{saved[2], saved[0], saved[1]} << true << saved;
-        QTest::newRow("path holding ;") << QStringList{u"Last;/camp/a;b.rtf"_s} << true
-                                        << QStringList{u"Notes;"_s, u"Last;/camp/a;b.rtf"_s, u"NPCs;"_s};
-        QTest::newRow("unknown key passed over")
-            << QStringList{u"notes;x"_s, u"NPCs;y"_s} << false << QStringList{u"Notes;"_s, u"Last;"_s, u"NPCs;y"_s};
-        QTest::newRow("no separator passed over")
-            << QStringList{u"Notes"_s, u"Last;z"_s} << false << QStringList{u"Notes;"_s, u"Last;z"_s, u"NPCs;"_s};
+        QTest::newRow("notes saved") << true << saved << true << saved;
+        QTest::newRow("notes in other order") << true << QStringList{saved[2], saved[0], saved[1]} << true << saved;
+        QTest::newRow("notes path holding ;") << true << QStringList{u"Last;/camp/a;b.rtf"_s} << true
+                                              << QStringList{u"Notes;"_s, u"Last;/camp/a;b.rtf"_s, u"NPCs;"_s};
+        QTest::newRow("notes: unknown key passed over") << true << QStringList{u"notes;x"_s, u"NPCs;y"_s} << false
+                                                        << QStringList{u"Notes;"_s, u"Last;"_s, u"NPCs;y"_s};
+        QTest::newRow("notes: no separator passed over") << true << QStringList{u"Notes"_s, u"Last;z"_s} << false
+                                                         << QStringList{u"Notes;"_s, u"Last;z"_s, u"NPCs;"_s};
+        const QStringList defaults = FrameLabels::defaults().toItems();
+        QTest::newRow("no labels: defaults") << false << QStringList() << true << defaults;
+        const QStringList renamed = {u"CustomCaptionLinks;Handouts"_s, u"CustomCaptionArticles;Rules; errata"_s,
+            u"CustomCaptionNetBooks;"_s, u"CustomCaptionWebSites;Online"_s};
+        QTest::newRow("labels renamed") << false << renamed << true << renamed;
+        QTest::newRow("labels in other order") << false << QStringList{renamed[3], renamed[1]} << true
+                                               << QStringList{defaults[0], renamed[1], defaults[2], renamed[3]};
+        QTest::newRow("labels: unknown key passed over") << false << QStringList{u"CustomCaptionMaps;Maps"_s, renamed[0]}
+                                                         << false << QStringList{renamed[0], defaults[1], defaults[2], defaults[3]};
+        QTest::newRow("labels: no separator") << false << QStringList{u"CustomCaptionLinks"_s} << false << defaults;
     }
 
-    void notesDocumentsLoad()
+    void fixedBlocks()
     {
-        checkItemsRoundTrip(NotesDocuments());
+        QFETCH(bool, notes);
+        if (notes)
+            checkItemsRoundTrip(NotesDocuments());
+        else
+            checkItemsRoundTrip(FrameLabels::defaults());
     }
 
     void classItems_data()
@@ -85,28 +100,6 @@ private slots:
         std::optional<Shortcut> shortcut;
         QCOMPARE(itemRoundTrip(item, &shortcut), location.isNull() ? QString() : item);
         QCOMPARE(shortcut.value_or(Shortcut()).location, location);
-    }
-
-    void frameLabels_data()
-    {
-        QTest::addColumn<QStringList>("items");
-        QTest::addColumn<bool>("understood");
-        QTest::addColumn<QStringList>("written");
-        const QStringList defaults = FrameLabels::defaults().toItems();
-        QTest::newRow("none: defaults") << QStringList() << true << defaults;
-        const QStringList renamed = {u"CustomCaptionLinks;Handouts"_s, u"CustomCaptionArticles;Rules; errata"_s,
-            u"CustomCaptionNetBooks;"_s, u"CustomCaptionWebSites;Online"_s};
-        QTest::newRow("renamed") << renamed << true << renamed;
-        QTest::newRow("other order") << QStringList{renamed[3], renamed[1]} << true
-                                     << QStringList{defaults[0], renamed[1], defaults[2], renamed[3]};
-        QTest::newRow("unknown key passed over") << QStringList{u"CustomCaptionMaps;Maps"_s, renamed[0]} << false
-                                                 << QStringList{renamed[0], defaults[1], defaults[2], defaults[3]};
-        QTest::newRow("no separator") << QStringList{u"CustomCaptionLinks"_s} << false << defaults;
-    }
-
-    void frameLabels()
-    {
-        checkItemsRoundTrip(FrameLabels::defaults());
     }
 };
 

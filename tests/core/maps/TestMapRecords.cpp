@@ -97,32 +97,20 @@ private slots:
         QCOMPARE(MapRecord::FileBaseName(path), baseName);
     }
 
-    void markerRoundTrip_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("item");
-        QTest::newRow("player") << 0 << u"Thorin;Keep;120;80;C:\\Velmora\\Campaigns\\MapIcons\\Pawn Red.ico"_s;
-        QTest::newRow("player between pixels") << 0 << u"Lidda;Cave;12.5;-3;"_s;
-        QTest::newRow("player, icon holding ;") << 0 << u"Mialee;Keep;1;2;/icons/a;b.ico"_s;
-        QTest::newRow("movable object") << 1 << u"Chest;Keep;200;150;Chest.ico;TRUE"_s;
-        QTest::newRow("fixed object") << 1 << u"Door;Keep;0;1399.748;;FALSE"_s;
-        QTest::newRow("object, icon holding ;") << 1 << u"Door;Keep;0;0;a;b.ico;TRUE"_s;
-        QTest::newRow("note") << 2 << u"_1;Secret door behind the tapestry;Keep;40;60;Note.ico"_s;
-        QTest::newRow("note, icon holding ;") << 2 << u"_12;;Cave;5;5;x;y"_s;
-    }
-
-    void markerRoundTrip()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, item);
-        QCOMPARE(writtenBack(kind, item), item);
-    }
-
-    void markerReading_data()
+    void markers_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("written"); // "" when the item is refused
+        const auto kept = [](const char *row, int kind, const QString &item) { QTest::newRow(row) << kind << item << item; };
+        kept("player", 0, u"Thorin;Keep;120;80;C:\\Velmora\\Campaigns\\MapIcons\\Pawn Red.ico"_s);
+        kept("player between pixels", 0, u"Lidda;Cave;12.5;-3;"_s);
+        kept("player, icon holding ;", 0, u"Mialee;Keep;1;2;/icons/a;b.ico"_s);
+        kept("movable object", 1, u"Chest;Keep;200;150;Chest.ico;TRUE"_s);
+        kept("fixed object", 1, u"Door;Keep;0;1399.748;;FALSE"_s);
+        kept("object, icon holding ;", 1, u"Door;Keep;0;0;a;b.ico;TRUE"_s);
+        kept("note", 2, u"_1;Secret door behind the tapestry;Keep;40;60;Note.ico"_s);
+        kept("note, icon holding ;", 2, u"_12;;Cave;5;5;x;y"_s);
         QTest::newRow("player, empty position is 0") << 0 << u"Thorin;Keep;;;i.ico"_s << u"Thorin;Keep;0;0;i.ico"_s;
         QTest::newRow("player, zeros dropped") << 0 << u"Thorin;Keep;007;80.50;"_s << u"Thorin;Keep;7;80.5;"_s;
         QTest::newRow("player, four fields") << 0 << u"Thorin;Keep;1;2"_s << QString();
@@ -136,7 +124,7 @@ private slots:
         QTest::newRow("note, five fields") << 2 << u"_1;text;Keep;1;2"_s << QString();
     }
 
-    void markerReading()
+    void markers()
     {
         QFETCH(int, kind);
         QFETCH(QString, item);

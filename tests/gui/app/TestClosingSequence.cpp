@@ -21,6 +21,11 @@ const QString askChanges = u"message Save New Campaign: Do you want to save your
 const QString documents = u"SaveModifiedDocuments()"_s;
 const QString closeSound = u"sound End.WAV"_s;
 
+QString saved(const QString &path)
+{
+    return u"SaveCampaign("_s + path + u')';
+}
+
 /// A closing sequence over a campaign at `path`, with a recording campaign life cycle.
 struct Closing : SoundsFixture
 {
@@ -55,29 +60,27 @@ private slots:
 
         const QString named = u"/camp/Greyhawk.vlf"_s;
         const QString chosen = u"/camp/NewCampaign_1.vlf"_s;
-        QTest::newRow("un-named, unchanged, No")
-            << QString() << false << true << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
-            << QString() << false;
-        QTest::newRow("un-named, unchanged, Yes")
-            << QString() << false << true << u"Yes"_s << chosen
-            << QStringList{askNew, u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound}
-            << chosen << true;
+        const QString choose = u"ChooseSaveName()"_s;
+        QTest::newRow("un-named, unchanged, No") << QString() << false << true << u"No"_s << QString()
+                                                 << QStringList{askNew, documents, closeSound} << QString() << false;
+        QTest::newRow("un-named, unchanged, Yes") << QString() << false << true << u"Yes"_s << chosen
+                                                  << QStringList{askNew, choose, saved(chosen), documents, closeSound}
+                                                  << chosen << true;
         QTest::newRow("un-named, unchanged, Yes, dialog cancelled")
             << QString() << false << false << u"Yes"_s << QString()
-            << QStringList{askNew, u"ChooseSaveName()"_s, documents, closeSound} << QString() << true;
+            << QStringList{askNew, choose, documents, closeSound} << QString() << true;
         QTest::newRow("un-named, modified, save on close: straight to Save As")
             << QString() << true << true << QString() << chosen
-            << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign("_s + chosen + u')', documents, closeSound} << chosen
-            << true;
+            << QStringList{choose, saved(chosen), documents, closeSound} << chosen << true;
         QTest::newRow("un-named, modified, not save on close, No")
             << QString() << true << false << u"No"_s << QString() << QStringList{askNew, documents, closeSound}
             << QString() << false;
         QTest::newRow("named, modified, save on close: saved without asking")
-            << named << true << true << QString() << QString()
-            << QStringList{u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
+            << named << true << true << QString() << QString() << QStringList{saved(named), documents, closeSound}
+            << named << true;
         QTest::newRow("named, modified, not save on close, Yes")
             << named << true << false << u"Yes"_s << QString()
-            << QStringList{askChanges, u"SaveCampaign("_s + named + u')', documents, closeSound} << named << true;
+            << QStringList{askChanges, saved(named), documents, closeSound} << named << true;
         QTest::newRow("named, modified, not save on close, No")
             << named << true << false << u"No"_s << QString() << QStringList{askChanges, documents, closeSound} << named
             << false;
@@ -109,10 +112,8 @@ private slots:
         c.close();
         QCOMPARE(platform.trace(), trace);
         QCOMPARE(platform.unusedAnswers(), 0);
-        for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message)) {
-            QCOMPARE(call.buttons, MessageButtons::YesNo);
-            QCOMPARE(call.icon, MessageIcon::Question);
-        }
+        for (const auto &call : platform.callsOf(ScriptedPlatform::Kind::Message))
+            QCOMPARE(std::pair(call.buttons, call.icon), std::pair(MessageButtons::YesNo, MessageIcon::Question));
         QCOMPARE(campaignSession.path(), finalPath);
         QCOMPARE(state.saveOnClose, finalSaveOnClose);
         QVERIFY(!campaignSession.isModified() || !state.saveOnClose || finalPath.isEmpty());
@@ -128,13 +129,10 @@ private slots:
         QTest::addColumn<QStringList>("trace");
         const QString named = u"/camp/Greyhawk.vlf"_s;
         const QString question = u"message Velmora: "_s + ClosingSequence::closeAnywayText();
-        QTest::newRow("named, stay open") << named << false
-                                          << QStringList{u"SaveCampaign("_s + named + u')', question};
-        QTest::newRow("named, close anyway")
-            << named << true << QStringList{u"SaveCampaign("_s + named + u')', question, documents, closeSound};
+        QTest::newRow("named, stay open") << named << false << QStringList{saved(named), question};
+        QTest::newRow("named, close anyway") << named << true << QStringList{saved(named), question, documents, closeSound};
         QTest::newRow("un-named, stay open")
-            << QString() << false
-            << QStringList{u"ChooseSaveName()"_s, u"SaveCampaign(/camp/New.vlf)"_s, question};
+            << QString() << false << QStringList{u"ChooseSaveName()"_s, saved(u"/camp/New.vlf"_s), question};
     }
 
     void failedSave()

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -28,12 +27,6 @@ QString reportText(const QString &title)
                        u"2007:January:2"_s, u"     Buy rope"_s, QString(), u"2007:March:4"_s, u"     two"_s,
                        u"     lines"_s, QString(), Rule}
         .join(u'\n');
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct Window
@@ -97,8 +90,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, written);
 
-        QTemporaryDir dir;
-        const QString path = name.isEmpty() ? QString() : dir.filePath(name);
+        TestHome home;
+        const QString path = name.isEmpty() ? QString() : home.file(name);
         Window w(AgendaReport::Kind::Almanach);
         w.platform.answerFile(path);
         w.click(u"cmdSaveAs"_s);
@@ -111,8 +104,7 @@ private slots:
 
         const QStringList messages = w.platform.trace().mid(1);
         if (written) {
-            RtfReader reader;
-            const std::optional<RichTextDocument> saved = reader.read(readFile(path));
+            const std::optional<RichTextDocument> saved = RtfReader().read(home.read(name));
             QVERIFY(saved);
             QCOMPARE(saved->toPlainText(), reportText(u"Almanach Event List"_s));
             QCOMPARE(saved->defaultFontFamily, u"Courier New"_s);
@@ -127,7 +119,7 @@ private slots:
             QCOMPARE(w.platform.calls().last().icon, MessageIcon::Exclamation);
         }
         QCOMPARE(QFile::exists(path), written);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), written ? 1 : 0);
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), written ? 1 : 0);
     }
 
     void print_data()
@@ -141,13 +133,13 @@ private slots:
     {
         QFETCH(bool, chosen);
 
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(u"report.pdf"_s);
+        TestHome home;
+        const QString pdf = home.file(u"report.pdf"_s);
         Window w;
         w.platform.answerPrinter(chosen ? pdf : QString());
         w.click(u"cmdPrint"_s);
         QCOMPARE(w.platform.trace(), QStringList{u"print-dialog Agenda ToDo List"_s});
-        QCOMPARE(readFile(pdf).startsWith("%PDF"), chosen);
+        QCOMPARE(home.read(u"report.pdf"_s).startsWith("%PDF"), chosen);
         QCOMPARE(QFile::exists(pdf), chosen);
     }
 };

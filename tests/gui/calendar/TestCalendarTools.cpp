@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,12 +27,6 @@ using namespace Velmora;
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The calendar's tools on a host of their own, with a new campaign applied.
 struct Program : FakeHost
 {
@@ -42,10 +35,8 @@ struct Program : FakeHost
 
     Program() { apply(tools, model); }
 
-    template<typename T = QWidget> T *get(const QString &name, int index = -1)
-    {
-        return requireChild<T>(*this, name, index);
-    }
+    template<typename T = QWidget>
+    T *get(const QString &name, int index = -1) { return requireChild<T>(*this, name, index); }
     QString text(const QString &name) { return get<QLineEdit>(name)->text(); }
     void click(const QString &name) { get<QAbstractButton>(name)->click(); }
     ucAgenda &agenda(int index) { return tools.agenda(index); }
@@ -164,14 +155,12 @@ private slots:
 
         // Saved again from the tools, and resaved without them: the same bytes. (The town, empty
         // since the campaign was new, moves to the end of the file at this first resave.)
-        const QString again = q.home.file(u"Again.vlf"_s);
         q.collect(q.tools, opened.model);
-        QVERIFY(opened.SaveCampaign(again, false));
+        QVERIFY(opened.SaveCampaign(q.home.file(u"Again.vlf"_s), false));
         Campaign resave(q.home.folder());
         QVERIFY(resave.LoadCampaignFile(path, {}).readable);
-        const QString resaved = q.home.file(u"Resaved.vlf"_s);
-        QVERIFY(resave.SaveCampaign(resaved, false));
-        QCOMPARE(bytesOf(resaved), bytesOf(again));
+        QVERIFY(resave.SaveCampaign(q.home.file(u"Resaved.vlf"_s), false));
+        QCOMPARE(q.home.read(u"Resaved.vlf"_s), q.home.read(u"Again.vlf"_s));
     }
 
     void cancelledDialogsChangeNothing()

@@ -19,10 +19,7 @@ struct Frame : SoundsFixture
     CampaignWeather weather{platform.scriptedRandom()};
     DateWeatherFrame frame{weather, clock, home.folder(), sounds};
 
-    explicit Frame(TestHome::Seed seed)
-        : SoundsFixture(seed)
-    {
-    }
+    using SoundsFixture::SoundsFixture;
     QRadioButton *option(int index) { return requireChild<QRadioButton>(frame, u"optClimate"_s, index); }
     /// "<checked option's caption>: <weather text>, <icon file shown>" ("none" where nothing is).
     QString shown()

@@ -49,10 +49,8 @@ struct Agenda
         agenda->show();
         QVERIFY(QTest::qWaitForWindowExposed(agenda.get()));
     }
-    template<typename T> T *get(const QString &name, int index = -1) const
-    {
-        return requireChild<T>(*agenda, name, index);
-    }
+    template<typename T>
+    T *get(const QString &name, int index = -1) const { return requireChild<T>(*agenda, name, index); }
     QPlainTextEdit *editor() const { return get<QPlainTextEdit>(u"txtEdit"_s); }
     QString year() const { return get<QLabel>(u"lblCurrentYear"_s)->text(); }
     // A month's page, brought to the front as a click on its tab does.
@@ -69,7 +67,6 @@ struct Agenda
     void clickYear(int index) { get<QPushButton>(u"cmdScrollY"_s, index)->click(); }
     void clickEvents(int month, int day)
     {
-        get<QTabBar>(u"tbsMonth"_s)->setCurrentIndex(month - 1);
         QTreeView *view = page(month);
         const QRect rect = view->visualRect(view->model()->index(day - 1, 1));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());

@@ -13,6 +13,60 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
+namespace {
+
+RichTextParagraph textOnly(const QString &text, const RichTextCharFormat &format = {})
+{
+    RichTextParagraph paragraph;
+    paragraph.runs = {{text, format, std::nullopt}};
+    return paragraph;
+}
+
+/// A notes document with every kind of block and most formats.
+RichTextDocument sample()
+{
+    RichTextCharFormat bold, link, fancy, raised, lowered;
+    bold.bold = true;
+    link.underline = true;
+    link.foreground = 0x0000FFu;
+    link.anchorHref = u"https://www.d20srd.org/"_s;
+    fancy.italic = fancy.strike = true;
+    fancy.fontHalfPoints = 32;
+    fancy.fontFamily = u"DejaVu Serif"_s;
+    fancy.background = 0xFFFF00u;
+    raised.verticalAlignment = RichTextCharFormat::VerticalAlignment::Superscript;
+    lowered.verticalAlignment = RichTextCharFormat::VerticalAlignment::Subscript;
+
+    RichTextParagraph title = textOnly(u"The Sunless Keep"_s, bold);
+    title.alignment = RichTextParagraph::Alignment::Center;
+    title.spaceAfter = 120;
+    RichTextParagraph body;
+    body.leftIndent = 360;
+    body.firstLineIndent = -180;
+    body.runs = {{u"Read the "_s, {}, std::nullopt}, {u"SRD"_s, link, std::nullopt},
+                 {u" \u2014 then roll \u20ac 5"_s, fancy, std::nullopt}, {u"d"_s, raised, std::nullopt},
+                 {u"6"_s, lowered, std::nullopt}};
+    RichTextDocument document;
+    document.defaultFontFamily = u"DejaVu Sans"_s;
+    document.blocks << title << body;
+    for (const QString &item : {u"Rope"_s, u"Torches"_s, u"Rations"_s}) {
+        RichTextParagraph bullet = textOnly(item);
+        bullet.listKind = RichTextParagraph::ListKind::Bullet;
+        document.blocks << bullet;
+    }
+    RichTextTable table;
+    for (int r = 0; r < 3; ++r) {
+        RichTextTableRow row;
+        for (int c = 0; c < 4; ++c)
+            row.cells << RichTextTableCell{{textOnly(u"r%1c%2"_s.arg(r).arg(c))}, (c + 1) * 1500};
+        table.rows << row;
+    }
+    document.blocks << table << textOnly(u"The end."_s);
+    return document;
+}
+
+} // namespace
+
 class TestRichTextConverter : public QObject
 {
     Q_OBJECT
@@ -78,69 +132,7 @@ private slots:
         QCOMPARE(again->toPlainText(), sample().toPlainText());
         QVERIFY(*again == *read);
     }
-
-private:
-    static RichTextDocument sample();
 };
-
-RichTextDocument TestRichTextConverter::sample()
-{
-    RichTextDocument document;
-    document.defaultFontFamily = u"DejaVu Sans"_s;
-    RichTextCharFormat plain;
-    RichTextCharFormat bold = plain;
-    bold.bold = true;
-    RichTextCharFormat link = plain;
-    link.underline = true;
-    link.foreground = 0x0000FFu;
-    link.anchorHref = u"https://www.d20srd.org/"_s;
-    RichTextCharFormat fancy = plain;
-    fancy.italic = true;
-    fancy.strike = true;
-    fancy.fontHalfPoints = 32;
-    fancy.fontFamily = u"DejaVu Serif"_s;
-    fancy.background = 0xFFFF00u;
-    RichTextCharFormat raised = plain;
-    raised.verticalAlignment = RichTextCharFormat::VerticalAlignment::Superscript;
-    RichTextCharFormat lowered = plain;
-    lowered.verticalAlignment = RichTextCharFormat::VerticalAlignment::Subscript;
-
-    RichTextParagraph title;
-    title.alignment = RichTextParagraph::Alignment::Center;
-    title.spaceAfter = 120;
-    title.runs = {{u"The Sunless Keep"_s, bold, std::nullopt}};
-    RichTextParagraph body;
-    body.leftIndent = 360;
-    body.firstLineIndent = -180;
-    body.runs = {{u"Read the "_s, plain, std::nullopt}, {u"SRD"_s, link, std::nullopt},
-                 {u" \u2014 then roll \u20ac 5"_s, fancy, std::nullopt}, {u"d"_s, raised, std::nullopt},
-                 {u"6"_s, lowered, std::nullopt}};
-    document.blocks << title << body;
-    for (const QString &item : {u"Rope"_s, u"Torches"_s, u"Rations"_s}) {
-        RichTextParagraph bullet;
-        bullet.listKind = RichTextParagraph::ListKind::Bullet;
-        bullet.runs = {{item, plain, std::nullopt}};
-        document.blocks << bullet;
-    }
-    RichTextTable table;
-    for (int r = 0; r < 3; ++r) {
-        RichTextTableRow row;
-        for (int c = 0; c < 4; ++c) {
-            RichTextTableCell cell;
-            cell.rightEdge = (c + 1) * 1500;
-            RichTextParagraph text;
-            text.runs = {{u"r%1c%2"_s.arg(r).arg(c), plain, std::nullopt}};
-            cell.paragraphs << text;
-            row.cells << cell;
-        }
-        table.rows << row;
-    }
-    document.blocks << table;
-    RichTextParagraph end;
-    end.runs = {{u"The end."_s, plain, std::nullopt}};
-    document.blocks << end;
-    return document;
-}
 
 } // namespace Velmora
 

@@ -26,10 +26,7 @@ QByteArray fmtChunk(quint32 byteRate = 8000)
     return chunk("fmt ", body, 16);
 }
 
-QByteArray wav(const QByteArray &chunks)
-{
-    return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks;
-}
+QByteArray wav(const QByteArray &chunks) { return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks; }
 
 } // namespace
 

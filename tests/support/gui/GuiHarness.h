@@ -29,16 +29,11 @@ template<> struct ControlPlaceholder<QAbstractButton>
 
 namespace GuiHarness {
 
-/// The owners of the placeholders. They live to the end of the run and are never destroyed, so
+/// The owner of the placeholders. It lives to the end of the run and is never destroyed, so
 /// that no widget outlives the application in a destructor.
-inline QWidget &widgetOwner()
+inline QWidget &placeholderOwner()
 {
     static QWidget *owner = new QWidget;
-    return *owner;
-}
-inline QObject &objectOwner()
-{
-    static QObject *owner = new QObject;
     return *owner;
 }
 
@@ -68,10 +63,7 @@ T *requireChild(QObject &parent, const QString &objectName, int index = -1,
                                 .arg(control, QString::fromLatin1(T::staticMetaObject.className()), owner)),
                  where.file_name(), int(where.line()));
     auto *placeholder = new Placeholder;
-    if constexpr (std::is_base_of_v<QWidget, Placeholder>)
-        placeholder->setParent(&GuiHarness::widgetOwner());
-    else
-        placeholder->setParent(&GuiHarness::objectOwner());
+    placeholder->setParent(&GuiHarness::placeholderOwner());
     return placeholder;
 }
 

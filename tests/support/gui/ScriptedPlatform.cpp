@@ -13,28 +13,17 @@ namespace Velmora {
 QString ScriptedPlatform::Call::summary() const
 {
     switch (kind) {
-    case Kind::Message:
-        return u"message "_s + title + u": "_s + text;
-    case Kind::OpenFile:
-        return u"open-dialog "_s + title;
-    case Kind::SaveFile:
-        return u"save-dialog "_s + title;
-    case Kind::Colour:
-        return u"colour-dialog "_s + title;
-    case Kind::Font:
-        return u"font-dialog "_s + title;
-    case Kind::Printer:
-        return u"print-dialog "_s + title;
-    case Kind::Dialog:
-        return u"dialog "_s + target;
-    case Kind::Sound:
-        return u"sound "_s + QFileInfo(target).fileName();
-    case Kind::ShellOpen:
-        return u"shell "_s + target;
-    case Kind::Help:
-        return u"help "_s + QFileInfo(target).fileName();
-    case Kind::Note:
-        break;
+    case Kind::Message: return u"message "_s + title + u": "_s + text;
+    case Kind::OpenFile: return u"open-dialog "_s + title;
+    case Kind::SaveFile: return u"save-dialog "_s + title;
+    case Kind::Colour: return u"colour-dialog "_s + title;
+    case Kind::Font: return u"font-dialog "_s + title;
+    case Kind::Printer: return u"print-dialog "_s + title;
+    case Kind::Dialog: return u"dialog "_s + target;
+    case Kind::Sound: return u"sound "_s + QFileInfo(target).fileName();
+    case Kind::ShellOpen: return u"shell "_s + target;
+    case Kind::Help: return u"help "_s + QFileInfo(target).fileName();
+    case Kind::Note: break;
     }
     return text;
 }
@@ -80,8 +69,7 @@ QStringList ScriptedPlatform::sounds() const
 
 int ScriptedPlatform::unusedAnswers() const
 {
-    return static_cast<int>(m_answers.size() + m_files.size() + m_colours.size() + m_fonts.size() + m_printers.size()
-                            + m_dialogs.size());
+    return static_cast<int>(m_answers.size() + m_files.size() + m_printers.size() + m_dialogs.size());
 }
 
 MessageAnswer ScriptedPlatform::message(const QString &title, const QString &text, MessageButtons buttons,

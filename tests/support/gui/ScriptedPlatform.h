@@ -15,7 +15,8 @@ namespace Velmora {
 /// The platform of GUI tests. Records every call in order and answers from a script:
 /// message boxes take the next queued answer (or the button that changes nothing: No, Cancel,
 /// OK), file dialogs the next queued file (or cancel), our own dialogs run the next queued
-/// handler instead of exec() (or are rejected). Nothing is shown, played or opened.
+/// handler instead of exec() (or are rejected). Colour and font dialogs are cancelled, the shell
+/// opens everything, the user is "gamemaster". Nothing is shown, played or opened.
 ///
 ///     ScriptedPlatform platform;
 ///     platform.answerMessage(MessageAnswer::Yes);
@@ -49,15 +50,11 @@ public:
     void answerMessage(MessageAnswer answer) { m_answers.enqueue(answer); }
     /// "" cancels. `filterIndex` -1: the filter the request selected.
     void answerFile(const QString &path, int filterIndex = -1) { m_files.enqueue({path, filterIndex}); }
-    void answerColour(std::optional<QColor> colour) { m_colours.enqueue(colour); }
-    void answerFont(std::optional<QFont> font) { m_fonts.enqueue(font); }
     /// The print dialog prints to this PDF file; "" cancels it. Unscripted, it is cancelled.
     void answerPrinter(const QString &pdfPath) { m_printers.enqueue(pdfPath); }
     /// Runs instead of exec(); returns the dialog code (for instance after accept()).
     void answerDialog(std::function<int(QDialog &)> handler) { m_dialogs.enqueue(std::move(handler)); }
     void setScreenSize(QSize size) { m_screen = size; }
-    void setUserName(const QString &name) { m_userName = name; }
-    void setShellOpenResult(bool opened) { m_shellOpens = opened; }
     ScriptedRandomSource &scriptedRandom() { return m_random; }
     ScriptedClock &scriptedClock() { return m_clock; }
     /// Adds a line to the record, so that fakes of other seams show up in the same sequence.
@@ -70,7 +67,7 @@ public:
     /// The file names (without folder) of the sounds played, in order.
     QStringList sounds() const;
     void clearCalls() { m_calls.clear(); }
-    /// Scripted answers not used yet (messages, files, colours, fonts, dialogs).
+    /// Scripted answers not used yet (messages, files, printers, dialogs).
     int unusedAnswers() const;
 
     MessageAnswer message(const QString &title, const QString &text, MessageButtons buttons,
@@ -80,12 +77,12 @@ public:
     std::optional<QColor> chooseColour(const QColor &, const QString &title) override
     {
         record(Kind::Colour, title);
-        return next(m_colours);
+        return std::nullopt;
     }
     std::optional<QFont> chooseFont(const QFont &, const QString &title) override
     {
         record(Kind::Font, title);
-        return next(m_fonts);
+        return std::nullopt;
     }
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
@@ -94,10 +91,10 @@ public:
     bool shellOpen(const QString &target) override
     {
         record(Kind::ShellOpen, {}, target);
-        return m_shellOpens;
+        return true;
     }
     void showHelp(const QString &helpFile) override { record(Kind::Help, {}, helpFile); }
-    QString userName() override { return m_userName; }
+    QString userName() override { return QStringLiteral("gamemaster"); }
     QSize screenSize() override { return m_screen; }
     Clock &clock() override { return m_clock; }
     RandomSource &random() override { return m_random; }
@@ -115,13 +112,9 @@ private:
     QList<Call> m_calls;
     QQueue<MessageAnswer> m_answers;
     QQueue<FileDialogResult> m_files;
-    QQueue<std::optional<QColor>> m_colours;
-    QQueue<std::optional<QFont>> m_fonts;
     QQueue<QString> m_printers;
     QQueue<std::function<int(QDialog &)>> m_dialogs;
     QSize m_screen{1280, 1024};
-    QString m_userName = QStringLiteral("gamemaster");
-    bool m_shellOpens = true;
     ScriptedRandomSource m_random;
     ScriptedClock m_clock;
 };
