@@ -22,7 +22,7 @@ QString NumberText::single(float value)
     return text;
 }
 
-float NumberText::toSingle(const QString &text, bool *ok)
+float NumberText::toSingle(QStringView text, bool *ok)
 {
     return text.trimmed().toFloat(ok);
 }

@@ -64,9 +64,10 @@ QList<Row> readList(const oBlock &block, LoadOutcome &outcome)
 {
     QList<Row> rows;
     const QStringList &items = block.Items();
+    rows.reserve(items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (std::optional<Row> row = Row::fromItem(items.at(i)))
-            rows << *row;
+            rows << std::move(*row);
         else
             outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
     }
@@ -93,6 +94,7 @@ template<typename Row, typename Keep>
 QStringList keptItems(const QList<Row> &rows, Keep keep)
 {
     QStringList items;
+    items.reserve(rows.size());
     for (const Row &row : rows) {
         if (keep(row))
             items << row.toItem();

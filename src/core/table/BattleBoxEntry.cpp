@@ -1,6 +1,6 @@
 #include "core/table/BattleBoxEntry.h"
 
-#include <QStringList>
+#include "core/common/ItemFields.h"
 
 #include <array>
 
@@ -49,22 +49,31 @@ QString BattleBoxEntry::PadLeftZeros(const QString &text, int width)
 
 std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item)
 {
-    QStringList fields = item.split(u';');
-    if (fields.size() > FieldCount)
-        fields = fields.mid(0, FieldCount - 1) << fields.mid(FieldCount - 1).join(u';');
+    const ItemFields fields(item);
+    const auto &texts = textFields();
     BattleBoxEntry entry;
-    entry.ticked = fields.at(0) == u"T"_s;
-    for (qsizetype i = 1; i < fields.size(); ++i)
-        entry.*textFields()[size_t(i - 1)].field = fields.at(i);
+    entry.ticked = fields.at(0) == u"T";
+    for (qsizetype i = 1; i < fields.size() && i < FieldCount; ++i) {
+        const QStringView text = i == FieldCount - 1 ? fields.from(i) : fields.at(i); // the icon takes the rest
+        entry.*texts[size_t(i - 1)].field = text.toString();
+    }
     return entry;
 }
 
 QString BattleBoxEntry::toItem() const
 {
-    QStringList fields{ticked ? u"T"_s : u"F"_s};
-    for (const TextField &text : textFields())
-        fields << this->*text.field;
-    return fields.join(u';');
+    const auto &texts = textFields();
+    qsizetype length = 1 + qsizetype(texts.size());
+    for (const TextField &text : texts)
+        length += (this->*text.field).size();
+    QString item;
+    item.reserve(length);
+    item += ticked ? u'T' : u'F';
+    for (const TextField &text : texts) {
+        item += u';';
+        item += this->*text.field;
+    }
+    return item;
 }
 
 QJsonObject BattleBoxEntry::toJson() const

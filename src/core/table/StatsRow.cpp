@@ -1,5 +1,7 @@
 #include "core/table/StatsRow.h"
 
+#include "core/common/ItemFields.h"
+
 #include <algorithm>
 #include <array>
 
@@ -67,15 +69,28 @@ StatsRow StatsRow::fromValues(const QStringList &values)
 
 std::optional<StatsRow> StatsRow::fromItem(const QString &item)
 {
-    const QStringList fields = item.split(u';');
+    const ItemFields fields(item);
     if (fields.size() != Count)
         return std::nullopt;
-    return fromValues(fields);
+    StatsRow row;
+    for (qsizetype i = 0; i < Count; ++i)
+        row.*columns()[size_t(i)].field = fields.text(i);
+    return row;
 }
 
 QString StatsRow::toItem() const
 {
-    return values().join(u';');
+    qsizetype length = Count;
+    for (const Column &column : columns())
+        length += (this->*column.field).size();
+    QString item;
+    item.reserve(length);
+    for (const Column &column : columns()) {
+        item += this->*column.field;
+        item += u';';
+    }
+    item.chop(1);
+    return item;
 }
 
 QJsonObject StatsRow::toJson() const
