@@ -1,21 +1,19 @@
 #include "core/common/ItemFields.h"
 
+#include <algorithm>
+
 namespace Velmora {
 
 ItemFields::ItemFields(QStringView item, QChar separator)
     : m_item(item)
 {
     m_starts.append(0);
-    const QChar *const data = item.data();
-    for (qsizetype i = 0; i < item.size(); ++i) {
-        if (data[i] == separator)
+    const char16_t *const data = item.utf16();
+    const char16_t mark = separator.unicode();
+    for (qsizetype i = 0, n = item.size(); i < n; ++i) {
+        if (data[i] == mark)
             m_starts.append(i + 1);
     }
-}
-
-QStringView ItemFields::at(qsizetype i) const
-{
-    return m_item.sliced(m_starts[i], end(i) - m_starts[i]);
 }
 
 QStringView ItemFields::span(qsizetype first, qsizetype last) const
@@ -23,19 +21,19 @@ QStringView ItemFields::span(qsizetype first, qsizetype last) const
     return m_item.sliced(m_starts[first], end(last) - m_starts[first]);
 }
 
-QString ItemFields::join(std::initializer_list<QStringView> fields)
+QString ItemFields::join(std::span<const QStringView> fields)
 {
-    qsizetype length = fields.size() ? qsizetype(fields.size()) - 1 : 0;
+    if (fields.empty())
+        return QString();
+    qsizetype length = qsizetype(fields.size()) - 1;
     for (QStringView field : fields)
         length += field.size();
-    QString item;
-    item.reserve(length);
-    bool first = true;
-    for (QStringView field : fields) {
-        if (!first)
-            item += u';';
-        item += field;
-        first = false;
+    QString item(length, Qt::Uninitialized);
+    QChar *out = item.data();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            *out++ = u';';
+        out = std::copy(fields[i].begin(), fields[i].end(), out);
     }
     return item;
 }

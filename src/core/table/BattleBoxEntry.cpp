@@ -47,33 +47,26 @@ QString BattleBoxEntry::PadLeftZeros(const QString &text, int width)
     return QString(width - text.size(), u'0') + text;
 }
 
-std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item)
+std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item, const BattleBoxEntry *previous)
 {
     const ItemFields fields(item);
     const auto &texts = textFields();
-    BattleBoxEntry entry;
-    entry.ticked = fields.at(0) == u"T";
+    std::optional<BattleBoxEntry> entry(std::in_place);
+    entry->ticked = fields.at(0) == u"T";
     for (qsizetype i = 1; i < fields.size() && i < FieldCount; ++i) {
+        QString BattleBoxEntry::*const field = texts[size_t(i - 1)].field;
         const QStringView text = i == FieldCount - 1 ? fields.from(i) : fields.at(i); // the icon takes the rest
-        entry.*texts[size_t(i - 1)].field = text.toString();
+        *entry.*field = ItemFields::sharedText(text, previous ? &(previous->*field) : nullptr);
     }
     return entry;
 }
 
 QString BattleBoxEntry::toItem() const
 {
-    const auto &texts = textFields();
-    qsizetype length = 1 + qsizetype(texts.size());
-    for (const TextField &text : texts)
-        length += (this->*text.field).size();
-    QString item;
-    item.reserve(length);
-    item += ticked ? u'T' : u'F';
-    for (const TextField &text : texts) {
-        item += u';';
-        item += this->*text.field;
-    }
-    return item;
+    std::array<QStringView, FieldCount> fields{ticked ? u"T" : u"F"};
+    for (size_t i = 1; i < fields.size(); ++i)
+        fields[i] = this->*textFields()[i - 1].field;
+    return ItemFields::join(fields);
 }
 
 QJsonObject BattleBoxEntry::toJson() const

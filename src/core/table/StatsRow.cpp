@@ -67,30 +67,26 @@ StatsRow StatsRow::fromValues(const QStringList &values)
     return row;
 }
 
-std::optional<StatsRow> StatsRow::fromItem(const QString &item)
+std::optional<StatsRow> StatsRow::fromItem(const QString &item, const StatsRow *previous)
 {
     const ItemFields fields(item);
     if (fields.size() != Count)
         return std::nullopt;
-    StatsRow row;
-    for (qsizetype i = 0; i < Count; ++i)
-        row.*columns()[size_t(i)].field = fields.text(i);
+    const auto &all = columns();
+    std::optional<StatsRow> row(std::in_place);
+    for (size_t i = 0; i < all.size(); ++i) {
+        QString StatsRow::*const field = all[i].field;
+        *row.*field = ItemFields::sharedText(fields.at(qsizetype(i)), previous ? &(previous->*field) : nullptr);
+    }
     return row;
 }
 
 QString StatsRow::toItem() const
 {
-    qsizetype length = Count;
-    for (const Column &column : columns())
-        length += (this->*column.field).size();
-    QString item;
-    item.reserve(length);
-    for (const Column &column : columns()) {
-        item += this->*column.field;
-        item += u';';
-    }
-    item.chop(1);
-    return item;
+    std::array<QStringView, Count> fields;
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i] = this->*columns()[i].field;
+    return ItemFields::join(fields);
 }
 
 QJsonObject StatsRow::toJson() const
