@@ -1,6 +1,11 @@
 #include "core/common/ItemFields.h"
 
 #include <algorithm>
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace Velmora {
 
@@ -10,7 +15,22 @@ ItemFields::ItemFields(QStringView item, QChar separator)
     m_starts.append(0);
     const char16_t *const data = item.utf16();
     const char16_t mark = separator.unicode();
-    for (qsizetype i = 0, n = item.size(); i < n; ++i) {
+    const qsizetype n = item.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // Eight characters a step: the long lists' items are read by the tens of thousands.
+    const __m128i marks = _mm_set1_epi16(static_cast<short>(mark));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(chunk, marks)));
+        while (found) {
+            const int byte = std::countr_zero(found);
+            m_starts.append(i + byte / 2 + 1);
+            found &= ~(3u << byte); // each character sets two bits
+        }
+    }
+#endif
+    for (; i < n; ++i) {
         if (data[i] == mark)
             m_starts.append(i + 1);
     }

@@ -70,10 +70,11 @@ StatsRow StatsRow::fromValues(const QStringList &values)
 std::optional<StatsRow> StatsRow::fromItem(const QString &item, const StatsRow *previous)
 {
     const ItemFields fields(item);
+    std::optional<StatsRow> row; // one return value, built in place
     if (fields.size() != Count)
-        return std::nullopt;
+        return row;
+    row.emplace();
     const auto &all = columns();
-    std::optional<StatsRow> row(std::in_place);
     for (size_t i = 0; i < all.size(); ++i) {
         QString StatsRow::*const field = all[i].field;
         *row.*field = ItemFields::sharedText(fields.at(qsizetype(i)), previous ? &(previous->*field) : nullptr);
