@@ -4,7 +4,6 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
-#include <algorithm>
 #include <initializer_list>
 #include <span>
 
@@ -45,7 +44,10 @@ public:
     }
     /// `fields` joined by ";" in one allocation.
     static QString join(std::span<const QStringView> fields);
-    static QString join(std::initializer_list<QStringView> fields) { return join(std::span(fields.begin(), fields.end())); }
+    static QString join(std::initializer_list<QStringView> fields)
+    {
+        return join(std::span(fields.begin(), fields.end()));
+    }
 
 private:
     qsizetype end(qsizetype i) const { return i + 1 < size() ? m_starts[i + 1] - 1 : m_item.size(); }
