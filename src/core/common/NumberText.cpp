@@ -1,7 +1,8 @@
 #include "core/common/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 namespace Velmora {
 
@@ -9,20 +10,22 @@ QString NumberText::single(float value)
 {
     if (value == 0.0f || !std::isfinite(value))
         return QStringLiteral("0");
+    // "%.7g" exactly (to_chars with a precision is printf's conversion), without printf's cost:
+    // a long campaign writes thousands of positions.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
-    QString text = QString::fromLatin1(buffer);
-    const qsizetype exponent = text.indexOf(u'e');
-    if (exponent < 0 && text.contains(u'.')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
+    const char *const end =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::general, 7).ptr;
+    std::string_view text(buffer, size_t(end - buffer));
+    if (text.find('e') == std::string_view::npos && text.find('.') != std::string_view::npos) {
+        while (text.ends_with('0'))
+            text.remove_suffix(1);
+        if (text.ends_with('.'))
+            text.remove_suffix(1);
     }
-    return text;
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-float NumberText::toSingle(const QString &text, bool *ok)
+float NumberText::toSingle(QStringView text, bool *ok)
 {
     return text.trimmed().toFloat(ok);
 }

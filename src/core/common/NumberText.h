@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace Velmora {
 
@@ -12,7 +13,7 @@ public:
     /// 1399.748, 899.7166, 3600, 0, -12.5.
     static QString single(float value);
     /// Reads a number written by single() (or any plain decimal); std::nullopt-like `ok`.
-    static float toSingle(const QString &text, bool *ok = nullptr);
+    static float toSingle(QStringView text, bool *ok = nullptr);
     /// The leading whole number of a text, as a 16-bit integer: "12abc" gives 12, no digits or a
     /// number out of range give 0.
     static int leadingInt16(const QString &text);

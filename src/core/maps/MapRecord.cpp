@@ -1,6 +1,6 @@
 #include "core/maps/MapRecord.h"
 
-#include <QStringList>
+#include "core/common/ItemFields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,13 +10,13 @@ namespace {
 
 constexpr int FieldCount = 10;
 
-QString flagText(bool flag)
+QStringView flagText(bool flag)
 {
-    return flag ? u"TRUE"_s : u"FALSE"_s;
+    return flag ? u"TRUE" : u"FALSE";
 }
 
 // A whole number as stored; an empty text is 0 (as the map dialog reads an empty field).
-std::optional<int> wholeNumber(const QString &text)
+std::optional<int> wholeNumber(QStringView text)
 {
     if (text.isEmpty())
         return 0;
@@ -42,7 +42,7 @@ QString MapRecord::FileBaseName(const QString &path)
 
 std::optional<MapRecord> MapRecord::fromItem(const QString &item)
 {
-    const QStringList fields = item.split(u';');
+    const ItemFields fields(item);
     if (fields.size() < FieldCount)
         return std::nullopt;
     // The nine fields after the path are the last nine; whatever comes before them is the path.
@@ -55,25 +55,24 @@ std::optional<MapRecord> MapRecord::fromItem(const QString &item)
         return std::nullopt;
 
     MapRecord map;
-    map.picturePath = fields.mid(0, first).join(u';');
-    map.fitted = field(1) == u"FITTED"_s;
-    map.gridVisible = field(2) == u"TRUE"_s;
+    map.picturePath = fields.span(0, first - 1).toString();
+    map.fitted = field(1) == u"FITTED";
+    map.gridVisible = field(2) == u"TRUE";
     map.gridX = *gridX;
     map.gridY = *gridY;
     map.gridColour = *colour;
-    map.navX = field(6);
-    map.navY = field(7);
-    map.playersVisible = field(8) == u"TRUE"_s;
-    map.notesVisible = field(9) == u"TRUE"_s;
+    map.navX = field(6).toString();
+    map.navY = field(7).toString();
+    map.playersVisible = field(8) == u"TRUE";
+    map.notesVisible = field(9) == u"TRUE";
     return map;
 }
 
 QString MapRecord::toItem() const
 {
-    return QStringList{picturePath, fitted ? u"FITTED"_s : u"FULL"_s, flagText(gridVisible), QString::number(gridX),
-        QString::number(gridY), QString::number(gridColour), navX, navY, flagText(playersVisible),
-        flagText(notesVisible)}
-        .join(u';');
+    return ItemFields::join({picturePath, fitted ? u"FITTED" : u"FULL", flagText(gridVisible), QString::number(gridX),
+                             QString::number(gridY), QString::number(gridColour), navX, navY,
+                             flagText(playersVisible), flagText(notesVisible)});
 }
 
 QJsonObject MapRecord::toJson() const

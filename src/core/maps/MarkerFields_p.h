@@ -2,6 +2,7 @@
 
 // Field helpers shared by the three marker records (not part of the public interface).
 
+#include "core/common/ItemFields.h"
 #include "core/common/NumberText.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace Velmora {
 
 /// A marker position as stored: a decimal number, or "" for 0 (the dialogs turn an emptied field
 /// into 0). std::nullopt for anything else.
-inline std::optional<float> markerPosition(const QString &text)
+inline std::optional<float> markerPosition(QStringView text)
 {
     if (text.isEmpty())
         return 0.0f;

@@ -2,27 +2,25 @@
 
 #include "core/maps/MarkerFields_p.h"
 
-#include <QStringList>
-
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
 std::optional<NoteMarker> NoteMarker::fromItem(const QString &item)
 {
-    const QStringList fields = item.split(u';');
+    const ItemFields fields(item);
     if (fields.size() < 6 || fields.at(0).isEmpty())
         return std::nullopt;
     const std::optional<float> x = markerPosition(fields.at(3));
     const std::optional<float> y = markerPosition(fields.at(4));
     if (!x || !y)
         return std::nullopt;
-    return NoteMarker{fields.at(0), fields.at(1), fields.at(2), *x, *y, fields.mid(5).join(u';')};
+    return NoteMarker{fields.text(0), fields.text(1), fields.text(2), *x, *y, fields.from(5).toString()};
 }
 
 QString NoteMarker::toItem() const
 {
-    return QStringList{key, content, mapKey, markerPositionText(x), markerPositionText(y), icon}.join(u';');
+    return ItemFields::join({key, content, mapKey, markerPositionText(x), markerPositionText(y), icon});
 }
 
 QJsonObject NoteMarker::toJson() const

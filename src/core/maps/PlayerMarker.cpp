@@ -2,27 +2,25 @@
 
 #include "core/maps/MarkerFields_p.h"
 
-#include <QStringList>
-
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
 std::optional<PlayerMarker> PlayerMarker::fromItem(const QString &item)
 {
-    const QStringList fields = item.split(u';');
+    const ItemFields fields(item);
     if (fields.size() < 5 || fields.at(0).isEmpty())
         return std::nullopt;
     const std::optional<float> x = markerPosition(fields.at(2));
     const std::optional<float> y = markerPosition(fields.at(3));
     if (!x || !y)
         return std::nullopt;
-    return PlayerMarker{fields.at(0), fields.at(1), *x, *y, fields.mid(4).join(u';')};
+    return PlayerMarker{fields.text(0), fields.text(1), *x, *y, fields.from(4).toString()};
 }
 
 QString PlayerMarker::toItem() const
 {
-    return QStringList{name, mapKey, markerPositionText(x), markerPositionText(y), icon}.join(u';');
+    return ItemFields::join({name, mapKey, markerPositionText(x), markerPositionText(y), icon});
 }
 
 QJsonObject PlayerMarker::toJson() const

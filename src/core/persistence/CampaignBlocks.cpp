@@ -64,9 +64,18 @@ QList<Row> readList(const oBlock &block, LoadOutcome &outcome)
 {
     QList<Row> rows;
     const QStringList &items = block.Items();
+    rows.reserve(items.size());
+    // The rows of a long list share the values they repeat from the row before.
+    const auto read = [&rows](const QString &item) {
+        const Row *previous = rows.isEmpty() ? nullptr : &rows.constLast();
+        if constexpr (requires { Row::fromItem(item, previous); })
+            return Row::fromItem(item, previous);
+        else
+            return Row::fromItem(item);
+    };
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (std::optional<Row> row = Row::fromItem(items.at(i)))
-            rows << *row;
+        if (std::optional<Row> row = read(items.at(i)))
+            rows << std::move(*row);
         else
             outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
     }
@@ -93,6 +102,7 @@ template<typename Row, typename Keep>
 QStringList keptItems(const QList<Row> &rows, Keep keep)
 {
     QStringList items;
+    items.reserve(rows.size());
     for (const Row &row : rows) {
         if (keep(row))
             items << row.toItem();

@@ -1,6 +1,6 @@
 #include "core/table/BattleBoxEntry.h"
 
-#include <QStringList>
+#include "core/common/ItemFields.h"
 
 #include <array>
 
@@ -47,24 +47,26 @@ QString BattleBoxEntry::PadLeftZeros(const QString &text, int width)
     return QString(width - text.size(), u'0') + text;
 }
 
-std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item)
+std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item, const BattleBoxEntry *previous)
 {
-    QStringList fields = item.split(u';');
-    if (fields.size() > FieldCount)
-        fields = fields.mid(0, FieldCount - 1) << fields.mid(FieldCount - 1).join(u';');
-    BattleBoxEntry entry;
-    entry.ticked = fields.at(0) == u"T"_s;
-    for (qsizetype i = 1; i < fields.size(); ++i)
-        entry.*textFields()[size_t(i - 1)].field = fields.at(i);
+    const ItemFields fields(item);
+    const auto &texts = textFields();
+    std::optional<BattleBoxEntry> entry(std::in_place);
+    entry->ticked = fields.at(0) == u"T";
+    for (qsizetype i = 1; i < fields.size() && i < FieldCount; ++i) {
+        QString BattleBoxEntry::*const field = texts[size_t(i - 1)].field;
+        const QStringView text = i == FieldCount - 1 ? fields.from(i) : fields.at(i); // the icon takes the rest
+        *entry.*field = ItemFields::sharedText(text, previous ? &(previous->*field) : nullptr);
+    }
     return entry;
 }
 
 QString BattleBoxEntry::toItem() const
 {
-    QStringList fields{ticked ? u"T"_s : u"F"_s};
-    for (const TextField &text : textFields())
-        fields << this->*text.field;
-    return fields.join(u';');
+    std::array<QStringView, FieldCount> fields{ticked ? u"T" : u"F"};
+    for (size_t i = 1; i < fields.size(); ++i)
+        fields[i] = this->*textFields()[i - 1].field;
+    return ItemFields::join(fields);
 }
 
 QJsonObject BattleBoxEntry::toJson() const

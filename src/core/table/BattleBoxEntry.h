@@ -42,8 +42,9 @@ struct BattleBoxEntry
     /// 15 fields: "T" or "F", then initiative to hit points, then the icon. Every item is
     /// understood: a first field other than "T" leaves the entry unticked, a missing field stays
     /// empty and anything after the 15th field belongs to the icon. Check isWritten() to drop
-    /// the entries without a name.
-    static std::optional<BattleBoxEntry> fromItem(const QString &item);
+    /// the entries without a name. A value equal to that of `previous` (the entry read before it)
+    /// shares its text.
+    static std::optional<BattleBoxEntry> fromItem(const QString &item, const BattleBoxEntry *previous = nullptr);
     QString toItem() const;
     QJsonObject toJson() const;
 

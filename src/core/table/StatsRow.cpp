@@ -1,5 +1,7 @@
 #include "core/table/StatsRow.h"
 
+#include "core/common/ItemFields.h"
+
 #include <algorithm>
 #include <array>
 
@@ -65,17 +67,27 @@ StatsRow StatsRow::fromValues(const QStringList &values)
     return row;
 }
 
-std::optional<StatsRow> StatsRow::fromItem(const QString &item)
+std::optional<StatsRow> StatsRow::fromItem(const QString &item, const StatsRow *previous)
 {
-    const QStringList fields = item.split(u';');
+    const ItemFields fields(item);
+    std::optional<StatsRow> row; // one return value, built in place
     if (fields.size() != Count)
-        return std::nullopt;
-    return fromValues(fields);
+        return row;
+    row.emplace();
+    const auto &all = columns();
+    for (size_t i = 0; i < all.size(); ++i) {
+        QString StatsRow::*const field = all[i].field;
+        *row.*field = ItemFields::sharedText(fields.at(qsizetype(i)), previous ? &(previous->*field) : nullptr);
+    }
+    return row;
 }
 
 QString StatsRow::toItem() const
 {
-    return values().join(u';');
+    std::array<QStringView, Count> fields;
+    for (size_t i = 0; i < fields.size(); ++i)
+        fields[i] = this->*columns()[i].field;
+    return ItemFields::join(fields);
 }
 
 QJsonObject StatsRow::toJson() const

@@ -43,8 +43,9 @@ struct StatsRow
     /// A row from values in column order: missing values stay empty, values past 23 are dropped.
     static StatsRow fromValues(const QStringList &values);
 
-    /// The 23 values joined by ";". std::nullopt unless the item has exactly 23 fields.
-    static std::optional<StatsRow> fromItem(const QString &item);
+    /// The 23 values joined by ";". std::nullopt unless the item has exactly 23 fields. A value
+    /// equal to that of `previous` (the row read before it) shares its text.
+    static std::optional<StatsRow> fromItem(const QString &item, const StatsRow *previous = nullptr);
     QString toItem() const;
     QJsonObject toJson() const;
 

@@ -52,6 +52,14 @@ private slots:
         QCOMPARE(row->values(), item.split(u';'));
         QCOMPARE(StatsRow::fromValues(row->values()), *row);
 
+        // Read after it, a row shares the values the two have in common.
+        const QString jozan =
+            u"Jozan;Cleric 3;3;Medium;M;NG;Pelor;5 ft.;170 lb.;Human;12;8;14;10;16;13;21;20 ft.;-1;+4;+0;+6;17"_s;
+        const std::optional<StatsRow> next = StatsRow::fromItem(jozan, &*row);
+        QCOMPARE(next->toItem(), jozan);
+        QCOMPARE(next->speed.constData(), row->speed.constData());
+        QVERIFY(next->size.constData() != row->size.constData());
+
         // A short CSV line fills the first values and leaves the rest empty.
         const StatsRow shortRow = StatsRow::fromValues({u"Jozan"_s, u"Cleric 3"_s});
         QCOMPARE(shortRow.toItem(), u"Jozan;Cleric 3"_s + QString(21, u';'));
@@ -111,6 +119,9 @@ private slots:
         QCOMPARE(entry->sortKey(), sortKey);
         QCOMPARE(entry->icon, icon);
         QCOMPARE(entry->isWritten(), !name.isEmpty());
+        // A copy read after it shares its values.
+        if (!name.isEmpty())
+            QCOMPARE(BattleBoxEntry::fromItem(item, &*entry)->name.constData(), entry->name.constData());
     }
 
     void sortKey_data()
