@@ -334,15 +334,23 @@ LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, cons
 LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, const oIniFile *sessionSettings,
                                  const LoadProgress &progress, const AppFolder &folder)
 {
-    LoadOutcome outcome;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        LoadOutcome outcome;
         outcome.readable = false;
         outcome.problem = tr("The file could not be read: %1").arg(file.errorString());
         return outcome;
     }
-    const QStringList fields = splitFields(file.read(MaxFileBytes), FieldCount);
+    const QByteArray bytes = file.read(MaxFileBytes);
     file.close();
+    return parse(bytes, model, sessionSettings, progress, folder);
+}
+
+LoadOutcome Version3Reader::parse(const QByteArray &bytes, CampaignModel &model, const oIniFile *sessionSettings,
+                                  const LoadProgress &progress, const AppFolder &folder)
+{
+    LoadOutcome outcome;
+    const QStringList fields = splitFields(bytes.left(MaxFileBytes), FieldCount);
     if (fields.isEmpty()) {
         outcome.readable = false;
         outcome.problem = tr("The file is empty.");
