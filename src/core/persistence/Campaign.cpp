@@ -4,6 +4,7 @@
 #include "core/persistence/CampaignBlocks.h"
 #include "core/persistence/Version3Reader.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -32,10 +33,25 @@ void Campaign::clear()
 
 LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)
 {
-    LoadOutcome outcome;
     clear();
     m_file = std::make_unique<oVLFile>();
     const Result<qint32> parsed = m_file->ParseVLFile(path);
+    return takeParsedFile(parsed ? Result<void>() : parsed.error(), progress);
+}
+
+LoadOutcome Campaign::LoadCampaignBytes(const QByteArray &bytes, const LoadProgress &progress)
+{
+    clear();
+    m_file = std::make_unique<oVLFile>();
+    QBuffer device;
+    device.setData(bytes);
+    device.open(QIODevice::ReadOnly);
+    return takeParsedFile(m_file->parse(device), progress);
+}
+
+LoadOutcome Campaign::takeParsedFile(const Result<void> &parsed, const LoadProgress &progress)
+{
+    LoadOutcome outcome;
     progress.range(m_file->NumberOfBlocks());
 
     if (!parsed) {

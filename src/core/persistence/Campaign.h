@@ -69,6 +69,8 @@ public:
     /// Replaces the campaign by the file's content: reset, parse, then every block in file
     /// order handed to its owner, each announced through `progress`.
     LoadOutcome LoadCampaignFile(const QString &path, const LoadProgress &progress = {});
+    /// LoadCampaignFile over bytes already in memory; the block file has no path.
+    LoadOutcome LoadCampaignBytes(const QByteArray &bytes, const LoadProgress &progress = {});
     /// Brings the block file up to date with the model, block by block in the writer's order.
     /// A fresh block file is made when there is none or a 3.0 campaign was loaded since start.
     void WriteCampaignBlocks(const QString &path, bool version3Loaded);
@@ -83,6 +85,9 @@ public:
 private:
     /// Back to a new campaign without rolling: what a load starts from.
     void clear();
+    /// The rest of a load once the block file is parsed: refuses a file that is not a
+    /// campaign, else hands its blocks to their owners.
+    LoadOutcome takeParsedFile(const Result<void> &parsed, const LoadProgress &progress);
 
     AppFolder m_folder;
     std::unique_ptr<oVLFile> m_file;

@@ -51,6 +51,13 @@ bool isSet(const QString &text)
     return yes.contains(text.trimmed(), Qt::CaseInsensitive);
 }
 
+// A NUL ends an item in the campaign file, so one inside a value would cut the value and lose the
+// items after it; the old program never wrote one.
+QString withoutNul(QString text)
+{
+    return text.remove(QChar::Null);
+}
+
 // ";" separates the fields of the records the values go into; the old program allowed it.
 QString recordText(const QString &text)
 {
@@ -257,7 +264,7 @@ void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOut
         return;
     for (int e = 0; e < SoundCues::Count; ++e) {
         // Keys are compared without regard to case: "open" and "Open" both name the intro sound.
-        const QString path = settings->GetOneValue(u"SOUNDS"_s, SoundCues::key(SoundEvent(e))).trimmed();
+        const QString path = withoutNul(settings->GetOneValue(u"SOUNDS"_s, SoundCues::key(SoundEvent(e)))).trimmed();
         if (!path.isEmpty())
             model.options.setSoundPath(SoundEvent(e), folder.storedPath(path));
     }
@@ -309,7 +316,7 @@ QStringList Version3Reader::splitFields(const QByteArray &bytes, int limit)
                 ++pos;
             end = pos;
         }
-        const QString field = CodePage::toUnicode(QByteArrayView(bytes).sliced(start, end - start));
+        const QString field = withoutNul(CodePage::toUnicode(QByteArrayView(bytes).sliced(start, end - start)));
         fields << (quoted ? field : field.trimmed());
         // One delimiter: a comma, or one line end (CR LF, CR or LF).
         if (pos < size && bytes.at(pos) == ',') {
@@ -334,15 +341,23 @@ LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, cons
 LoadOutcome Version3Reader::read(const QString &path, CampaignModel &model, const oIniFile *sessionSettings,
                                  const LoadProgress &progress, const AppFolder &folder)
 {
-    LoadOutcome outcome;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        LoadOutcome outcome;
         outcome.readable = false;
         outcome.problem = tr("The file could not be read: %1").arg(file.errorString());
         return outcome;
     }
-    const QStringList fields = splitFields(file.read(MaxFileBytes), FieldCount);
+    const QByteArray bytes = file.read(MaxFileBytes);
     file.close();
+    return parse(bytes, model, sessionSettings, progress, folder);
+}
+
+LoadOutcome Version3Reader::parse(const QByteArray &bytes, CampaignModel &model, const oIniFile *sessionSettings,
+                                  const LoadProgress &progress, const AppFolder &folder)
+{
+    LoadOutcome outcome;
+    const QStringList fields = splitFields(bytes.left(MaxFileBytes), FieldCount);
     if (fields.isEmpty()) {
         outcome.readable = false;
         outcome.problem = tr("The file is empty.");

@@ -53,6 +53,9 @@ public:
     /// the notes documents ("\DM Notes.rtf" and the others).
     static LoadOutcome read(const QString &path, CampaignModel &model, const oIniFile *sessionSettings,
                             const LoadProgress &progress, const AppFolder &folder);
+    /// The same over the file's bytes already in memory (at most MaxFileBytes of them are looked at).
+    static LoadOutcome parse(const QByteArray &bytes, CampaignModel &model, const oIniFile *sessionSettings,
+                             const LoadProgress &progress, const AppFolder &folder);
 
     /// The values of the old sequential format, at most `limit` of them: a quoted text runs to
     /// its closing quote (or to the end of its line), anything after it up to the next comma or
