@@ -69,7 +69,7 @@ QStringList ScriptedPlatform::sounds() const
 
 int ScriptedPlatform::unusedAnswers() const
 {
-    return static_cast<int>(m_answers.size() + m_files.size() + m_printers.size() + m_dialogs.size());
+    return static_cast<int>(m_answers.size() + m_files.size() + m_fonts.size() + m_printers.size() + m_dialogs.size());
 }
 
 MessageAnswer ScriptedPlatform::message(const QString &title, const QString &text, MessageButtons buttons,

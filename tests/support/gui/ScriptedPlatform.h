@@ -50,6 +50,8 @@ public:
     void answerMessage(MessageAnswer answer) { m_answers.enqueue(answer); }
     /// "" cancels. `filterIndex` -1: the filter the request selected.
     void answerFile(const QString &path, int filterIndex = -1) { m_files.enqueue({path, filterIndex}); }
+    /// The font dialog's choice; std::nullopt cancels it. Unscripted, it is cancelled.
+    void answerFont(std::optional<QFont> font) { m_fonts.enqueue(font); }
     /// The print dialog prints to this PDF file; "" cancels it. Unscripted, it is cancelled.
     void answerPrinter(const QString &pdfPath) { m_printers.enqueue(pdfPath); }
     /// Runs instead of exec(); returns the dialog code (for instance after accept()).
@@ -82,7 +84,7 @@ public:
     std::optional<QFont> chooseFont(const QFont &, const QString &title) override
     {
         record(Kind::Font, title);
-        return std::nullopt;
+        return next(m_fonts);
     }
     bool choosePrinter(QPrinter &printer, const QString &title) override;
     int execDialog(QDialog &dialog) override;
@@ -112,6 +114,7 @@ private:
     QList<Call> m_calls;
     QQueue<MessageAnswer> m_answers;
     QQueue<FileDialogResult> m_files;
+    QQueue<std::optional<QFont>> m_fonts;
     QQueue<QString> m_printers;
     QQueue<std::function<int(QDialog &)>> m_dialogs;
     QSize m_screen{1280, 1024};
