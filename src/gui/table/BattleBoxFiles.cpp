@@ -189,8 +189,11 @@ void BattleBoxFiles::LoadBattleBoxFile(const QString &path)
     QByteArray notes;
     m_state.setLoading(true);
     const Result<BattleBoxFile::Reading> reading = m_state.load(path, m_list, notes);
-    if (reading && (*reading == BattleBoxFile::Reading::Loaded || *reading == BattleBoxFile::Reading::WrongFile))
+    // The Battle Box list is the campaign's too: replacing it is a change of the campaign.
+    if (reading && (*reading == BattleBoxFile::Reading::Loaded || *reading == BattleBoxFile::Reading::WrongFile)) {
         setNotes(notes);
+        markModified();
+    }
     m_state.setLoading(false);
     showState();
     if (!reading) {
