@@ -1,6 +1,7 @@
 #include "gui/table/TableTools.h"
 
 #include "core/persistence/CampaignModel.h"
+#include "gui/table/BattleBoxFiles.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QHBoxLayout>
@@ -24,18 +25,25 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     columns->addLayout(m_battleColumn, 3);
     columns->addLayout(m_sideColumn, 1);
     m_sideColumn->addStretch();
+    // Under the Battle Box; the frame's title shows captionChanged() and its listEdited() goes
+    // to the files' listEdited().
+    m_battleBoxFiles = new BattleBoxFiles(m_host, m_battleBox);
+    m_battleColumn->addWidget(m_battleBoxFiles);
     m_host.placeOnTab(MainTab::Tools, m_toolsTab);
 }
 
 TableTools::~TableTools() = default;
 
-void TableTools::applyCampaign(const CampaignModel &)
+void TableTools::applyCampaign(const CampaignModel &model)
 {
+    // After the Battle Box's own list: the first linked file replaces it.
+    m_battleBoxFiles->applyCampaign(model);
 }
 
-void TableTools::collectCampaign(CampaignModel &)
+void TableTools::collectCampaign(CampaignModel &model)
 {
     commitPendingEdits();
+    m_battleBoxFiles->collectCampaign(model);
 }
 
 void TableTools::commitPendingEdits()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/table/BattleBoxList.h"
 #include "gui/ui/CampaignPart.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@ class QWidget;
 
 namespace Velmora {
 
+class BattleBoxFiles;
 class ToolHost;
 
 /// The game table's tools on the main window: on the "Tools" tab the Battle Box with its notes
@@ -27,11 +29,16 @@ public:
     void collectCampaign(CampaignModel &model) override;
     void commitPendingEdits() override;
 
+    /// The Battle Box's files; saveIfModified() belongs after every campaign save and at close.
+    BattleBoxFiles &battleBoxFiles() { return *m_battleBoxFiles; }
+
 private:
     ToolHost &m_host;
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
     QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
+    BattleBoxList m_battleBox;
+    BattleBoxFiles *m_battleBoxFiles = nullptr;
 };
 
 } // namespace Velmora

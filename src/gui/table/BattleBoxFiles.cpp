@@ -1,0 +1,394 @@
+#include "gui/table/BattleBoxFiles.h"
+
+#include "core/app/CampaignSession.h"
+#include "core/common/AppFolder.h"
+#include "core/persistence/CampaignModel.h"
+#include "core/table/BattleBoxList.h"
+#include "gui/documents/RichTextConverter.h"
+#include "gui/documents/RichTextToolBar.h"
+#include "gui/documents/ShortcutRelocator.h"
+#include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/ListColumns.h"
+#include "gui/ui/Platform.h"
+#include "gui/ui/ToolHost.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QStandardItemModel>
+#include <QTextEdit>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace Velmora {
+
+namespace {
+
+bool isFile(const QString &path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
+} // namespace
+
+BattleBoxFiles::BattleBoxFiles(ToolHost &host, BattleBoxList &list, QWidget *parent)
+    : QWidget(parent)
+    , m_host(host)
+    , m_list(list)
+{
+    setObjectName(u"BattleBoxFiles"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    buildNotes();
+    buildSavedList();
+    m_shownCaption = m_state.caption();
+    showState();
+}
+
+void BattleBoxFiles::buildNotes()
+{
+    m_toolBar = new RichTextToolBar(m_host.platform(), this);
+    m_toolBar->setProperty("index", ToolBarIndex);
+    m_notes = new QTextEdit(this);
+    m_notes->setObjectName(u"rtbBBNotes"_s);
+    m_toolBar->bindEditor(m_notes);
+    layout()->addWidget(m_toolBar);
+    layout()->addWidget(m_notes);
+    connect(m_toolBar, &RichTextToolBar::buttonClick, this, &BattleBoxFiles::Toolbar1_ButtonClick);
+    connect(m_notes, &QTextEdit::textChanged, this, [this] {
+        if (m_fillingNotes)
+            return;
+        m_notesEdited = true;
+        m_state.notesEdited();
+        m_toolBar->refreshState(m_state.isModified());
+    });
+}
+
+void BattleBoxFiles::buildSavedList()
+{
+    auto *label = new QLabel(tr("Saved BattleBox List"), this);
+    label->setObjectName(u"lblBBoxList"_s);
+    m_savedModel = new QStandardItemModel(0, 2, this);
+    m_savedModel->setHorizontalHeaderLabels({tr("Name"), tr("Path")});
+    m_savedView = new QTreeView(this);
+    m_savedView->setObjectName(u"lsvClass"_s);
+    m_savedView->setProperty("index", SavedListIndex);
+    m_savedView->setRootIsDecorated(false);
+    m_savedView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_savedView->setModel(m_savedModel);
+    m_savedView->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout()->addWidget(label);
+    layout()->addWidget(m_savedView);
+    connect(m_savedView, &QTreeView::clicked, this, [this](const QModelIndex &index) { lsvClass_Click(index.row()); });
+
+    m_menu = new QMenu(tr("BattleBoxArchive"), this);
+    m_menu->setObjectName(u"mnuBB_Top"_s);
+    const QString captions[] = {tr("New"), tr("Import..."), tr("Load..."), tr("Remove")};
+    for (int index = New; index <= Remove; ++index) {
+        QAction *action = m_menu->addAction(captions[index]);
+        action->setObjectName(u"mnuBB"_s);
+        action->setProperty("index", index);
+        connect(action, &QAction::triggered, this, [this, index] { mnuBB_Click(index); });
+    }
+    connect(m_savedView, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &at) { m_menu->popup(m_savedView->viewport()->mapToGlobal(at)); });
+}
+
+void BattleBoxFiles::applyCampaign(const CampaignModel &model)
+{
+    m_saved.clear();
+    for (const Shortcut &row : model.linkedBattleBoxes) {
+        if (!row.location.isEmpty())
+            m_saved.append(row);
+    }
+    showSavedList();
+    m_columns = model.layout.columns(LayoutList::BattleBoxLists);
+    ListColumns::apply(*m_savedView, m_columns);
+    // The campaign's own list stays until a linked file replaces it; the previous campaign's file
+    // and notes go.
+    m_state.clear();
+    setNotes({});
+    if (!m_saved.isEmpty())
+        LoadBattleBoxFile(fileOfRow(0));
+    showState();
+}
+
+void BattleBoxFiles::collectCampaign(CampaignModel &model)
+{
+    model.linkedBattleBoxes = m_saved;
+    ListColumns::read(*m_savedView, m_columns);
+    model.layout.columns(LayoutList::BattleBoxLists) = m_columns;
+}
+
+void BattleBoxFiles::saveIfModified()
+{
+    if (m_state.isModified() && !m_state.loadedName().isEmpty())
+        SaveBattleBoxFile(m_state.loadedName());
+}
+
+void BattleBoxFiles::listEdited()
+{
+    m_state.listEdited();
+    showState();
+}
+
+void BattleBoxFiles::AskSaveBattleBox()
+{
+    if (!m_state.isModified())
+        return;
+    const BattleBoxFile::Message ask = BattleBoxFile::saveChanges();
+    if (m_host.platform().message(ask.title, ask.text, MessageButtons::YesNo, MessageIcon::Exclamation)
+        == MessageAnswer::Yes) {
+        const QString path = isFile(m_state.loadedName()) ? m_state.loadedName() : ChooseBattleBoxFile(Choice::New);
+        if (!path.isEmpty())
+            SaveBattleBoxFile(path);
+        m_host.sounds().play(SoundEvent::Save);
+    }
+    m_state.setModified(false);
+    showState();
+}
+
+// A new file is chosen in a save dialog, which asks before naming a file that exists; an
+// existing one in an open dialog, which takes only files that exist.
+QString BattleBoxFiles::ChooseBattleBoxFile(Choice choice)
+{
+    FileDialogRequest request;
+    request.title = BattleBoxFile::chooseTitle();
+    request.filter = BattleBoxFile::fileFilter();
+    request.initialFileName = m_state.loadedName();
+    request.initialFolder = m_host.folder().file(u"\\Campaigns"_s);
+    request.overwritePrompt = choice == Choice::New;
+    request.fileMustExist = choice == Choice::Existing;
+    Platform &platform = m_host.platform();
+    return (choice == Choice::New ? platform.saveFile(request) : platform.openFile(request)).path;
+}
+
+bool BattleBoxFiles::SaveBattleBoxFile(QString path)
+{
+    if (!m_state.isModified())
+        return false;
+    if (path.isEmpty())
+        path = ChooseBattleBoxFile(Choice::New);
+    const QByteArray notes = notesBytes();
+    const Result<bool> saved = m_state.save(path, m_list, notes);
+    if (!saved) {
+        fileError(saved.error().path, saved.error().message);
+        return false;
+    }
+    if (*saved) {
+        m_loadedNotes = notes;
+        m_notesEdited = false;
+    }
+    showState();
+    return *saved;
+}
+
+void BattleBoxFiles::LoadBattleBoxFile(const QString &path)
+{
+    QByteArray notes;
+    m_state.setLoading(true);
+    const Result<BattleBoxFile::Reading> reading = m_state.load(path, m_list, notes);
+    // The Battle Box list is the campaign's too: replacing it is a change of the campaign.
+    if (reading && (*reading == BattleBoxFile::Reading::Loaded || *reading == BattleBoxFile::Reading::WrongFile)) {
+        setNotes(notes);
+        markModified();
+    }
+    m_state.setLoading(false);
+    showState();
+    if (!reading) {
+        fileError(reading.error().path, reading.error().message);
+    } else if (*reading == BattleBoxFile::Reading::WrongFile) {
+        const BattleBoxFile::Message refusal = BattleBoxFile::wrongFile();
+        m_host.platform().information(refusal.title, refusal.text);
+    }
+}
+
+// The saved list keeps paths as the campaign stores every path (relative under the application
+// folder), so that a campaign moves with its folder.
+void BattleBoxFiles::LinkBattleBoxFile(const QString &path)
+{
+    const QList<Shortcut> before = m_saved;
+    BattleBoxFile::LinkBattleBoxFile(m_saved, m_host.folder().storedPath(path));
+    if (m_saved != before) {
+        showSavedList();
+        markModified();
+    }
+}
+
+void BattleBoxFiles::ClearBattleBox()
+{
+    unload();
+    m_saved.clear();
+    showSavedList();
+}
+
+void BattleBoxFiles::unload()
+{
+    m_state.setLoading(true);
+    m_list.clear();
+    setNotes({});
+    m_state.setLoading(false);
+    m_state.clear();
+    showState();
+}
+
+void BattleBoxFiles::mnuBB_Click(int index)
+{
+    m_host.sounds().play(SoundEvent::Click);
+    const int row = selectedRow();
+    switch (index) {
+    case New:
+    case Import: {
+        AskSaveBattleBox();
+        if (index == New)
+            ClearBattleBox();
+        const QString path = ChooseBattleBoxFile(index == New ? Choice::New : Choice::Existing);
+        if (path.isEmpty())
+            break;
+        m_state.setLoadedName(path);
+        LinkBattleBoxFile(path);
+        if (index == Import)
+            LoadBattleBoxFile(path);
+        m_state.showLinked(path);
+        markModified();
+        break;
+    }
+    case Load:
+        AskSaveBattleBox();
+        // A missing file changes nothing: naming it as the loaded file would later save the
+        // Battle Box shown over it.
+        if (row >= 0 && isFile(fileOfRow(row))) {
+            const QString path = fileOfRow(row);
+            LoadBattleBoxFile(path);
+            m_state.setLoadedName(path);
+            m_state.showLinked(path);
+            markModified();
+        }
+        m_savedView->clearSelection();
+        break;
+    case Remove:
+        if (row < 0)
+            break;
+        // Unlinking the loaded file empties the Battle Box, but the other links stay: losing
+        // every link of the campaign for one unlinked file would be a surprise.
+        if (m_state.isShowing(fileOfRow(row))) {
+            AskSaveBattleBox();
+            unload();
+        }
+        m_saved.removeAt(row);
+        showSavedList();
+        m_savedView->clearSelection();
+        markModified();
+        break;
+    }
+    showState();
+}
+
+void BattleBoxFiles::lsvClass_Click(int row)
+{
+    if (row < 0 || row >= m_saved.size())
+        return;
+    AskSaveBattleBox();
+    QString path = fileOfRow(row);
+    if (!isFile(path)) {
+        path = ShortcutRelocator(m_host.platform(), m_host.folder()).relocate(m_saved, row);
+        if (path.isEmpty())
+            return;
+        showSavedList();
+        markModified();
+    }
+    LoadBattleBoxFile(path);
+}
+
+void BattleBoxFiles::Toolbar1_ButtonClick(const QString &key)
+{
+    if (key == u"Open"_s) {
+        AskSaveBattleBox();
+        const QString path = ChooseBattleBoxFile(Choice::Existing);
+        if (isFile(path)) {
+            LoadBattleBoxFile(path);
+            m_state.setLoadedName(path);
+            LinkBattleBoxFile(path);
+        }
+    } else if (key == u"Save"_s) {
+        QString path = m_state.loadedName();
+        const bool chosen = path.isEmpty();
+        if (chosen)
+            path = ChooseBattleBoxFile(Choice::New);
+        if (path.isEmpty()) {
+            const BattleBoxFile::Message refusal = BattleBoxFile::notSaved();
+            m_host.platform().information(refusal.title, refusal.text);
+        } else {
+            SaveBattleBoxFile(path);
+            m_host.sounds().play(SoundEvent::Save);
+            if (chosen) {
+                m_state.setLoadedName(path);
+                LinkBattleBoxFile(path);
+            }
+        }
+        m_state.setModified(false);
+    } else if (key == u"SaveAs"_s) {
+        const QString path = ChooseBattleBoxFile(Choice::New);
+        if (!path.isEmpty()) {
+            m_state.setModified(true);
+            SaveBattleBoxFile(path);
+            m_state.setLoadedName(path);
+            LinkBattleBoxFile(path);
+        }
+    }
+    showState();
+    m_host.sounds().play(SoundEvent::Click);
+}
+
+void BattleBoxFiles::setNotes(const QByteArray &rtf)
+{
+    const QScopedValueRollback filling(m_fillingNotes, true);
+    RichTextConverter::toQTextDocument(BattleBoxFile::notesDocument(rtf), *m_notes->document());
+    m_loadedNotes = rtf;
+    m_notesEdited = false;
+}
+
+QByteArray BattleBoxFiles::notesBytes() const
+{
+    return m_notesEdited ? BattleBoxFile::notesBytes(RichTextConverter::fromQTextDocument(*m_notes->document()))
+                         : m_loadedNotes;
+}
+
+int BattleBoxFiles::selectedRow() const
+{
+    const QModelIndexList rows = m_savedView->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QString BattleBoxFiles::fileOfRow(int row) const { return m_host.folder().storedFile(m_saved.at(row).location); }
+
+void BattleBoxFiles::showSavedList()
+{
+    m_savedModel->removeRows(0, m_savedModel->rowCount());
+    for (const Shortcut &row : m_saved) {
+        auto *name = new QStandardItem(row.name);
+        auto *path = new QStandardItem(row.location);
+        name->setEditable(false);
+        path->setEditable(false);
+        m_savedModel->appendRow({name, path});
+    }
+}
+
+void BattleBoxFiles::showState()
+{
+    m_toolBar->refreshState(m_state.isModified());
+    if (m_state.caption() != m_shownCaption) {
+        m_shownCaption = m_state.caption();
+        emit captionChanged(m_shownCaption);
+    }
+}
+
+void BattleBoxFiles::markModified() { m_host.campaignSession().markModified(); }
+
+void BattleBoxFiles::fileError(const QString &path, const QString &message)
+{
+    m_host.platform().exclamation(u"Velmora"_s, u'"' + path + u"\" "_s + message);
+}
+
+} // namespace Velmora
