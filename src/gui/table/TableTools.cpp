@@ -1,6 +1,7 @@
 #include "gui/table/TableTools.h"
 
 #include "core/persistence/CampaignModel.h"
+#include "gui/table/DiceRollerFrame.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QHBoxLayout>
@@ -24,6 +25,8 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     columns->addLayout(m_battleColumn, 3);
     columns->addLayout(m_sideColumn, 1);
     m_sideColumn->addStretch();
+    m_diceRoller = new DiceRollerFrame(m_host, m_toolsTab);
+    m_sideColumn->insertWidget(0, m_diceRoller);
     m_host.placeOnTab(MainTab::Tools, m_toolsTab);
 }
 

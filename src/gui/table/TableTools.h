@@ -9,6 +9,7 @@ class QWidget;
 
 namespace Velmora {
 
+class DiceRollerFrame;
 class ToolHost;
 
 /// The game table's tools on the main window: on the "Tools" tab the Battle Box with its notes
@@ -32,6 +33,7 @@ private:
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
     QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
+    DiceRollerFrame *m_diceRoller = nullptr;
 };
 
 } // namespace Velmora
