@@ -29,6 +29,9 @@ public:
     void commitPendingEdits() override;
 
 private:
+    /// The tool bar's "ask": the oracle's window.
+    void askTheVelmora();
+
     ToolHost &m_host;
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files

@@ -195,8 +195,7 @@ private slots:
         QTest::newRow("Save") << u"Save"_s << u"Save campaign"_s << u"SaveOrSaveAs()"_s;
         QTest::newRow("SaveAs") << u"SaveAs"_s << u"Save as..."_s << u"SaveCampaignAs()"_s;
         QTest::newRow("Help") << u"Help"_s << u"Help"_s << u"help index.html"_s;
-        QTest::newRow("ask") << u"ask"_s << u"Ask the Velmora"_s
-                             << u"message Velmora: The oracle comes with a later version."_s;
+        QTest::newRow("ask") << u"ask"_s << u"Ask the Velmora"_s << u"dialog frmAsk"_s;
     }
 
     void toolBar()
