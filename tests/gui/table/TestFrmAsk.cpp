@@ -60,8 +60,6 @@ private slots:
         QTest::newRow("first answer") << three << QList<float> { 0.0f } << u"Yes?"_s;
         // 0.9 gives line 3, past the last; 0.99 gives ending 9, past the last.
         QTest::newRow("drawn again") << three << QList<float> { 0.9f, 0.5f, 0.99f, 0.85f } << u"No???"_s;
-        QTest::newRow("empty lines are not answers")
-            << QByteArray("Title\r\n\r\nMaybe\r\n") << QList<float> { 0.0f, 0.4f, 0.375f } << u"Maybe..."_s;
         QTest::newRow("no line to draw") << QByteArray("Title\r\n\r\n ") << QList<float> { 0.5f } << QString();
         QTest::newRow("title only") << QByteArray("Title") << QList<float> { 0.5f } << Missing;
     }
