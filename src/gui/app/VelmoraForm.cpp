@@ -471,19 +471,13 @@ void VelmoraForm::tbToolBar_ButtonClick(const QString &key)
         campaign().SaveCampaignAs();
     } else if (key == u"Help") {
         showHelp();
-    } else if (key == u"ask") {
-        openOracle();
     }
+    // "ask" opens the oracle of the game table's tools, on the button's own action.
 }
 
 void VelmoraForm::showHelp()
 {
     m_platform.showHelp(m_helpFile.isEmpty() ? m_folder.file(u"Help/index.html"_s) : m_helpFile);
-}
-
-void VelmoraForm::openOracle()
-{
-    m_platform.information(tr("Velmora"), tr("The oracle comes with a later version."));
 }
 
 QIcon VelmoraForm::programIcon() const

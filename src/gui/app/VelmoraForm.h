@@ -137,7 +137,6 @@ private:
     void mnuFileMRU_Click(int index);
     void SoundCheck_Click(bool on);
     void Check1_Click(bool on);
-    void openOracle();
     int twipsToPixels(int twips) const;
     void installParts();
 

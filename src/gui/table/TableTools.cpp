@@ -2,8 +2,12 @@
 
 #include "core/persistence/CampaignModel.h"
 #include "gui/table/BattleBoxFiles.h"
+#include "gui/table/DiceRollerFrame.h"
+#include "gui/table/frmAsk.h"
+#include "gui/ui/Platform.h"
 #include "gui/ui/ToolHost.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -29,10 +33,21 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     // to the files' listEdited().
     m_battleBoxFiles = new BattleBoxFiles(m_host, m_battleBox);
     m_battleColumn->addWidget(m_battleBoxFiles);
+    m_diceRoller = new DiceRollerFrame(m_host, m_toolsTab);
+    m_sideColumn->insertWidget(0, m_diceRoller);
     m_host.placeOnTab(MainTab::Tools, m_toolsTab);
+    // The tool bar has played its click sound.
+    if (QAction *ask = m_host.toolBarAction(u"ask"_s))
+        connect(ask, &QAction::triggered, this, &TableTools::askTheVelmora);
 }
 
 TableTools::~TableTools() = default;
+
+void TableTools::askTheVelmora()
+{
+    frmAsk dialog(m_host.platform(), m_host.folder(), m_host.dialogParent());
+    m_host.platform().execDialog(dialog);
+}
 
 void TableTools::applyCampaign(const CampaignModel &model)
 {

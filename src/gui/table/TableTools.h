@@ -11,6 +11,7 @@ class QWidget;
 namespace Velmora {
 
 class BattleBoxFiles;
+class DiceRollerFrame;
 class ToolHost;
 
 /// The game table's tools on the main window: on the "Tools" tab the Battle Box with its notes
@@ -33,12 +34,16 @@ public:
     BattleBoxFiles &battleBoxFiles() { return *m_battleBoxFiles; }
 
 private:
+    /// The tool bar's "ask": the oracle's window.
+    void askTheVelmora();
+
     ToolHost &m_host;
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
     QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
     BattleBoxList m_battleBox;
     BattleBoxFiles *m_battleBoxFiles = nullptr;
+    DiceRollerFrame *m_diceRoller = nullptr;
 };
 
 } // namespace Velmora

@@ -78,6 +78,8 @@ public:
     /// The same, but returns only when the sound has had its time to play, still without running
     /// the event loop: for the sound the program ends with.
     virtual void playSoundToEnd(const QString &wavFile) = 0;
+    /// The system's warning beep, for a refused entry.
+    virtual void beep() = 0;
     /// The shell's "open" on a file or a web address. False when nothing could open it.
     virtual bool shellOpen(const QString &target) = 0;
     /// Opens the help window on an HTML page (a file path), or brings it to the front.

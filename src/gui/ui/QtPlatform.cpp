@@ -222,6 +222,11 @@ void QtPlatform::playSoundToEnd(const QString &wavFile)
     m_sound.playToEnd(wavFile);
 }
 
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
 bool QtPlatform::shellOpen(const QString &target)
 {
     const QUrl url = QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);

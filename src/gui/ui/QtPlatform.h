@@ -27,6 +27,7 @@ public:
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override;
     void playSoundToEnd(const QString &wavFile) override;
+    void beep() override;
     bool shellOpen(const QString &target) override;
     void showHelp(const QString &helpFile) override;
     QString userName() override;

@@ -187,7 +187,7 @@ private slots:
         QTest::newRow("SaveAs") << u"SaveAs"_s << u"Save as..."_s << u"SaveCampaignAs()"_s << true;
         QTest::newRow("Help") << u"Help"_s << u"Help"_s << u"help index.html"_s << true;
         QTest::newRow("ask") << u"ask"_s << u"Ask the Velmora"_s
-                             << u"message Velmora: The oracle comes with a later version."_s << true;
+                             << u"dialog frmAsk"_s << true;
     }
 
     void toolBar()

@@ -90,6 +90,7 @@ public:
     int execDialog(QDialog &dialog) override;
     void playSound(const QString &wavFile) override { record(Kind::Sound, {}, wavFile); }
     void playSoundToEnd(const QString &wavFile) override { record(Kind::Sound, {}, wavFile).text = u"to its end"_qs; }
+    void beep() override { note(u"beep"_qs); }
     bool shellOpen(const QString &target) override
     {
         record(Kind::ShellOpen, {}, target);
