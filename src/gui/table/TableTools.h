@@ -2,6 +2,7 @@
 
 #include "gui/ui/CampaignPart.h"
 
+#include <QList>
 #include <QObject>
 
 class QVBoxLayout;
@@ -9,6 +10,7 @@ class QWidget;
 
 namespace Velmora {
 
+class BattleBoxFrame;
 class ToolHost;
 
 /// The game table's tools on the main window: on the "Tools" tab the Battle Box with its notes
@@ -27,11 +29,15 @@ public:
     void collectCampaign(CampaignModel &model) override;
     void commitPendingEdits() override;
 
+    BattleBoxFrame &battleBox() { return *m_battleBox; }
+
 private:
     ToolHost &m_host;
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
-    QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
+    QVBoxLayout *m_sideColumn = nullptr; ///< the Dice Roller, then the XP list
+    BattleBoxFrame *m_battleBox = nullptr;
+    QList<float> m_battleBoxColumns; ///< the campaign's widths of the Battle Box list, in twips
 };
 
 } // namespace Velmora
