@@ -68,9 +68,9 @@ BattleBoxCounterPanel::BattleBoxCounterPanel(const SoundCuePlayer &sounds, QWidg
     for (int which = 0; which < BattleBoxCounters::DurationCount; ++which)
         buildDuration(grid, which);
     auto *clearAll = textButton(u"BattleBoxResetCommand"_s, tr("Clear All"), tr("Clear duration and situation"), this);
-    grid->addWidget(clearAll, 3, 4);
+    grid->addWidget(clearAll, 0, 6, Qt::AlignRight);
     connect(clearAll, &QPushButton::clicked, this, &BattleBoxCounterPanel::clearAll);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(6, 1);
     showCounters();
 }
 
@@ -86,8 +86,8 @@ void BattleBoxCounterPanel::buildRound(QGridLayout *grid)
     grid->addWidget(new QLabel(tr("Sequence / Turn Counter"), this), 0, 0);
     grid->addWidget(m_round, 0, 1);
     grid->addWidget(up, 0, 2);
-    grid->addWidget(down, 0, 3, Qt::AlignLeft);
-    grid->addWidget(clearMarks, 0, 4, Qt::AlignRight);
+    grid->addWidget(down, 0, 3);
+    grid->addWidget(clearMarks, 0, 4);
     connect(up, &QAbstractButton::clicked, this, &BattleBoxCounterPanel::advanceRequested);
     connect(down, &QAbstractButton::clicked, this, &BattleBoxCounterPanel::stepRoundBack);
     connect(clearMarks, &QAbstractButton::clicked, this, &BattleBoxCounterPanel::clearTurnMarksRequested);
@@ -110,7 +110,7 @@ void BattleBoxCounterPanel::buildDuration(QGridLayout *grid, int which)
     grid->addWidget(new QLabel(tr("Duration Counter"), this), row, 0);
     grid->addWidget(label, row, 1);
     grid->addWidget(up, row, 2);
-    grid->addWidget(down, row, 3, Qt::AlignLeft);
+    grid->addWidget(down, row, 3);
     grid->addWidget(reset, row, 4);
     grid->addWidget(new QLabel(tr("Situation (reason for Duration)"), this), row, 5);
     grid->addWidget(reason, row, 6);

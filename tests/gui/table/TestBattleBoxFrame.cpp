@@ -183,6 +183,32 @@ private slots:
         QCOMPARE(program.shown(u"DurationLabel"_s, 1), u"3"_s);
     }
 
+    void keysOnTheList_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("Space ticks") << int(Qt::Key_Space) << 0 << QStringList { u"+7 A"_s, u"+5 B"_s };
+        QTest::newRow("Ctrl+K clears") << int(Qt::Key_K) << int(Qt::ControlModifier)
+                                       << QStringList { u"7 A"_s, u"5 B"_s };
+        QTest::newRow("Del removes") << int(Qt::Key_Delete) << 0 << QStringList { u"+5 B"_s };
+        QTest::newRow("Ctrl+Right advances")
+            << int(Qt::Key_Right) << int(Qt::ControlModifier) << QStringList { u"7 A"_s, u"5 B"_s };
+    }
+    void keysOnTheList()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        Program program({ entry(u"7"_s, u"A"_s), entry(u"5"_s, u"B"_s, true) });
+        QTreeView &view = program.frame().listView();
+        program.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program));
+        view.setFocus();
+        view.setCurrentIndex(program.list().index(0, BattleBoxList::Name));
+        QTest::keyClick(&view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTEST(program.rows(), "rows");
+    }
+
     void headerClick_data()
     {
         QTest::addColumn<int>("column");
