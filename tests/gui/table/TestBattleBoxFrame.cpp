@@ -142,9 +142,24 @@ private slots:
         QCOMPARE(program.rows(), QStringList { u"3 Orc (2)"_s });
     }
 
+    void replicateTheCurrentRow_data()
+    {
+        QTest::addColumn<int>("existing");
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("room") << 1 << u"Goblin (3)"_s << QStringList();
+        QTest::newRow("list fills up")
+            << BattleBoxList::MaxEntries - 1 << u"Goblin (2)"_s
+            << QStringList {
+                   u"message Battle Box: The Battle Box holds at most 32767 characters: 1 of the 2 copies were added."_s
+               };
+    }
     void replicateTheCurrentRow()
     {
-        Program program({ entry(u"5"_s, u"Goblin"_s) });
+        QFETCH(int, existing);
+        QList<BattleBoxEntry> entries(existing, entry(u"1"_s, u"Orc"_s));
+        entries.first() = entry(u"5"_s, u"Goblin"_s);
+        Program program(entries);
         program.frame().listView().setCurrentIndex(program.list().index(0, BattleBoxList::Name));
         program.scripted.answerDialog([](QDialog &dialog) {
             if (requireChild<QLabel>(dialog, u"lblName"_s)->text() != u"Goblin"_s)
@@ -155,7 +170,9 @@ private slots:
             return dialog.result();
         });
         program.get<QAction>(program, u"mnuBBoxReplicate"_s)->trigger();
-        QCOMPARE(program.rows(), (QStringList { u"5 Goblin (1)"_s, u"5 Goblin (2)"_s, u"5 Goblin (3)"_s }));
+        QCOMPARE(program.rows().first(), u"5 Goblin (1)"_s);
+        QTEST(program.list().entries().last().name, "lastName");
+        QTEST(program.scripted.trace().mid(1), "messages");
     }
 
     void roundAdvanceUnticksSortsAndCountsDown()
