@@ -146,7 +146,9 @@ void BattleBoxFrame::setCounters(const BattleBoxCounters &counters) { m_counterP
 
 void BattleBoxFrame::loadEntries(const QList<BattleBoxEntry> &entries)
 {
-    clearTurnMarks();
+    // The marks go silently: opening a campaign already has its own sounds, and a click in the
+    // middle of them would say nothing.
+    m_list->untickAll();
     m_list->setEntries(entries);
     showSortIndicator();
 }

@@ -38,8 +38,8 @@ public:
     const BattleBoxCounters &counters() const;
     void setCounters(const BattleBoxCounters &counters);
 
-    /// A campaign's list: the current turn marks are cleared first (with the click), as they
-    /// are before every change of fight, then the entries replace the list.
+    /// A campaign's list: the current turn marks are cleared first, then the entries (with
+    /// their own marks) replace the list.
     void loadEntries(const QList<BattleBoxEntry> &entries);
 
     // The commands; Edit, Replicate and Remove act on the list's current row.
