@@ -65,6 +65,8 @@ public:
     void LinkBattleBoxFile(const QString &path);
     /// Empties the Battle Box, its notes and file name, and the saved list.
     void ClearBattleBox();
+    /// The Battle Box, notes and file name emptied; the saved list stays ("New BattleBox...").
+    void unload();
 
     void mnuBB_Click(int index);
     void lsvClass_Click(int row);
@@ -76,8 +78,6 @@ signals:
 private:
     void buildNotes();
     void buildSavedList();
-    /// The Battle Box, notes and file name emptied; the saved list stays.
-    void unload();
     void setNotes(const QByteArray &rtf);
     QByteArray notesBytes() const;
     int selectedRow() const;

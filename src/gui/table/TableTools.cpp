@@ -1,14 +1,20 @@
 #include "gui/table/TableTools.h"
 
+#include "core/app/CampaignSession.h"
 #include "core/persistence/CampaignModel.h"
+#include "core/table/BattleBoxList.h"
 #include "gui/table/BattleBoxFiles.h"
+#include "gui/table/BattleBoxFrame.h"
 #include "gui/table/DiceRollerFrame.h"
 #include "gui/table/frmAsk.h"
+#include "gui/ui/CellEditor.h"
+#include "gui/ui/ListColumns.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -28,20 +34,30 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     m_sideColumn = new QVBoxLayout;
     columns->addLayout(m_battleColumn, 3);
     columns->addLayout(m_sideColumn, 1);
-    m_sideColumn->addStretch();
-    // Under the Battle Box; the frame's title shows captionChanged() and its listEdited() goes
-    // to the files' listEdited().
-    m_battleBoxFiles = new BattleBoxFiles(m_host, m_battleBox);
+    m_battleBox = new BattleBoxFrame(m_host);
+    m_battleColumn->addWidget(m_battleBox, 1);
+    m_battleBoxFiles = new BattleBoxFiles(m_host, m_battleBox->list());
     m_battleColumn->addWidget(m_battleBoxFiles);
     m_diceRoller = new DiceRollerFrame(m_host, m_toolsTab);
-    m_sideColumn->insertWidget(0, m_diceRoller);
+    m_sideColumn->addWidget(m_diceRoller);
+    m_sideColumn->addStretch();
     m_host.placeOnTab(MainTab::Tools, m_toolsTab);
+    connectBattleBox();
     // The tool bar has played its click sound.
     if (QAction *ask = m_host.toolBarAction(u"ask"_s))
         connect(ask, &QAction::triggered, this, &TableTools::askTheVelmora);
 }
 
 TableTools::~TableTools() = default;
+
+void TableTools::connectBattleBox()
+{
+    connect(m_battleBoxFiles, &BattleBoxFiles::captionChanged, m_battleBox, &QGroupBox::setTitle);
+    connect(m_battleBox, &BattleBoxFrame::listEdited, m_battleBoxFiles, &BattleBoxFiles::listEdited);
+    connect(m_battleBox, &BattleBoxFrame::entryRemoved, m_battleBoxFiles, &BattleBoxFiles::AskSaveBattleBox);
+    connect(m_battleBox, &BattleBoxFrame::newBattleBoxStarting, m_battleBoxFiles, &BattleBoxFiles::saveIfModified);
+    connect(m_battleBox, &BattleBoxFrame::newBattleBoxStarted, m_battleBoxFiles, &BattleBoxFiles::unload);
+}
 
 void TableTools::askTheVelmora()
 {
@@ -51,6 +67,13 @@ void TableTools::askTheVelmora()
 
 void TableTools::applyCampaign(const CampaignModel &model)
 {
+    m_battleBox->loadEntries(model.battleBox);
+    // A loaded campaign goes on with the fight that stands; a new campaign (it has no file yet)
+    // starts from the first round.
+    if (m_host.campaignSession().isUnnamed())
+        m_battleBox->setCounters(BattleBoxCounters());
+    m_battleBoxColumns = model.layout.columns(LayoutList::BattleBox);
+    ListColumns::apply(m_battleBox->listView(), m_battleBoxColumns);
     // After the Battle Box's own list: the first linked file replaces it.
     m_battleBoxFiles->applyCampaign(model);
 }
@@ -58,11 +81,15 @@ void TableTools::applyCampaign(const CampaignModel &model)
 void TableTools::collectCampaign(CampaignModel &model)
 {
     commitPendingEdits();
+    model.battleBox = m_battleBox->list().entries();
+    ListColumns::read(m_battleBox->listView(), m_battleBoxColumns);
+    model.layout.columns(LayoutList::BattleBox) = m_battleBoxColumns;
     m_battleBoxFiles->collectCampaign(model);
 }
 
 void TableTools::commitPendingEdits()
 {
+    m_battleBox->cellEditor().commitPending();
 }
 
 } // namespace Velmora

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/table/BattleBoxList.h"
 #include "gui/ui/CampaignPart.h"
 
+#include <QList>
 #include <QObject>
 
 class QVBoxLayout;
@@ -11,6 +11,7 @@ class QWidget;
 namespace Velmora {
 
 class BattleBoxFiles;
+class BattleBoxFrame;
 class DiceRollerFrame;
 class ToolHost;
 
@@ -30,10 +31,13 @@ public:
     void collectCampaign(CampaignModel &model) override;
     void commitPendingEdits() override;
 
+    BattleBoxFrame &battleBox() { return *m_battleBox; }
     /// The Battle Box's files; saveIfModified() belongs after every campaign save and at close.
     BattleBoxFiles &battleBoxFiles() { return *m_battleBoxFiles; }
 
 private:
+    /// The frame's commands that concern the loaded Battle Box file go to the files.
+    void connectBattleBox();
     /// The tool bar's "ask": the oracle's window.
     void askTheVelmora();
 
@@ -41,9 +45,10 @@ private:
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
     QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
-    BattleBoxList m_battleBox;
+    BattleBoxFrame *m_battleBox = nullptr;
     BattleBoxFiles *m_battleBoxFiles = nullptr;
     DiceRollerFrame *m_diceRoller = nullptr;
+    QList<float> m_battleBoxColumns; ///< the campaign's widths of the Battle Box list, in twips
 };
 
 } // namespace Velmora
