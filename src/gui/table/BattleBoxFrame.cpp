@@ -56,6 +56,8 @@ void BattleBoxFrame::buildList()
     // The list sorts itself by its own header rules, never by the view's.
     m_view->setSortingEnabled(false);
     m_view->header()->setSectionsClickable(true);
+    // The columns keep the widths the campaign gave them, so that a save writes them back unchanged.
+    m_view->header()->setStretchLastSection(false);
     QList<float> widths;
     for (int column = 0; column < BattleBoxList::ColumnCount; ++column)
         widths << float(BattleBoxList::defaultWidth(column));

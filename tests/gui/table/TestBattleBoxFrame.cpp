@@ -43,6 +43,7 @@ struct Program : FakeHost
         model.battleBox = entries;
         apply(tools, model);
         showTab(MainTab::Tools);
+        resize(1200, 900); // every row of the tests in view, beside the notes and saved files
         show();
         QVERIFY(QTest::qWaitForWindowExposed(this));
         scripted.clearCalls();
@@ -65,6 +66,7 @@ struct Program : FakeHost
     void clickCell(int row, int column)
     {
         QTreeView &view = frame().listView();
+        view.scrollTo(list().index(row, column));
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(list().index(row, column)).center());
     }
 };
