@@ -1,6 +1,7 @@
 #include "gui/table/TableTools.h"
 
 #include "core/persistence/CampaignModel.h"
+#include "gui/table/XpFrame.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QHBoxLayout>
@@ -24,18 +25,24 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     columns->addLayout(m_battleColumn, 3);
     columns->addLayout(m_sideColumn, 1);
     m_sideColumn->addStretch();
+    m_xp = new XpFrame(m_host);
+    m_sideColumn->addWidget(m_xp, 1);
     m_host.placeOnTab(MainTab::Tools, m_toolsTab);
 }
 
 TableTools::~TableTools() = default;
 
-void TableTools::applyCampaign(const CampaignModel &)
+void TableTools::applyCampaign(const CampaignModel &model)
 {
+    m_xp->model().setRows(model.xp);
+    m_xp->applyColumns(model.layout.columns(LayoutList::Xp));
 }
 
-void TableTools::collectCampaign(CampaignModel &)
+void TableTools::collectCampaign(CampaignModel &model)
 {
     commitPendingEdits();
+    model.xp = m_xp->model().rows();
+    m_xp->collectColumns(model.layout.columns(LayoutList::Xp));
 }
 
 void TableTools::commitPendingEdits()

@@ -10,6 +10,7 @@ class QWidget;
 namespace Velmora {
 
 class ToolHost;
+class XpFrame;
 
 /// The game table's tools on the main window: on the "Tools" tab the Battle Box with its notes
 /// and saved files in the wide column, the Dice Roller and the XP list in the narrow one beside
@@ -32,6 +33,7 @@ private:
     QWidget *m_toolsTab = nullptr;
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
     QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
+    XpFrame *m_xp = nullptr;
 };
 
 } // namespace Velmora
