@@ -9,6 +9,7 @@ class QWidget;
 
 namespace Velmora {
 
+class StatsPanel;
 class ToolHost;
 class XpFrame;
 
@@ -34,6 +35,7 @@ private:
     QVBoxLayout *m_battleColumn = nullptr; ///< the Battle Box, then its notes and saved files
     QVBoxLayout *m_sideColumn = nullptr;   ///< the Dice Roller, then the XP list
     XpFrame *m_xp = nullptr;
+    StatsPanel *m_stats = nullptr;
 };
 
 } // namespace Velmora
