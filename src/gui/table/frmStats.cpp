@@ -66,6 +66,7 @@ QWidget *frmStats::buildFrame(int frame)
 {
     auto *box = new QGroupBox(StatsListModel::FrameCaption(frame), this);
     auto *form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (int i = Frames[size_t(frame)].first; i <= Frames[size_t(frame)].last; ++i) {
         auto *field = new QLineEdit(box);
         field->setObjectName(u"txtStat"_s);

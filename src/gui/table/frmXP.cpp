@@ -23,6 +23,7 @@ frmXP::frmXP(Platform &platform, const SoundCuePlayer &sounds, QWidget *parent)
     setObjectName(u"frmXP"_s);
     setWindowTitle(XpListModel::DialogCaption());
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (int i = 0; i < int(m_fields.size()); ++i) {
         m_fields[i] = new QLineEdit(this);
         m_fields[i]->setObjectName(u"txtIn"_s);
