@@ -40,6 +40,8 @@ StatsPanel::StatsPanel(ToolHost &host, QWidget *parent)
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
     m_list->header()->setSectionsClickable(false); // a header click sorts nothing
+    // The columns keep the widths the campaign gave them, so that a save writes them back unchanged.
+    m_list->header()->setStretchLastSection(false);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_cells = new CellEditor(m_list, u"txtStats"_s, u";"_s, [](int column) {
         return column >= StatsListModel::FirstInPlaceColumn && column <= StatsListModel::LastInPlaceColumn;

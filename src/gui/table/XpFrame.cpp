@@ -37,6 +37,8 @@ XpFrame::XpFrame(ToolHost &host, QWidget *parent)
     m_list->setUniformRowHeights(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->header()->setSectionsClickable(false); // a header click does nothing
+    // The columns keep the widths the campaign gave them, so that a save writes them back unchanged.
+    m_list->header()->setStretchLastSection(false);
     auto *buttons = new QHBoxLayout;
     for (int i = 0; i < int(m_buttons.size()); ++i) {
         m_buttons[i] = new QPushButton(XpListModel::ButtonCaption(i), this);

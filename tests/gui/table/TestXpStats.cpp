@@ -98,6 +98,7 @@ private slots:
         QFETCH(int, refusals);
         QFETCH(QStringList, items);
         Program p;
+        p.showTab(MainTab::Tools);
         auto *edit = requireChild<QPushButton>(p, u"cmdXP"_s, 1);
         QVERIFY(!edit->isEnabled());
         p.click(u"lsvXP"_s, 0, 0);
@@ -129,6 +130,7 @@ private slots:
         QCOMPARE(itemsOf(p.collected().xp), items);
         QVERIFY(!edit->isEnabled());
         QVERIFY(p.campaignSession().isModified());
+        QCOMPARE(p.collected().layout.columns(LayoutList::Xp), p.model.layout.columns(LayoutList::Xp));
     }
 
     void statsDuplicateNameQuestion_data()
