@@ -6,6 +6,8 @@
 #include "gui/table/BattleBoxFiles.h"
 #include "gui/table/BattleBoxFrame.h"
 #include "gui/table/DiceRollerFrame.h"
+#include "gui/table/StatsPanel.h"
+#include "gui/table/XpFrame.h"
 #include "gui/table/frmAsk.h"
 #include "gui/ui/CellEditor.h"
 #include "gui/ui/ListColumns.h"
@@ -40,8 +42,11 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     m_battleColumn->addWidget(m_battleBoxFiles);
     m_diceRoller = new DiceRollerFrame(m_host, m_toolsTab);
     m_sideColumn->addWidget(m_diceRoller);
-    m_sideColumn->addStretch();
+    m_xp = new XpFrame(m_host);
+    m_sideColumn->addWidget(m_xp, 1);
     m_host.placeOnTab(MainTab::Tools, m_toolsTab);
+    m_stats = new StatsPanel(m_host);
+    m_host.placeOnPage(StripPage::UserStatistics, m_stats);
     connectBattleBox();
     // The tool bar has played its click sound.
     if (QAction *ask = m_host.toolBarAction(u"ask"_s))
@@ -76,6 +81,10 @@ void TableTools::applyCampaign(const CampaignModel &model)
     ListColumns::apply(m_battleBox->listView(), m_battleBoxColumns);
     // After the Battle Box's own list: the first linked file replaces it.
     m_battleBoxFiles->applyCampaign(model);
+    m_xp->model().setRows(model.xp);
+    m_xp->applyColumns(model.layout.columns(LayoutList::Xp));
+    m_stats->model().setRows(model.stats);
+    m_stats->applyColumns(model.layout.columns(LayoutList::Stats));
 }
 
 void TableTools::collectCampaign(CampaignModel &model)
@@ -85,11 +94,16 @@ void TableTools::collectCampaign(CampaignModel &model)
     ListColumns::read(m_battleBox->listView(), m_battleBoxColumns);
     model.layout.columns(LayoutList::BattleBox) = m_battleBoxColumns;
     m_battleBoxFiles->collectCampaign(model);
+    model.xp = m_xp->model().rows();
+    m_xp->collectColumns(model.layout.columns(LayoutList::Xp));
+    model.stats = m_stats->model().rows();
+    m_stats->collectColumns(model.layout.columns(LayoutList::Stats));
 }
 
 void TableTools::commitPendingEdits()
 {
     m_battleBox->cellEditor().commitPending();
+    m_stats->cells().commitPending();
 }
 
 } // namespace Velmora

@@ -13,7 +13,9 @@ namespace Velmora {
 class BattleBoxFiles;
 class BattleBoxFrame;
 class DiceRollerFrame;
+class StatsPanel;
 class ToolHost;
+class XpFrame;
 
 /// The game table's tools on the main window: on the "Tools" tab the Battle Box with its notes
 /// and saved files in the wide column, the Dice Roller and the XP list in the narrow one beside
@@ -48,6 +50,8 @@ private:
     BattleBoxFrame *m_battleBox = nullptr;
     BattleBoxFiles *m_battleBoxFiles = nullptr;
     DiceRollerFrame *m_diceRoller = nullptr;
+    XpFrame *m_xp = nullptr;
+    StatsPanel *m_stats = nullptr;
     QList<float> m_battleBoxColumns; ///< the campaign's widths of the Battle Box list, in twips
 };
 
