@@ -184,8 +184,7 @@ SaveResult CampaignSaving::saveOrSaveAs()
 
 void CampaignSaving::saveModifiedDocuments()
 {
-    // The notes documents and the document viewers save their modified files here once they
-    // exist; until then no rich-text document can be modified.
+    m_form.saveModifiedDocuments();
 }
 
 } // namespace Velmora

@@ -100,6 +100,12 @@ void VelmoraForm::commitPendingEdits()
         part->commitPendingEdits();
 }
 
+void VelmoraForm::saveModifiedDocuments()
+{
+    for (const auto &part : m_parts)
+        part->saveModifiedDocuments();
+}
+
 void VelmoraForm::connectCommands()
 {
     const auto onTrigger = [this](QAction *action, void (CampaignCommands::*command)()) {

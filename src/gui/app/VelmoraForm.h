@@ -81,6 +81,7 @@ public:
     /// Pending edits committed, then the tab choices and every part's data into `model`.
     void collectCampaign(CampaignModel &model);
     void commitPendingEdits();
+    void saveModifiedDocuments();
 
     // For the campaign's life cycle.
     ProgramState &state() { return m_state; }

@@ -100,6 +100,13 @@ void TableTools::collectCampaign(CampaignModel &model)
     m_stats->collectColumns(model.layout.columns(LayoutList::Stats));
 }
 
+// A modified Battle Box is saved whole, entries and notes, to its own file: its notes are no
+// document of their own, so their RTF is never written anywhere else.
+void TableTools::saveModifiedDocuments()
+{
+    m_battleBoxFiles->saveIfModified();
+}
+
 void TableTools::commitPendingEdits()
 {
     m_battleBox->cellEditor().commitPending();

@@ -32,6 +32,7 @@ public:
     void applyCampaign(const CampaignModel &model) override;
     void collectCampaign(CampaignModel &model) override;
     void commitPendingEdits() override;
+    void saveModifiedDocuments() override;
 
     BattleBoxFrame &battleBox() { return *m_battleBox; }
     /// The Battle Box's files; saveIfModified() belongs after every campaign save and at close.

@@ -19,6 +19,9 @@ public:
     /// Text still being typed (an open in-place editor) becomes part of the campaign, before a
     /// save or a close, so that it is never lost.
     virtual void commitPendingEdits() = 0;
+    /// After every campaign save and at close: the part's modified documents (files of their
+    /// own, beside the campaign) are written to their files.
+    virtual void saveModifiedDocuments() {}
 };
 
 } // namespace Velmora

@@ -1,6 +1,7 @@
 #include "core/persistence/CampaignModel.h"
 #include "core/table/BattleBoxList.h"
 #include "gui/table/BattleBoxFrame.h"
+#include "gui/table/BattleBoxFiles.h"
 #include "gui/table/TableTools.h"
 #include "gui/ui/CellEditor.h"
 
@@ -245,6 +246,21 @@ private slots:
             { entry(u"7"_s, u"A"_s), entry(u"-2"_s, u"C"_s), entry(u"12"_s, u"B"_s), entry(u"0"_s, u"D"_s) });
         emit program.frame().listView().header()->sectionClicked(column);
         QTEST(program.rows(), "rows");
+    }
+
+    void aCampaignSaveWritesTheEditedBattleBoxFile()
+    {
+        Program program;
+        const QString path = program.home.write(u"Campaigns/Fight.csv"_s, "BATTLEBOX\r\nF,7,Orc,\r\nNOTE,"_ba);
+        program.tools.battleBoxFiles().LoadBattleBoxFile(path);
+        program.tools.saveModifiedDocuments(); // nothing changed: nothing written
+        QCOMPARE(program.home.read(u"Campaigns/Fight.csv"_s), "BATTLEBOX\r\nF,7,Orc,\r\nNOTE,"_ba);
+        program.clickCell(0, BattleBoxList::Initiative);
+        QTest::keyClicks(program.frame().cellEditor().editor(), u"9"_s);
+        QTest::keyClick(program.frame().cellEditor().editor(), Qt::Key_Return);
+        QTRY_COMPARE(program.list().entries().first().initiative, u"9"_s);
+        program.tools.saveModifiedDocuments();
+        QVERIFY(program.home.read(u"Campaigns/Fight.csv"_s).startsWith("BATTLEBOX\r\nF,9,Orc,"));
     }
 
     void campaignRoundTrip_data()
