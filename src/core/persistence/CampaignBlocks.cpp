@@ -44,6 +44,7 @@ struct BlockRow
     std::function<void(const oBlock &, Loading &)> read;
     Kind kind;
     std::function<QStringList(const CampaignModel &)> items;
+    QString after = {}; ///< a new block of this label goes right after this one; "" at the end
 };
 
 template<typename Row>
@@ -185,6 +186,24 @@ BlockRow battleBoxBlock()
     return row;
 }
 
+// The fight that stands (round, durations, situations), so that a fight interrupted by closing
+// the program resumes where it stood: the counters are saved with the campaign and a load sets
+// them, unlike the counters of old that lived only as long as the window. Written only while a
+// value differs from a new campaign's, so that a new campaign's file does not change; programs
+// that do not know the block skip it.
+BlockRow battleBoxCountersBlock()
+{
+    return {u"BBSTATE"_s, CampaignBlocks::tr("Loading Battle Box counters"), Stage::FileOrder,
+            [](const oBlock &block, Loading &loading) {
+                loading.model.battleBoxCounters = BattleBoxCounters::fromItems(block.Items());
+            },
+            Kind::List,
+            [](const CampaignModel &model) {
+                return model.battleBoxCounters.isAtStart() ? QStringList() : model.battleBoxCounters.toItems();
+            },
+            u"BATTLEBOX"_s};
+}
+
 BlockRow linkedBattleBoxBlock()
 {
     const auto withFile = [](const Shortcut &list) { return !list.location.isEmpty(); };
@@ -218,6 +237,7 @@ const QList<BlockRow> &blockTable()
             classes,
             listBlock(u"LINKS"_s, CampaignBlocks::tr("Loading links"), &M::links),
             battleBoxBlock(),
+            battleBoxCountersBlock(),
             linkedBattleBoxBlock(),
             fixedBlock(u"TOWN"_s, CampaignBlocks::tr("Loading town data"), &M::town),
             listBlock(u"MAPS"_s, CampaignBlocks::tr("Loading maps data"), &M::maps),
@@ -280,8 +300,10 @@ void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
         const QStringList items = row.items(model);
         if (row.kind == Kind::List && items.isEmpty())
             file.RemoveBlock(row.label);
-        else
+        else if (row.after.isEmpty())
             file.UpdateBlock(row.label, items);
+        else
+            file.UpdateBlockAfter(row.label, items, row.after);
     }
 }
 

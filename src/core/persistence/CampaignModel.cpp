@@ -66,6 +66,7 @@ QJsonObject CampaignModel::toJson() const
         {u"classes"_s, rowsToJson(classes)},
         {u"links"_s, rowsToJson(links)},
         {u"battleBox"_s, rowsToJson(battleBox)},
+        {u"battleBoxCounters"_s, battleBoxCounters.toJson()},
         {u"linkedBattleBoxes"_s, rowsToJson(linkedBattleBoxes)},
         {u"town"_s, town.toJson()},
         {u"maps"_s, rowsToJson(maps)},

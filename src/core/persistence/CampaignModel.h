@@ -18,6 +18,7 @@
 #include "core/options/CustomTool.h"
 #include "core/options/ImageEntry.h"
 #include "core/persistence/ListLayout.h"
+#include "core/table/BattleBoxCounters.h"
 #include "core/table/BattleBoxEntry.h"
 #include "core/table/StatsRow.h"
 #include "core/table/XpRow.h"
@@ -47,6 +48,7 @@ struct CampaignModel
     QList<ClassEntry> classes;          // CLASSES
     QList<Shortcut> links;              // LINKS
     QList<BattleBoxEntry> battleBox;    // BATTLEBOX
+    BattleBoxCounters battleBoxCounters; // BBSTATE: the fight that stands
     QList<Shortcut> linkedBattleBoxes;  // LINKBB
     TownValues town;                    // TOWN
     QList<MapRecord> maps;              // MAPS

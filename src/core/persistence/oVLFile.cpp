@@ -150,6 +150,19 @@ void oVLFile::UpdateBlock(const QString &label, const QStringList &items)
     appendBlock(std::move(block), key);
 }
 
+void oVLFile::UpdateBlockAfter(const QString &label, const QStringList &items, const QString &after)
+{
+    const auto previous = m_index.constFind(after.toCaseFolded());
+    if (m_index.contains(label.toCaseFolded()) || previous == m_index.constEnd()) {
+        UpdateBlock(label, items);
+        return;
+    }
+    oBlock block;
+    block.init(label, items);
+    m_blocks.insert(*previous + 1, std::move(block));
+    reindex();
+}
+
 void oVLFile::RemoveBlock(const QString &label)
 {
     for (qsizetype i = m_blocks.size() - 1; i >= 0; --i) {

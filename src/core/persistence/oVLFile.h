@@ -38,6 +38,9 @@ public:
 
     /// Updates the block of that label (letter case ignored), or appends a new one with ";".
     void UpdateBlock(const QString &label, const QStringList &items);
+    /// As UpdateBlock, but a new block goes right after the block labelled `after` (letter case
+    /// ignored), or at the end when there is none.
+    void UpdateBlockAfter(const QString &label, const QStringList &items, const QString &after);
     /// Removes the last block whose label equals `label` exactly, if any.
     void RemoveBlock(const QString &label);
 

@@ -1,5 +1,7 @@
 #include "core/table/BattleBoxCounters.h"
 
+#include <QJsonArray>
+
 #include <algorithm>
 #include <cmath>
 
@@ -70,6 +72,25 @@ void BattleBoxCounters::setRound(double value)
 {
     // Shortest form: "2", not "2.0"; below MaxRound no exponent is needed.
     m_round = QString::number(value, 'g', 15);
+}
+
+QStringList BattleBoxCounters::toItems() const
+{
+    return {m_round, m_durations[0], m_durations[1], m_situations[0], m_situations[1]};
+}
+
+BattleBoxCounters BattleBoxCounters::fromItems(const QStringList &items)
+{
+    const QStringList start = BattleBoxCounters().toItems();
+    const auto item = [&](int i) { return i < items.size() ? items.at(i) : start.at(i); };
+    return BattleBoxCounters(item(0), item(1), item(2), item(3), item(4));
+}
+
+QJsonObject BattleBoxCounters::toJson() const
+{
+    return {{QStringLiteral("round"), m_round},
+            {QStringLiteral("durations"), QJsonArray{m_durations[0], m_durations[1]}},
+            {QStringLiteral("situations"), QJsonArray{m_situations[0], m_situations[1]}}};
 }
 
 } // namespace Velmora

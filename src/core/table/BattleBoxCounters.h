@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -43,6 +45,13 @@ public:
     void clearAll();
 
     bool isAtStart() const { return *this == BattleBoxCounters(); }
+
+    /// The five values as the campaign keeps them (block BBSTATE), one item each so that any
+    /// text survives: round, duration 1, duration 2, situation 1, situation 2.
+    QStringList toItems() const;
+    /// A missing item keeps its start value.
+    static BattleBoxCounters fromItems(const QStringList &items);
+    QJsonObject toJson() const;
     bool operator==(const BattleBoxCounters &) const = default;
 
 private:

@@ -118,7 +118,10 @@ void BattleBoxCounterPanel::buildDuration(QGridLayout *grid, int which)
     connect(down, &QAbstractButton::clicked, this, [this, which] { durationDown(which); });
     connect(reset, &QPushButton::clicked, this, [this, which] { resetDuration(which); });
     connect(reason, &QLineEdit::textEdited, this,
-        [this, which](const QString &text) { m_counters.setSituation(which, text); });
+        [this, which](const QString &text) {
+            m_counters.setSituation(which, text);
+            emit countersChanged();
+        });
 }
 
 void BattleBoxCounterPanel::setCounters(const BattleBoxCounters &counters)
@@ -131,6 +134,7 @@ void BattleBoxCounterPanel::advanceCounters()
 {
     m_counters.advanceRound();
     showCounters();
+    emit countersChanged();
 }
 
 void BattleBoxCounterPanel::stepRoundBack()
@@ -162,6 +166,7 @@ void BattleBoxCounterPanel::clicked(const std::function<void()> &change)
 {
     change();
     showCounters();
+    emit countersChanged();
     m_sounds.play(SoundEvent::Click);
 }
 

@@ -39,6 +39,8 @@ public:
     void clearAll();
 
 signals:
+    /// A command or the user's typing changed a counter or a situation.
+    void countersChanged();
     void advanceRequested();
     void clearTurnMarksRequested();
 

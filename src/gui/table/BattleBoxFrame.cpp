@@ -36,6 +36,7 @@ BattleBoxFrame::BattleBoxFrame(ToolHost &host, QWidget *parent)
     layout->addWidget(m_view, 1);
     layout->addWidget(m_counterPanel);
     connect(m_counterPanel, &BattleBoxCounterPanel::advanceRequested, this, &BattleBoxFrame::advanceRound);
+    connect(m_counterPanel, &BattleBoxCounterPanel::countersChanged, this, &BattleBoxFrame::countersChanged);
     connect(m_counterPanel, &BattleBoxCounterPanel::clearTurnMarksRequested, this, &BattleBoxFrame::clearTurnMarks);
 }
 

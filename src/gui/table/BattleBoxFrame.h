@@ -62,6 +62,8 @@ signals:
     void newBattleBoxStarting();
     /// "New BattleBox..." emptied the list: no file is loaded any more and the notes are empty.
     void newBattleBoxStarted();
+    /// The round, a duration or a situation changed.
+    void countersChanged();
 
 private:
     void buildList();

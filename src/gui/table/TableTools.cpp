@@ -62,6 +62,9 @@ void TableTools::connectBattleBox()
     connect(m_battleBox, &BattleBoxFrame::entryRemoved, m_battleBoxFiles, &BattleBoxFiles::AskSaveBattleBox);
     connect(m_battleBox, &BattleBoxFrame::newBattleBoxStarting, m_battleBoxFiles, &BattleBoxFiles::saveIfModified);
     connect(m_battleBox, &BattleBoxFrame::newBattleBoxStarted, m_battleBoxFiles, &BattleBoxFiles::unload);
+    // The counters are saved with the campaign, so that a fight resumes where it stood: a change
+    // of them is a change of the campaign, which closing the program then saves or asks about.
+    connect(m_battleBox, &BattleBoxFrame::countersChanged, &m_host.campaignSession(), &CampaignSession::markModified);
 }
 
 void TableTools::askTheVelmora()
@@ -73,10 +76,8 @@ void TableTools::askTheVelmora()
 void TableTools::applyCampaign(const CampaignModel &model)
 {
     m_battleBox->loadEntries(model.battleBox);
-    // A loaded campaign goes on with the fight that stands; a new campaign (it has no file yet)
-    // starts from the first round.
-    if (m_host.campaignSession().isUnnamed())
-        m_battleBox->setCounters(BattleBoxCounters());
+    // The fight that stood when the campaign was saved; a new campaign starts from the first round.
+    m_battleBox->setCounters(model.battleBoxCounters);
     m_battleBoxColumns = model.layout.columns(LayoutList::BattleBox);
     ListColumns::apply(m_battleBox->listView(), m_battleBoxColumns);
     // After the Battle Box's own list: the first linked file replaces it.
@@ -91,6 +92,7 @@ void TableTools::collectCampaign(CampaignModel &model)
 {
     commitPendingEdits();
     model.battleBox = m_battleBox->list().entries();
+    model.battleBoxCounters = m_battleBox->counters();
     ListColumns::read(m_battleBox->listView(), m_battleBoxColumns);
     model.layout.columns(LayoutList::BattleBox) = m_battleBoxColumns;
     m_battleBoxFiles->collectCampaign(model);

@@ -78,6 +78,30 @@ private slots:
         QCOMPARE(reloaded.model.almanach.size(), 1);
     }
 
+    void battleBoxCountersFollowTheBattleBox()
+    {
+        TestHome home;
+        const QString path = writeFile(home, u"c.vlf"_s, everyBlock());
+        Campaign campaign(home.folder());
+        QVERIFY(campaign.LoadCampaignFile(path).readable);
+        campaign.model.battleBoxCounters = BattleBoxCounters(u"4"_s, u"3"_s, u"1"_s, u"Web; sticky"_s, u"Bless"_s);
+        QVERIFY(campaign.SaveCampaign(path, false));
+        QStringList labels;
+        for (const oBlock &block : campaign.blockFile()->Blocks())
+            labels << block.Label();
+        QCOMPARE(labels.at(labels.indexOf(u"BATTLEBOX"_s) + 1), u"BBSTATE"_s);
+
+        QStringList shown;
+        Campaign reloaded(home.folder());
+        QVERIFY(reloaded.LoadCampaignFile(path, {[&](const QString &text) { shown << text; }, [](int) {}}).readable);
+        QVERIFY(shown.contains(u"Loading Battle Box counters"_s));
+        QCOMPARE(reloaded.model.battleBoxCounters, campaign.model.battleBoxCounters);
+        // Back at the start values, the block goes: a new campaign's file never holds it.
+        reloaded.model.battleBoxCounters = BattleBoxCounters();
+        QVERIFY(reloaded.SaveCampaign(path, false));
+        QVERIFY(!reloaded.blockFile()->block(u"BBSTATE"_s));
+    }
+
     void loadingMessages_data()
     {
         QTest::addColumn<QStringList>("labels");

@@ -265,30 +265,35 @@ private slots:
 
     void campaignRoundTrip_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("round");
-        QTest::newRow("loaded campaign keeps the fight") << u"fight.vlf"_s << u"3"_s;
-        QTest::newRow("new campaign starts anew") << QString() << u"1"_s;
+        QTest::addColumn<QString>("round"); // of the campaign loaded; "1" keeps the start values
+        QTest::newRow("a campaign sets the fight it saved") << u"3"_s;
+        QTest::newRow("a campaign without one starts anew") << u"1"_s;
     }
     void campaignRoundTrip()
     {
-        QFETCH(QString, path);
+        QFETCH(QString, round);
         Program program({ entry(u"4"_s, u"Orc"_s, true) });
-        program.frame().setCounters(BattleBoxCounters(u"3"_s, u"2"_s, u"2"_s, QString(), QString()));
+        program.frame().setCounters(BattleBoxCounters(u"7"_s, u"2"_s, u"2"_s, u"Web"_s, QString()));
         CampaignModel next = CampaignModel::newCampaign();
         next.battleBox = { entry(u"9"_s, u"Troll"_s, true), entry(u"1"_s, u"Kobold"_s) };
+        if (round != u"1"_s)
+            next.battleBoxCounters = BattleBoxCounters(round, u"2"_s, u"1"_s, QString(), u"Haste"_s);
         next.layout.columns(LayoutList::BattleBox)[BattleBoxList::Name] = 2400;
-        program.campaignSession().setPath(path);
+        program.campaignSession().setPath(u"fight.vlf"_s);
         program.apply(program.tools, next);
         QCOMPARE(program.rows(), (QStringList { u"+9 Troll"_s, u"1 Kobold"_s }));
-        QTEST(program.frame().counters().round(), "round");
+        QCOMPARE(program.frame().counters(), next.battleBoxCounters);
         QCOMPARE(program.frame().listView().columnWidth(BattleBoxList::Name), 160);
+        QVERIFY(!program.campaignSession().isModified());
 
-        CampaignModel saved = next;
-        saved.battleBox.clear();
+        CampaignModel saved = CampaignModel::newCampaign();
         program.collect(program.tools, saved);
         QCOMPARE(saved.battleBox, next.battleBox);
+        QCOMPARE(saved.battleBoxCounters, next.battleBoxCounters);
         QCOMPARE(saved.layout.columns(LayoutList::BattleBox), next.layout.columns(LayoutList::BattleBox));
+        // The counters are saved with the campaign: a change of them is a change of the campaign.
+        program.get<QAbstractButton>(program, u"Duration1CounterUpCommand"_s)->click();
+        QVERIFY(program.campaignSession().isModified());
     }
 };
 
