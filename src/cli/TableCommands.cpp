@@ -15,6 +15,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -45,6 +47,28 @@ bool checkArity(CliCall &call, bool &importing)
         return false;
     }
     return true;
+}
+
+// Checks the form, loads the campaign and, for an import, looks for IN: the exit code of a
+// refusal, or nothing when the command goes on.
+std::optional<int> openExchange(CliCall &call, Campaign &campaign, LoadOutcome &outcome, bool &importing)
+{
+    if (!checkArity(call, importing))
+        return CliCall::Usage;
+    if (!CliCommands::load(call, campaign, call.argument(1), outcome))
+        return CliCall::Refused;
+    if (importing && !call.inputExists(call.argument(2)))
+        return CliCall::Refused;
+    return std::nullopt;
+}
+
+// What an export prints: the file written with its count, or why it could not be.
+int exported(CliCall &call, const Result<void> &written, const QString &counted, qsizetype count)
+{
+    const QString out = call.argument(2);
+    if (!written)
+        return call.refuse(out, u"could not be saved: "_s + written.error().message);
+    return call.wrote(out, {{counted, int(count)}});
 }
 
 } // namespace
@@ -81,23 +105,15 @@ int TableCommands::ask(CliCall &call)
 int TableCommands::bbox(CliCall &call)
 {
     bool importing = false;
-    if (!checkArity(call, importing))
-        return CliCall::Usage;
     Campaign campaign(AppFolder::locate());
     LoadOutcome outcome;
-    if (!CliCommands::load(call, campaign, call.argument(1), outcome))
-        return CliCall::Refused;
+    if (const std::optional<int> refused = openExchange(call, campaign, outcome, importing))
+        return *refused;
     QList<BattleBoxEntry> &list = campaign.model.battleBox;
-    if (!importing) {
-        const QString out = call.argument(2);
-        if (const Result<void> written = BattleBoxFile::write(out, {list, {}}); !written)
-            return call.refuse(out, u"could not be saved: "_s + written.error().message);
-        return call.wrote(out, {{u"entries"_s, int(list.size())}});
-    }
-    const QString in = call.argument(2);
-    if (!call.inputExists(in))
-        return CliCall::Refused;
+    if (!importing)
+        return exported(call, BattleBoxFile::write(call.argument(2), {list, {}}), u"entries"_s, list.size());
     // The campaign's list takes the file's entries; the file is not linked to the campaign.
+    const QString in = call.argument(2);
     BattleBoxFile::Content content;
     const Result<BattleBoxFile::Reading> reading = BattleBoxFile::read(in, content);
     if (!reading)
@@ -112,22 +128,14 @@ int TableCommands::bbox(CliCall &call)
 int TableCommands::stats(CliCall &call)
 {
     bool importing = false;
-    if (!checkArity(call, importing))
-        return CliCall::Usage;
     Campaign campaign(AppFolder::locate());
     LoadOutcome outcome;
-    if (!CliCommands::load(call, campaign, call.argument(1), outcome))
-        return CliCall::Refused;
+    if (const std::optional<int> refused = openExchange(call, campaign, outcome, importing))
+        return *refused;
     QList<StatsRow> &rows = campaign.model.stats;
-    if (!importing) {
-        const QString out = call.argument(2);
-        if (const Result<void> written = StatsFile::write(out, rows); !written)
-            return call.refuse(out, u"could not be saved: "_s + written.error().message);
-        return call.wrote(out, {{u"rows"_s, int(rows.size())}});
-    }
+    if (!importing)
+        return exported(call, StatsFile::write(call.argument(2), rows), u"rows"_s, rows.size());
     const QString in = call.argument(2);
-    if (!call.inputExists(in))
-        return CliCall::Refused;
     const Result<QList<StatsRow>> read = StatsFile::read(in);
     if (!read)
         return call.refuse(in, QString(read.error().message).replace(u"\r\n"_s, u" "_s));
