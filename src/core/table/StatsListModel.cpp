@@ -86,7 +86,7 @@ QString StatsListModel::Cleaned(const QString &text)
 
 // The campaign joins a character's values with ";", so none may hold one, whatever the
 // dialog let through (a paste).
-StatsRow StatsListModel::cleanedRow(const StatsRow &row)
+StatsRow StatsListModel::cleaned(const StatsRow &row) const
 {
     QStringList values = row.values();
     for (QString &value : values)
@@ -95,55 +95,8 @@ StatsRow StatsListModel::cleanedRow(const StatsRow &row)
 }
 
 StatsListModel::StatsListModel(QObject *parent)
-    : QAbstractTableModel(parent)
+    : NamedRowList(parent)
 {
-}
-
-void StatsListModel::setRows(const QList<StatsRow> &rows)
-{
-    beginResetModel();
-    m_rows = rows;
-    endResetModel();
-}
-
-bool StatsListModel::isNameTaken(const QString &name, int exceptRow) const
-{
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (i != exceptRow && m_rows.at(i).name == name)
-            return true;
-    }
-    return false;
-}
-
-bool StatsListModel::add(const StatsRow &row)
-{
-    const StatsRow clean = cleanedRow(row);
-    if (m_rows.size() >= MaxRows || isNameTaken(clean.name))
-        return false;
-    const int at = int(m_rows.size());
-    beginInsertRows({}, at, at);
-    m_rows.append(clean);
-    endInsertRows();
-    return true;
-}
-
-bool StatsListModel::replace(int row, const StatsRow &values)
-{
-    const StatsRow clean = cleanedRow(values);
-    if (row < 0 || row >= m_rows.size() || isNameTaken(clean.name, row))
-        return false;
-    m_rows[row] = clean;
-    emit dataChanged(index(row, 0), index(row, StatsRow::Count - 1));
-    return true;
-}
-
-void StatsListModel::remove(int row)
-{
-    if (row < 0 || row >= m_rows.size())
-        return;
-    beginRemoveRows({}, row, row);
-    m_rows.removeAt(row);
-    endRemoveRows();
 }
 
 // Rows past the 32767 a list can hold are counted, not added.
@@ -159,11 +112,6 @@ StatsListModel::ImportCount StatsListModel::importRows(const QList<StatsRow> &ro
             ++count.overLimit;
     }
     return count;
-}
-
-int StatsListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int StatsListModel::columnCount(const QModelIndex &parent) const

@@ -1,9 +1,7 @@
 #pragma once
 
+#include "core/table/NamedRowList.h"
 #include "core/table/StatsRow.h"
-
-#include <QAbstractTableModel>
-#include <QList>
 
 namespace Velmora {
 
@@ -11,12 +9,11 @@ namespace Velmora {
 /// regard to case; its in-place editing (columns "Class and level" to "Race" only), the import
 /// of an exchange file, and the texts of its menu and dialog. The window marks the campaign
 /// modified on every change it makes.
-class StatsListModel : public QAbstractTableModel
+class StatsListModel : public NamedRowList<StatsRow>
 {
     Q_OBJECT
 
 public:
-    static constexpr int MaxRows = 32767;
     /// The columns the in-place editor opens on: 1 "Class and level" to 9 "Race".
     static constexpr int FirstInPlaceColumn = 1;
     static constexpr int LastInPlaceColumn = 9;
@@ -40,20 +37,6 @@ public:
 
     explicit StatsListModel(QObject *parent = nullptr);
 
-    /// The campaign's list, as loaded.
-    void setRows(const QList<StatsRow> &rows);
-    const QList<StatsRow> &rows() const { return m_rows; }
-
-    /// Whether another row (not `exceptRow`) has exactly `name`.
-    bool isNameTaken(const QString &name, int exceptRow = -1) const;
-    /// "Add" with the dialog's 23 values: false, nothing added, when the name is taken or the
-    /// list is full.
-    bool add(const StatsRow &row);
-    /// "Edit": false, nothing changed, when the new name is another row's.
-    bool replace(int row, const StatsRow &values);
-    /// "Remove".
-    void remove(int row);
-
     struct ImportCount
     {
         int added = 0;
@@ -65,7 +48,6 @@ public:
     /// Appends the rows of an imported file in order, skipping those whose name is in the list.
     ImportCount importRows(const QList<StatsRow> &rows);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
@@ -74,10 +56,11 @@ public:
     /// The in-place editor's text stored into a cell of columns 1 to 9, without ";".
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
-private:
-    static StatsRow cleanedRow(const StatsRow &row);
-
-    QList<StatsRow> m_rows;
+protected:
+    /// Names are compared exactly, with case.
+    bool sameName(const QString &listed, const QString &name) const override { return listed == name; }
+    /// The dialog's 23 values without ";".
+    StatsRow cleaned(const StatsRow &row) const override;
 };
 
 } // namespace Velmora

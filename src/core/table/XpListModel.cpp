@@ -68,69 +68,21 @@ bool XpListModel::CanAccept(const QString &name, const QString &xp, const QStrin
 }
 
 XpListModel::XpListModel(QObject *parent)
-    : QAbstractTableModel(parent)
+    : NamedRowList(parent)
 {
 }
 
-void XpListModel::setRows(const QList<XpRow> &rows)
+bool XpListModel::sameName(const QString &listed, const QString &name) const
 {
-    beginResetModel();
-    m_rows = rows;
-    endResetModel();
-}
-
-bool XpListModel::isNameTaken(const QString &name, int exceptRow) const
-{
-    const QString upper = name.toUpper();
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (i != exceptRow && m_rows.at(i).name.toUpper() == upper)
-            return true;
-    }
-    return false;
+    return listed.toUpper() == name.toUpper();
 }
 
 // Points are digits as typed, but a name may be pasted: a ";" in it would split the campaign's
 // item into four fields, so it goes, as every other free-text field of a record drops it.
-XpRow XpListModel::cleaned(const XpRow &row)
+XpRow XpListModel::cleaned(const XpRow &row) const
 {
     const auto clean = [](const QString &text) { return QString(text).remove(u';').trimmed(); };
     return XpRow{clean(row.name), clean(row.xp), clean(row.needed)};
-}
-
-bool XpListModel::add(const XpRow &row)
-{
-    const XpRow clean = cleaned(row);
-    if (m_rows.size() >= MaxRows || isNameTaken(clean.name))
-        return false;
-    const int at = int(m_rows.size());
-    beginInsertRows({}, at, at);
-    m_rows.append(clean);
-    endInsertRows();
-    return true;
-}
-
-bool XpListModel::replace(int row, const XpRow &values)
-{
-    const XpRow clean = cleaned(values);
-    if (row < 0 || row >= m_rows.size() || isNameTaken(clean.name, row))
-        return false;
-    m_rows[row] = clean;
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-    return true;
-}
-
-void XpListModel::remove(int row)
-{
-    if (row < 0 || row >= m_rows.size())
-        return;
-    beginRemoveRows({}, row, row);
-    m_rows.removeAt(row);
-    endRemoveRows();
-}
-
-int XpListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int XpListModel::columnCount(const QModelIndex &parent) const

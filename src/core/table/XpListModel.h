@@ -1,22 +1,19 @@
 #pragma once
 
+#include "core/table/NamedRowList.h"
 #include "core/table/XpRow.h"
-
-#include <QAbstractTableModel>
-#include <QList>
 
 namespace Velmora {
 
 /// The experience list (lsvXP): one row per character with its points, names unique without
 /// regard to case; and the texts and field rules of its dialog (frmXP) and buttons. The window
 /// shows it through a view and marks the campaign modified on every change it makes.
-class XpListModel : public QAbstractTableModel
+class XpListModel : public NamedRowList<XpRow>
 {
     Q_OBJECT
 
 public:
     static constexpr int ColumnCount = 3;
-    static constexpr int MaxRows = 32767;
 
     static QString FrameCaption();
     static QString DialogCaption();
@@ -35,29 +32,15 @@ public:
 
     explicit XpListModel(QObject *parent = nullptr);
 
-    /// The campaign's list, as loaded (nothing is checked: a campaign keeps what it has).
-    void setRows(const QList<XpRow> &rows);
-    const QList<XpRow> &rows() const { return m_rows; }
-
-    /// Whether another row (not `exceptRow`) has `name`, compared in upper case.
-    bool isNameTaken(const QString &name, int exceptRow = -1) const;
-    /// "Add": appends the row unless its name is taken or the list is full; false then. The
-    /// dialog's values are trimmed; ";" (the campaign's field separator) is dropped from them.
-    bool add(const XpRow &row);
-    /// "Edit": replaces row `row` unless its new name is another row's.
-    bool replace(int row, const XpRow &values);
-    /// "Delete".
-    void remove(int row);
-
-    int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-private:
-    static XpRow cleaned(const XpRow &row);
-
-    QList<XpRow> m_rows;
+protected:
+    /// Names are compared in upper case.
+    bool sameName(const QString &listed, const QString &name) const override;
+    /// The dialog's values are trimmed; ";" (the campaign's field separator) is dropped.
+    XpRow cleaned(const XpRow &row) const override;
 };
 
 } // namespace Velmora
