@@ -1,5 +1,6 @@
 #include "gui/calendar/CampaignClockPanel.h"
 
+#include "gui/ui/StepButton.h"
 #include "core/calendar/CampaignClock.h"
 #include "gui/options/SoundCuePlayer.h"
 
@@ -34,12 +35,10 @@ QLineEdit *makeField(const QString &name, int maxLength, const QString &toolTip,
     return field;
 }
 
-QToolButton *makeStep(const QString &name, Qt::ArrowType arrow, const QString &toolTip, QWidget *parent)
+// The arrow buttons of this window are raised only under the mouse.
+QToolButton *stepButton(const QString &name, Qt::ArrowType arrow, const QString &toolTip, QWidget *parent)
 {
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setToolTip(toolTip);
+    auto *button = new StepButton(name, arrow, toolTip, parent);
     button->setAutoRaise(true);
     return button;
 }
@@ -80,16 +79,16 @@ CampaignClockPanel::CampaignClockPanel(CampaignClock &clock, const SoundCuePlaye
     , m_year(makeField(u"YearText"_s, 5, tr("Year"), this))
     , m_month(new QComboBox(this))
     , m_day(makeField(u"DateText"_s, 5, tr("Day of the month"), this))
-    , m_dayUp(makeStep(u"DateUpCommand"_s, Qt::UpArrow, tr("Next day"), this))
-    , m_dayDown(makeStep(u"DateDownCommand"_s, Qt::DownArrow, tr("Previous day"), this))
-    , m_yearUp(makeStep(u"YearUpCommand"_s, Qt::UpArrow, tr("Next year"), this))
-    , m_yearDown(makeStep(u"YearDownCommand"_s, Qt::DownArrow, tr("Previous year"), this))
+    , m_dayUp(stepButton(u"DateUpCommand"_s, Qt::UpArrow, tr("Next day"), this))
+    , m_dayDown(stepButton(u"DateDownCommand"_s, Qt::DownArrow, tr("Previous day"), this))
+    , m_yearUp(stepButton(u"YearUpCommand"_s, Qt::UpArrow, tr("Next year"), this))
+    , m_yearDown(stepButton(u"YearDownCommand"_s, Qt::DownArrow, tr("Previous year"), this))
     , m_hour(makeField(u"HourText"_s, 2, tr("Hour"), this))
     , m_minute(makeField(u"MinuteText"_s, 2, tr("Minute"), this))
-    , m_hourUp(makeStep(u"HourUpCommand"_s, Qt::UpArrow, tr("One hour later"), this))
-    , m_hourDown(makeStep(u"HourDownCommand"_s, Qt::DownArrow, tr("One hour earlier"), this))
-    , m_minuteUp(makeStep(u"MinuteUpCommand"_s, Qt::UpArrow, tr("One minute later"), this))
-    , m_minuteDown(makeStep(u"MinuteDownCommand"_s, Qt::DownArrow, tr("One minute earlier"), this))
+    , m_hourUp(stepButton(u"HourUpCommand"_s, Qt::UpArrow, tr("One hour later"), this))
+    , m_hourDown(stepButton(u"HourDownCommand"_s, Qt::DownArrow, tr("One hour earlier"), this))
+    , m_minuteUp(stepButton(u"MinuteUpCommand"_s, Qt::UpArrow, tr("One minute later"), this))
+    , m_minuteDown(stepButton(u"MinuteDownCommand"_s, Qt::DownArrow, tr("One minute earlier"), this))
     , m_am(new QRadioButton(tr("AM"), this))
     , m_pm(new QRadioButton(tr("PM"), this))
     , m_startDate(new QLabel(this))

@@ -1,6 +1,7 @@
 #include "gui/table/BattleBoxCounterPanel.h"
 
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/StepButton.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,15 +15,6 @@ using namespace Qt::StringLiterals;
 namespace Velmora {
 
 namespace {
-
-QAbstractButton *arrowButton(const QString &name, Qt::ArrowType arrow, const QString &tip, QWidget *parent)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setToolTip(tip);
-    return button;
-}
 
 QPushButton *textButton(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
 {
@@ -77,8 +69,8 @@ BattleBoxCounterPanel::BattleBoxCounterPanel(const SoundCuePlayer &sounds, QWidg
 void BattleBoxCounterPanel::buildRound(QGridLayout *grid)
 {
     m_round = counterLabel(u"BattleBoxTurnCounterAmountLabel"_s, this);
-    auto *up = arrowButton(u"BattleBoxTurnCounterUpCommand"_s, Qt::UpArrow, tr("Up by one"), this);
-    auto *down = arrowButton(u"BattleBoxTurnCounterDownCommand"_s, Qt::DownArrow, tr("Down by one"), this);
+    auto *up = new StepButton(u"BattleBoxTurnCounterUpCommand"_s, Qt::UpArrow, tr("Up by one"), this);
+    auto *down = new StepButton(u"BattleBoxTurnCounterDownCommand"_s, Qt::DownArrow, tr("Down by one"), this);
     auto *clearMarks = new QToolButton(this);
     clearMarks->setObjectName(u"ResetBattleBoxCharacterNameTextCommand"_s);
     clearMarks->setIcon(emptyBoxIcon());
@@ -101,8 +93,8 @@ void BattleBoxCounterPanel::buildDuration(QGridLayout *grid, int which)
     QLineEdit *reason = m_situations[which] = new QLineEdit(this);
     reason->setObjectName(u"ReasonText"_s);
     reason->setProperty("index", which);
-    auto *up = arrowButton(u"Duration%1CounterUpCommand"_s.arg(number), Qt::UpArrow, tr("Up by one"), this);
-    auto *down = arrowButton(u"Duration%1CounterDownCommand"_s.arg(number), Qt::DownArrow, tr("Down by one"), this);
+    auto *up = new StepButton(u"Duration%1CounterUpCommand"_s.arg(number), Qt::UpArrow, tr("Up by one"), this);
+    auto *down = new StepButton(u"Duration%1CounterDownCommand"_s.arg(number), Qt::DownArrow, tr("Down by one"), this);
     // The first "Reset" names the duration, the second the situation: their tooltips as they were.
     auto *reset = textButton(u"ResetDuration%1Command"_s.arg(number), tr("Reset"),
         which == 0 ? tr("Reset duration") : tr("Reset situation"), this);

@@ -1,5 +1,6 @@
 #include "gui/table/DiceRollerFrame.h"
 
+#include "gui/ui/StepButton.h"
 #include "core/table/DiceRoller.h"
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/table/frmRandom.h"
@@ -33,12 +34,10 @@ QLineEdit *makeField(int index, const QString &text, QWidget *parent)
     return field;
 }
 
-QToolButton *makeStep(const QString &name, Qt::ArrowType arrow, const QString &toolTip, QWidget *parent)
+// The arrow buttons of this window are raised only under the mouse.
+QToolButton *stepButton(const QString &name, Qt::ArrowType arrow, const QString &toolTip, QWidget *parent)
 {
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setToolTip(toolTip);
+    auto *button = new StepButton(name, arrow, toolTip, parent);
     button->setAutoRaise(true);
     return button;
 }
@@ -68,8 +67,8 @@ void DiceRollerFrame::buildLayout()
 
     auto *countRow = new QHBoxLayout;
     m_fields[Count] = makeField(Count, DiceRoller::InitialCount(), this);
-    auto *up = makeStep(u"NumberOfDiceToRollUpCommand"_s, Qt::UpArrow, DiceRoller::UpToolTip(), this);
-    auto *down = makeStep(u"NumberOfDiceToRollDownCommand"_s, Qt::DownArrow, DiceRoller::DownToolTip(), this);
+    auto *up = stepButton(u"NumberOfDiceToRollUpCommand"_s, Qt::UpArrow, DiceRoller::UpToolTip(), this);
+    auto *down = stepButton(u"NumberOfDiceToRollDownCommand"_s, Qt::DownArrow, DiceRoller::DownToolTip(), this);
     countRow->addWidget(m_fields[Count]);
     countRow->addWidget(up);
     countRow->addWidget(down);

@@ -1,5 +1,6 @@
 #include "gui/table/ReplicationCount.h"
 
+#include "gui/ui/StepButton.h"
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
@@ -10,22 +11,13 @@ namespace Velmora {
 
 namespace {
 
-QToolButton *stepButton(const QString &name, Qt::ArrowType arrow, const QString &tip, QWidget *parent)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setToolTip(tip);
-    return button;
-}
-
 } // namespace
 
 ReplicationCount::ReplicationCount(QWidget *parent)
     : QObject(parent)
     , m_field(new QLineEdit(parent))
-    , m_down(stepButton(u"btnDown"_s, Qt::DownArrow, tr("Down by one"), parent))
-    , m_up(stepButton(u"btnUp"_s, Qt::UpArrow, tr("Up by one"), parent))
+    , m_down(new StepButton(u"btnDown"_s, Qt::DownArrow, tr("Down by one"), parent))
+    , m_up(new StepButton(u"btnUp"_s, Qt::UpArrow, tr("Up by one"), parent))
 {
     m_field->setObjectName(u"txtNumber"_s);
     m_field->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_field));
