@@ -1,8 +1,10 @@
 #include "core/maps/MapCollectionModel.h"
+#include "core/maps/MapListModel.h"
 #include "core/persistence/CampaignModel.h"
 
 #include "support/MaximalCampaign.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -34,6 +36,15 @@ void fill(MapCollectionModel &maps, const QStringList &markers)
     QCOMPARE(maps.AddMap(u"Cave"_s, u"Cave"_s, u"/maps/Cave.png"_s, oGrid {}, false), Edit::Done);
     for (const QString &text : markers)
         QCOMPARE(addMarker(maps, text), Edit::Done);
+}
+
+// A row's texts joined by "|"; row -1 gives the headers.
+QString texts(const MapListModel &model, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < model.columnCount(); ++column)
+        cells << (row < 0 ? model.headerData(column, Qt::Horizontal) : model.index(row, column).data()).toString();
+    return cells.join(u'|');
 }
 
 } // namespace
@@ -238,6 +249,52 @@ private slots:
         QCOMPARE(back.playerMarkers, campaign.playerMarkers);
         QCOMPARE(back.objectMarkers, campaign.objectMarkers);
         QCOMPARE(back.noteMarkers, campaign.noteMarkers);
+    }
+
+    // The four lists as the window shows them, following every change made through the rules.
+    void listModels_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("headers");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("maps")
+            << int(List::Maps)
+            << u"Map name|path|Status|GridX|GridY|GridColour|NavigX|NavigY|gridvisible|playersvisible|notesvisible"_s
+            << u"Old Keep|C:\\Maps\\Keep.jpg|FITTED|10|0|255|||TRUE|FALSE|FALSE"_s;
+        QTest::newRow("players") << int(List::Players) << u"Player name|MapID|PosX|PosY|Symbol|Movable"_s
+                                 << u"Bob|Keep|1|2|p.ico|"_s;
+        QTest::newRow("objects") << int(List::Objects) << u"Object name|MapID|PosX|PosY|Symbol|Movable"_s
+                                 << u"Rope|Keep|3|4|o.ico|TRUE"_s;
+        QTest::newRow("notes") << int(List::Notes) << u"content|whichmap|symbol|posX|posY"_s
+                               << u"text _1|Keep|n.ico|5|6"_s;
+    }
+
+    void listModels()
+    {
+        QFETCH(int, list);
+        QFETCH(QString, headers);
+        QFETCH(QString, first);
+        MapCollectionModel maps;
+        MapListModel model(&maps, List(list));
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        fill(maps, { u"P:Bob@Old Keep"_s, u"O:Rope@Keep"_s, u"N:_1@Keep"_s });
+        QCOMPARE(model.rowCount(), List(list) == List::Maps ? 2 : 1);
+        QCOMPARE(texts(model, -1), headers);
+        QCOMPARE(texts(model, 0), first);
+        maps.setCollection({});
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    void mapCheckMarkIsFitted()
+    {
+        MapCollectionModel maps;
+        MapListModel model(&maps, List::Maps);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        fill(maps, {});
+        QCOMPARE(model.index(1, 0).data(Qt::CheckStateRole), QVariant(Qt::Checked));
+        QVERIFY(model.setData(model.index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
+        QVERIFY(maps.RemoveMap(0));
+        QCOMPARE(texts(model, 0), u"Cave|/maps/Cave.png|FULL|0|0|16777215|||FALSE|FALSE|FALSE"_s);
     }
 };
 
