@@ -1,7 +1,6 @@
 #include "core/maps/MapCollectionModel.h"
 
 #include "core/maps/NoteKeys.h"
-
 #include "core/persistence/CampaignModel.h"
 
 #include <cmath>
