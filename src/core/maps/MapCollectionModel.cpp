@@ -1,5 +1,6 @@
 #include "core/maps/MapCollectionModel.h"
 
+#include "core/maps/NoteKeys.h"
 #include "core/persistence/CampaignModel.h"
 
 #include <cmath>
@@ -369,11 +370,7 @@ QList<oNote> MapCollectionModel::CollectNotes(const QString &mapKey) const { ret
 
 QString MapCollectionModel::NewNoteID() const
 {
-    for (int n = 1;; ++n) {
-        const QString id = u"_"_s + QString::number(n);
-        if (findKey(m_collection.notes, id) < 0)
-            return id;
-    }
+    return NoteKeys::NewNoteID(m_collection.notes);
 }
 
 MarkerChoice MapCollectionModel::ChooseMarker(List list, const QString &mapKey) const

@@ -1,5 +1,6 @@
 #include "core/maps/MapRecord.h"
 
+#include "core/common/FileNames.h"
 #include "core/common/ItemFields.h"
 
 using namespace Qt::StringLiterals;
@@ -34,10 +35,7 @@ QString MapRecord::key() const
 
 QString MapRecord::FileBaseName(const QString &path)
 {
-    const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-    const QString name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+    return FileNames::FileBaseName(path);
 }
 
 std::optional<MapRecord> MapRecord::fromItem(const QString &item)

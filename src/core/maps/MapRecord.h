@@ -24,8 +24,7 @@ struct MapRecord
 
     /// The map key: the picture's file name without folder and extension.
     QString key() const;
-    /// The text after the last "\" or "/" of `path` (all of it if none), cut before its last "."
-    /// (unchanged if none): "C:\Maps\Keep.v2.jpg" gives "Keep.v2".
+    /// FileNames::FileBaseName: "C:\Maps\Keep.v2.jpg" gives "Keep.v2".
     static QString FileBaseName(const QString &path);
 
     /// 10 fields: path; "FULL" or "FITTED"; grid visible; grid X; grid Y; grid colour; nav X;

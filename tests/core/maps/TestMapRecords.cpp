@@ -79,24 +79,6 @@ private slots:
         QCOMPARE(itemRoundTrip<MapRecord>(item), written);
     }
 
-    void fileBaseName_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("baseName");
-        QTest::newRow("windows path") << u"C:\\Maps\\Keep.v2.jpg"_s << u"Keep.v2"_s;
-        QTest::newRow("unix path") << u"/home/gm/Velmora/Campaigns/Keep_1.jpg"_s << u"Keep_1"_s;
-        QTest::newRow("dot in a folder only") << u"C:\\Maps.old\\Keep"_s << u"Keep"_s;
-        QTest::newRow("bare name") << u"Keep"_s << u"Keep"_s;
-        QTest::newRow("empty") << QString() << QString();
-    }
-
-    void fileBaseName()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, baseName);
-        QCOMPARE(MapRecord::FileBaseName(path), baseName);
-    }
-
     void markers_data()
     {
         QTest::addColumn<int>("kind");
