@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <zlib.h>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
