@@ -6,6 +6,7 @@
 #include "gui/ui/Platform.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -73,8 +74,9 @@ void ucPictureSiz::setPathResolver(std::function<QString(const QString &)> resol
 bool ucPictureSiz::PutPicture(const QString &path, int mode, bool gridVisible, const oGrid &grid,
     const QList<oPlayer> &players, const QList<oNote> &notes, const QList<oObject> &objects)
 {
+    const QImage previous = m_scene.picture;
+    const double zoom = m_zoom;
     ClearPicture();
-    m_path = path;
     m_scene.mode = std::max(mode, 0);
     m_scene.gridVisible = gridVisible;
     m_scene.grid = grid;
@@ -87,6 +89,14 @@ bool ucPictureSiz::PutPicture(const QString &path, int mode, bool gridVisible, c
         emit pictureRefused(probe.error);
     if (!probe.readable || !probe.error.isEmpty())
         return false;
+    const QDateTime stamp = QFileInfo(file).lastModified();
+    if (reusePicture(previous, file, stamp)) {
+        m_zoom = zoom;
+        DisplayMode(m_scene.mode);
+        return true;
+    }
+    m_file = file;
+    m_fileStamp = stamp;
     // Decoded off the user-interface thread so that a big map never freezes the window; the
     // header read above already answered whether the picture can be shown.
     auto promise = std::make_shared<QPromise<QImage>>();
@@ -99,6 +109,16 @@ bool ucPictureSiz::PutPicture(const QString &path, int mode, bool gridVisible, c
     m_loading = true;
     m_busy->show();
     updateLayout();
+    return true;
+}
+
+bool ucPictureSiz::reusePicture(const QImage &previous, const QString &file, const QDateTime &stamp)
+{
+    // The same map shown again (a visibility toggle) keeps its picture and zoom, so the owner
+    // can put the scroll values back at once and nothing is decoded twice.
+    if (previous.isNull() || file != m_file || stamp != m_fileStamp)
+        return false;
+    m_scene.picture = previous;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "gui/maps/MapScene.h"
 
 #include <QAbstractScrollArea>
+#include <QDateTime>
 #include <QFutureWatcher>
 #include <QImage>
 
@@ -96,6 +97,7 @@ private:
         QPointF original; // picture units, restored when the drop misses the surface
     };
 
+    bool reusePicture(const QImage &previous, const QString &file, const QDateTime &stamp);
     void pictureDecoded();
     void waitForPicture();
     void updateLayout();
@@ -118,7 +120,8 @@ private:
     MapMarkerIcons m_icons;
     MapRenderer m_renderer { m_icons };
     MapScene m_scene;
-    QString m_path;
+    QString m_file; // the picture file shown, and when it was last changed
+    QDateTime m_fileStamp;
     double m_zoom = 1;
     bool m_loading = false;
     QFutureWatcher<QImage> m_decoding;

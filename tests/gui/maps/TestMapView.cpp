@@ -164,6 +164,17 @@ private slots:
         QCOMPARE(saved.size(), QSize(200, 100));
     }
 
+    void scrollKeptWhenShownAgain()
+    {
+        const auto view = show(0, {}, {}, { 120, 80 });
+        view->setScrollBar_H_Value(60);
+        // What a visibility toggle does: the same picture again, then the scroll values back.
+        QVERIFY(view->PutPicture(m_picture, 0, true, oGrid { 4, 0 }, {}, {}, {}));
+        view->setScrollBar_H_Value(60);
+        QVERIFY(!view->isLoading());
+        QCOMPARE(view->ScrollBar_H_Value(), 60);
+    }
+
     void printsToPdf()
     {
         const auto view = show(2, { { u"Ann"_s, u"Keep"_s, 10, 10, m_icon } });
