@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Regenerates every generated file of the data folder: sounds, pictures, icons, moon phases,
-map markers, the tips file and the folder notes.
+map markers, the sample map, the tips file and the folder notes.
 
     python3 scripts/assets/make_all.py [data folder]
 """
@@ -8,6 +8,7 @@ map markers, the tips file and the folder notes.
 import sys
 
 import make_icons
+import make_maps
 import make_markers
 import make_moons
 import make_pictures
@@ -17,7 +18,7 @@ import make_texts
 
 def main():
     sys.argv = sys.argv[:2]
-    for module in (make_sounds, make_pictures, make_icons, make_moons, make_markers, make_texts):
+    for module in (make_sounds, make_pictures, make_icons, make_moons, make_markers, make_maps, make_texts):
         module.main()
 
 

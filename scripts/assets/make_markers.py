@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws a starter set of map marker icons into data/Campaigns/MapIcons: four coloured pawns
-for players, a chest, a door, a skull and a campfire for objects, and a pinned note.
+"""Draws a starter set of map marker icons into data/Campaigns/MapIcons: six coloured pawns
+for players, a chest, a door, a skull and a campfire for objects, a pinned note and a scroll.
 Each icon file holds a 16 and a 32 pixel image. Python 3 standard library only.
 
     python3 scripts/assets/make_markers.py [data folder]
@@ -120,16 +120,31 @@ def note(cv, n):
     cv.circle(15.2 * s, 6.7 * s, 0.9 * s, (255, 170, 170))
 
 
+def scroll(cv, n):
+    s = n / 32
+    paper, shade = (246, 230, 186), (206, 180, 120)
+    outlined(cv, [(8 * s, 8 * s), (24 * s, 8 * s), (24 * s, 24 * s), (8 * s, 24 * s)], paper, s)
+    for y in (7, 25):
+        outlined(cv, ellipse_points(16 * s, y * s, 11 * s, 2.6 * s)[:-1], shade, s, 0.8)
+    if n >= 24:
+        for y in (12.5, 16, 19.5):
+            cv.line((11 * s, y * s), (21 * s, y * s), 1.0 * s, (150, 130, 96))
+    cv.rect(14.5 * s, 22 * s, 17.5 * s, 29 * s, (170, 40, 40))
+
+
 MARKERS = {
     "Pawn Red.ico": pawn((196, 40, 40)),
     "Pawn Blue.ico": pawn((44, 90, 200)),
     "Pawn Green.ico": pawn((44, 150, 60)),
     "Pawn Gold.ico": pawn((226, 176, 40)),
+    "Pawn Purple.ico": pawn((128, 60, 170)),
+    "Pawn White.ico": pawn((236, 236, 228)),
     "Chest.ico": chest,
     "Door.ico": door,
     "Skull.ico": skull,
     "Campfire.ico": campfire,
     "Note.ico": note,
+    "Scroll.ico": scroll,
 }
 
 

@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 17);
+        QCOMPARE(run.out.count("\n  "), 18);
     }
 
     void helpOfOneCommand_data()
@@ -349,6 +349,45 @@ private slots:
                 fifthPhase << phase.toObject().value(u"date"_s).toString();
         }
         QCOMPARE(fifthPhase.mid(0, 2), (QStringList{u"2007:1:17"_s, u"2007:2:14"_s}));
+    }
+
+    void mapRender_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("counts"); // the JSON ("@" the picture written), or a part of the error line
+        QTest::newRow("stretched to --size")
+            << QStringList{u"Sample Map"_s, u"--size"_s, u"320x200"_s} << 0
+            << R"({"height":200,"mode":2,"notes":0,"objects":1,"path":"@","players":0,"width":320})"_ba;
+        QTest::newRow("full size ignores --size")
+            << QStringList{u"Sample Map"_s, u"--mode"_s, u"0"_s, u"--size"_s, u"9x9"_s} << 0
+            << R"({"height":480,"mode":0,"notes":0,"objects":1,"path":"@","players":0,"width":640})"_ba;
+        QTest::newRow("unknown map") << QStringList{u"Nope"_s} << 1 << "has no map 'Nope'"_ba;
+    }
+
+    void mapRender()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, counts);
+        TestHome home;
+        Campaign campaign(home.folder());
+        MapRecord map;
+        map.picturePath = QString::fromUtf8(VELMORA_SHIPPED_DATA_DIR "/Campaigns/Sample Map.jpg");
+        map.gridVisible = true;
+        map.gridX = 8;
+        campaign.model.maps = {map};
+        campaign.model.playerMarkers = {{u"Ann"_s, u"Sample Map"_s, 10, 10, {}}}; // the map hides players
+        campaign.model.objectMarkers = {{u"Chest"_s, u"Sample Map"_s, 320, 240, u"/no/such.ico"_s, false}};
+        QVERIFY(campaign.SaveCampaign(home.file(u"c.vlf"_s), false));
+        const QString out = home.file(u"out.png"_s);
+        const Run run = cli(QStringList{u"maps"_s, u"render"_s, home.file(u"c.vlf"_s), options.takeFirst(), out} + options);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode == 0)
+            QCOMPARE(QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact), counts.replace("@", out.toUtf8()));
+        else
+            QVERIFY2(run.err.contains(counts), run.err.constData());
+        QCOMPARE(QFile::exists(out), exitCode == 0);
     }
 
     void rtfConversions_data()
