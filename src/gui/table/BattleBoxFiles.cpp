@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -89,6 +90,8 @@ void BattleBoxFiles::buildSavedList(QWidget *panel)
     m_savedView->setRootIsDecorated(false);
     m_savedView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_savedView->setModel(m_savedModel);
+    // The columns keep the widths the campaign gave them, so that a save writes them back unchanged.
+    m_savedView->header()->setStretchLastSection(false);
     m_savedView->setContextMenuPolicy(Qt::CustomContextMenu);
     panel->layout()->addWidget(label);
     panel->layout()->addWidget(m_savedView);
