@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -86,6 +88,8 @@ MainTabs::MainTabs(QWidget *parent)
         m_pages[i] = page;
     }
     buildUserStrip();
+    connect(this, &QTabWidget::currentChanged, this, &MainTabs::runFirstShows);
+    connect(m_sstbUser, &QTabWidget::currentChanged, this, &MainTabs::runFirstShows);
 }
 
 void MainTabs::buildUserStrip()
@@ -137,6 +141,43 @@ StripPage MainTabs::currentPage(TabStrip strip) const
             return page;
     }
     return AllPages.front();
+}
+
+bool MainTabs::isInFront(StripPage page) const
+{
+    const PageSpec spec = pageSpec(page);
+    return currentIndex() == int(MainTab::User) && strip(spec.strip)->currentIndex() == spec.index;
+}
+
+void MainTabs::onFirstShown(MainTab tab, QObject *context, std::function<void()> build)
+{
+    addFirstShow({ [this, tab] { return currentIndex() == int(tab); }, context, std::move(build) });
+}
+
+void MainTabs::onFirstShown(StripPage page, QObject *context, std::function<void()> build)
+{
+    addFirstShow({ [this, page] { return isInFront(page); }, context, std::move(build) });
+}
+
+void MainTabs::addFirstShow(FirstShow show)
+{
+    m_firstShows.push_back(std::move(show));
+    runFirstShows();
+}
+
+void MainTabs::runFirstShows()
+{
+    // One at a time: a build may bring another tab to the front or ask for a build of its own.
+    for (;;) {
+        const auto due = std::find_if(m_firstShows.begin(), m_firstShows.end(),
+            [](const FirstShow &show) { return !show.context || show.inFront(); });
+        if (due == m_firstShows.end())
+            return;
+        const FirstShow show = std::move(*due);
+        m_firstShows.erase(due);
+        if (show.context)
+            show.build();
+    }
 }
 
 void MainTabs::applyLayout(const ListLayout &layout)

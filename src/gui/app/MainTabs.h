@@ -2,9 +2,12 @@
 
 #include "gui/ui/ToolHost.h"
 
+#include <QPointer>
 #include <QTabWidget>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 namespace Velmora {
 
@@ -31,16 +34,31 @@ public:
     void placeOnPage(StripPage page, QWidget *tools);
     QTabWidget *strip(TabStrip strip) const;
     StripPage currentPage(TabStrip strip) const;
+    /// ToolHost::onFirstShown: `build` once `tab` (or `page`) is first in front.
+    void onFirstShown(MainTab tab, QObject *context, std::function<void()> build);
+    void onFirstShown(StripPage page, QObject *context, std::function<void()> build);
 
     /// The chosen tab of every tab control there is; a choice beyond a control's tabs is ignored.
     void applyLayout(const ListLayout &layout);
     void collectLayout(ListLayout &layout) const;
 
 private:
+    struct FirstShow
+    {
+        std::function<bool()> inFront;
+        QPointer<QObject> context;
+        std::function<void()> build;
+    };
+
     void buildUserStrip();
+    bool isInFront(StripPage page) const;
+    void addFirstShow(FirstShow show);
+    /// Builds, once each, what has come to the front.
+    void runFirstShows();
 
     std::array<QWidget *, Count> m_pages{};
     QTabWidget *m_sstbUser = nullptr;
+    std::vector<FirstShow> m_firstShows;
 };
 
 } // namespace Velmora

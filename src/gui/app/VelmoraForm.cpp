@@ -167,6 +167,16 @@ void VelmoraForm::onPageChanged(TabStrip strip, QObject *context, std::function<
     connect(m_tabs->strip(strip), &QTabWidget::currentChanged, context, [slot = std::move(slot)] { slot(); });
 }
 
+void VelmoraForm::onFirstShown(MainTab tab, QObject *context, std::function<void()> build)
+{
+    m_tabs->onFirstShown(tab, context, std::move(build));
+}
+
+void VelmoraForm::onFirstShown(StripPage page, QObject *context, std::function<void()> build)
+{
+    m_tabs->onFirstShown(page, context, std::move(build));
+}
+
 QAction *VelmoraForm::toolBarAction(const QString &key) const
 {
     return m_toolBar->button(key);

@@ -73,6 +73,8 @@ public:
     void placeOnPage(StripPage page, QWidget *tools) override;
     StripPage currentPage(TabStrip strip) const override;
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
+    void onFirstShown(MainTab tab, QObject *context, std::function<void()> build) override;
+    void onFirstShown(StripPage page, QObject *context, std::function<void()> build) override;
     QAction *toolBarAction(const QString &key) const override;
     void addToMenu(MainMenu menu, QAction *action) override;
 

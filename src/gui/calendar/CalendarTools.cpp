@@ -38,6 +38,9 @@ CalendarTools::CalendarTools(ToolHost &host, QObject *parent)
     , m_weather(host.platform().random())
 {
     setObjectName(u"CalendarTools"_s);
+    // Empty books on no calendar until a campaign comes, as an agenda shows them.
+    for (AgendaBook &book : m_books)
+        book.init({}, oCalendar(), QString(), {});
     buildMainTab();
     buildUserPages();
 
@@ -76,18 +79,31 @@ void CalendarTools::buildMainTab()
 
 void CalendarTools::buildUserPages()
 {
-    for (int i = 0; i < 2; ++i) {
-        m_agendas[i] = new ucAgenda(m_host.folder());
-        m_agendas[i]->setProperty("index", i);
-        m_host.placeOnPage(i == Agenda ? StripPage::UserAgenda : StripPage::UserAlmanach, m_agendas[i]);
-        connect(m_agendas[i], &ucAgenda::changed, this, [this] {
-            markModified();
-            refreshCollateMenu();
-        });
-        // Another year shown restamps every entry at the next save.
-        connect(m_agendas[i], &ucAgenda::yearChanged, this, &CalendarTools::markModified);
-    }
+    for (int i = 0; i < 2; ++i)
+        m_host.onFirstShown(
+            i == Agenda ? StripPage::UserAgenda : StripPage::UserAlmanach, this, [this, i] { buildAgenda(i); });
     m_host.onPageChanged(TabStrip::User, this, [this] { refreshCollateMenu(); });
+}
+
+void CalendarTools::buildAgenda(int index)
+{
+    if (m_agendas[index])
+        return;
+    ucAgenda *agenda = m_agendas[index] = new ucAgenda(m_host.folder(), m_books[index], m_showMoons);
+    agenda->setProperty("index", index);
+    m_host.placeOnPage(index == Agenda ? StripPage::UserAgenda : StripPage::UserAlmanach, agenda);
+    connect(agenda, &ucAgenda::changed, this, [this] {
+        markModified();
+        refreshCollateMenu();
+    });
+    // Another year shown restamps every entry at the next save.
+    connect(agenda, &ucAgenda::yearChanged, this, &CalendarTools::markModified);
+}
+
+ucAgenda &CalendarTools::agenda(int index)
+{
+    buildAgenda(index);
+    return *m_agendas[index];
 }
 
 int CalendarTools::frontAgenda() const
@@ -124,8 +140,10 @@ void CalendarTools::applyCampaign(const CampaignModel &model)
 
 void CalendarTools::commitPendingEdits()
 {
-    for (ucAgenda *agenda : m_agendas)
-        agenda->commitOpenEdit();
+    for (ucAgenda *agenda : m_agendas) {
+        if (agenda)
+            agenda->commitOpenEdit();
+    }
 }
 
 void CalendarTools::collectCampaign(CampaignModel &model)
@@ -137,10 +155,10 @@ void CalendarTools::collectCampaign(CampaignModel &model)
     model.moons = m_moons;
     model.options.showMoons = m_showMoons;
     model.layout.columns(LayoutList::Moons) = m_moonColumns;
-    model.agenda = m_agendas[Agenda]->GetEntries();
-    model.almanach = m_agendas[Almanach]->GetEntries();
-    model.agendaYearShown = m_agendas[Agenda]->book().CurrentYear();
-    model.almanachYearShown = m_agendas[Almanach]->book().CurrentYear();
+    model.agenda = m_books[Agenda].GetEntries();
+    model.almanach = m_books[Almanach].GetEntries();
+    model.agendaYearShown = m_books[Agenda].CurrentYear();
+    model.almanachYearShown = m_books[Almanach].CurrentYear();
     // The picture table keeps its other pictures; only the calendar's is ours.
     bool found = false;
     for (ImageEntry &image : model.images) {
@@ -160,18 +178,21 @@ void CalendarTools::markModified()
 
 void CalendarTools::initAgendas(const std::array<QList<DatedLine>, 2> &entries)
 {
-    for (int i = 0; i < 2; ++i)
-        m_agendas[i]->init(entries[i], m_clock.calendar(), m_clock.startDate(), m_moons, m_showMoons);
+    for (int i = 0; i < 2; ++i) {
+        if (m_agendas[i])
+            m_agendas[i]->init(entries[i], m_clock.calendar(), m_clock.startDate(), m_moons, m_showMoons);
+        else
+            m_books[i].init(entries[i], m_clock.calendar(), m_clock.startDate(), m_moons);
+    }
     refreshCollateMenu();
 }
 
 void CalendarTools::rebuildAgendas()
 {
+    commitPendingEdits();
     std::array<QList<DatedLine>, 2> entries;
-    for (int i = 0; i < 2; ++i) {
-        m_agendas[i]->commitOpenEdit();
-        entries[i] = m_agendas[i]->GetEntries();
-    }
+    for (int i = 0; i < 2; ++i)
+        entries[i] = m_books[i].GetEntries();
     initAgendas(entries);
 }
 
@@ -236,7 +257,7 @@ void CalendarTools::CalendarWizardCommand_Click()
 void CalendarTools::refreshCollateMenu()
 {
     const AgendaReport::MenuState menu = AgendaReport::CollateMenu(
-        int(m_host.currentPage(TabStrip::User)), m_agendas[Agenda]->IsThereEntries(), m_agendas[Almanach]->IsThereEntries());
+        int(m_host.currentPage(TabStrip::User)), m_books[Agenda].IsThereEntries(), m_books[Almanach].IsThereEntries());
     m_mnuToolsCollate->setText(menu.caption);
     m_mnuToolsCollate->setEnabled(menu.enabled);
 }
@@ -247,10 +268,9 @@ void CalendarTools::mnuToolsCollate_Click()
     if (front < 0)
         return;
     const AgendaReport::Kind kind = front == Agenda ? AgendaReport::Kind::Agenda : AgendaReport::Kind::Almanach;
-    const QList<AgendaReport::Line> lines =
-        AgendaReport::Collate(kind, m_agendas[front]->GetEntries(), m_clock.monthNames(),
-                              m_host.campaignSession().path(),
-                              m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
+    const QList<AgendaReport::Line> lines
+        = AgendaReport::Collate(kind, m_books[front].GetEntries(), m_clock.monthNames(),
+            m_host.campaignSession().path(), m_clock.calendar().FormatDateWithMonthName(m_clock.currentDate()));
     AgendaReportWindow report(m_host.platform(), kind, lines, m_host.dialogParent());
     m_host.platform().execDialog(report);
 }

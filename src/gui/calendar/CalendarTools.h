@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calendar/AgendaBook.h"
 #include "core/calendar/CampaignClock.h"
 #include "core/calendar/CampaignWeather.h"
 #include "core/calendar/DatedLine.h"
@@ -25,9 +26,10 @@ class ucAgenda;
 /// The calendar's tools on the main window: the clock and the weather frame on the "Main" tab,
 /// the Agenda and the Almanach on the pages of the "User" tab's strip, the Moons dialog
 /// (cmdMoons), the Calendar Wizard (CalendarWizardCommand, mnuToolsCalendar) and the collate
-/// entry of the Tools menu. The campaign's clock, weather and moon list live in the models held
-/// here; applyCampaign() fills them from a campaign (nothing rolls weather) and collectCampaign()
-/// gives them back before a save.
+/// entry of the Tools menu. The campaign's clock, weather, moon list and both agendas' books live
+/// in the models held here; applyCampaign() fills them from a campaign (nothing rolls weather)
+/// and collectCampaign() gives them back before a save. An agenda's page is built the first time
+/// it is in front.
 class CalendarTools : public QObject, public CampaignPart
 {
     Q_OBJECT
@@ -46,7 +48,8 @@ public:
     CampaignWeather &weather() { return m_weather; }
     const QList<MoonRecord> &moons() const { return m_moons; }
     bool showMoons() const { return m_showMoons; }
-    ucAgenda &agenda(int index) { return *m_agendas[index]; }
+    /// The agenda's page, built now if it has not been in front yet.
+    ucAgenda &agenda(int index);
 
     void cmdMoons_Click();
     void CalendarWizardCommand_Click();
@@ -57,6 +60,7 @@ public:
 private:
     void buildMainTab();
     void buildUserPages();
+    void buildAgenda(int index);
     /// The agenda of the page in front of the "User" tab's strip, or -1.
     int frontAgenda() const;
     void markModified();
@@ -75,7 +79,8 @@ private:
     QString m_calendarPicture; ///< the campaign's "calendar" picture as it stores it; "" for the shipped one
     CampaignClockPanel *m_clockPanel = nullptr;
     DateWeatherFrame *m_weatherFrame = nullptr;
-    std::array<ucAgenda *, 2> m_agendas{};
+    std::array<AgendaBook, 2> m_books;
+    std::array<ucAgenda *, 2> m_agendas {}; ///< null until built
     QAction *m_mnuToolsCalendar = nullptr;
     QAction *m_mnuToolsCollate = nullptr;
 };

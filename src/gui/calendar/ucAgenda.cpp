@@ -36,8 +36,9 @@ QPushButton *yearButton(int index, const QString &caption, const QString &tip, Q
 
 } // namespace
 
-ucAgenda::ucAgenda(const AppFolder &folder, QWidget *parent)
+ucAgenda::ucAgenda(const AppFolder &folder, AgendaBook &book, bool showMoons, QWidget *parent)
     : QWidget(parent)
+    , m_book(book)
     , m_tabs(new QTabBar(this))
     , m_pages(new QStackedWidget(this))
     , m_editor(new AgendaCellEditor(this))
@@ -53,7 +54,7 @@ ucAgenda::ucAgenda(const AppFolder &folder, QWidget *parent)
     connect(m_tabs, &QTabBar::tabBarClicked, this, &ucAgenda::closeEditor);
     connect(m_editor, &AgendaCellEditor::commitRequested, this, [this] { txtEdit_KeyDown(true); });
     connect(m_editor, &AgendaCellEditor::cancelRequested, this, [this] { txtEdit_KeyDown(false); });
-    init({}, oCalendar(), QString(), {}, false);
+    showBook(showMoons);
 }
 
 ucAgenda::~ucAgenda()
@@ -115,9 +116,17 @@ void ucAgenda::buildWidgets()
 void ucAgenda::init(const QList<DatedLine> &entries, const oCalendar &calendar, const QString &startDate,
                     const QList<MoonRecord> &moons, bool showMoons)
 {
+    // The pages read the book: they go before it changes.
     closeEditor();
     clearPages();
     m_book.init(entries, calendar, startDate, moons);
+    showBook(showMoons);
+}
+
+void ucAgenda::showBook(bool showMoons)
+{
+    closeEditor();
+    clearPages();
     m_showMoons = showMoons;
     showDates();
     buildPages();

@@ -23,15 +23,16 @@ class AppFolder;
 /// The Agenda (a dated to-do list) or the Almanach (a dated event list): one year of the campaign
 /// calendar as a page per month (tab strip `tbsMonth`, list views `lsvAgenda` indexed by month
 /// number), a row per day whose "Events" text is edited in place, and, when moons are shown, a
-/// column per moon with its phase pictures. The AgendaBook holds everything shown; the pages
-/// only show and edit it.
+/// column per moon with its phase pictures. The AgendaBook, which outlives the agenda, holds
+/// everything shown; the pages only show and edit it.
 class ucAgenda : public QWidget
 {
     Q_OBJECT
 
 public:
     /// The moon phase pictures are read from the application folder's "Icons" here, once.
-    explicit ucAgenda(const AppFolder &folder, QWidget *parent = nullptr);
+    /// Shows `book` as showBook() does.
+    ucAgenda(const AppFolder &folder, AgendaBook &book, bool showMoons, QWidget *parent = nullptr);
     ~ucAgenda() override;
 
     /// Starts over from the stored entries, the calendar's months with the campaign's start date
@@ -57,6 +58,8 @@ signals:
 
 private:
     void buildWidgets();
+    /// Pages for what the book holds now.
+    void showBook(bool showMoons);
     void loadMoonPictures(const AppFolder &folder);
     void clearPages();
     void buildPages();
@@ -73,7 +76,7 @@ private:
     void commitEdit();
     void closeEditor();
 
-    AgendaBook m_book;
+    AgendaBook &m_book;
     QList<QPixmap> m_imgMoons; ///< the phase pictures 1 to 8 at indexes 0 to 7
     QTabBar *m_tabs;
     QStackedWidget *m_pages;

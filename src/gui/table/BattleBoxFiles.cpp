@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -32,29 +33,41 @@ bool isFile(const QString &path) { return !path.isEmpty() && QFileInfo(path).isF
 
 } // namespace
 
-BattleBoxFiles::BattleBoxFiles(ToolHost &host, BattleBoxList &list, QWidget *parent)
-    : QWidget(parent)
+BattleBoxFiles::BattleBoxFiles(ToolHost &host, BattleBoxList &list, QObject *parent)
+    : QObject(parent)
     , m_host(host)
     , m_list(list)
+    , m_shownCaption(m_state.caption())
 {
     setObjectName(u"BattleBoxFiles"_s);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    buildNotes();
-    buildSavedList();
-    m_shownCaption = m_state.caption();
-    showState();
 }
 
-void BattleBoxFiles::buildNotes()
+QWidget *BattleBoxFiles::panel()
 {
-    m_toolBar = new RichTextToolBar(m_host.platform(), this);
+    if (m_panel)
+        return m_panel;
+    m_panel = new QWidget;
+    m_panel->setObjectName(u"BattleBoxFiles"_s);
+    auto *layout = new QVBoxLayout(m_panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    buildNotes(m_panel);
+    buildSavedList(m_panel);
+    showSavedList();
+    ListColumns::apply(*m_savedView, m_columns);
+    showNotes();
+    showState();
+    return m_panel;
+}
+
+void BattleBoxFiles::buildNotes(QWidget *panel)
+{
+    m_toolBar = new RichTextToolBar(m_host.platform(), panel);
     m_toolBar->setProperty("index", ToolBarIndex);
-    m_notes = new QTextEdit(this);
+    m_notes = new QTextEdit(panel);
     m_notes->setObjectName(u"rtbBBNotes"_s);
     m_toolBar->bindEditor(m_notes);
-    layout()->addWidget(m_toolBar);
-    layout()->addWidget(m_notes);
+    panel->layout()->addWidget(m_toolBar);
+    panel->layout()->addWidget(m_notes);
     connect(m_toolBar, &RichTextToolBar::buttonClick, this, &BattleBoxFiles::Toolbar1_ButtonClick);
     connect(m_notes, &QTextEdit::textChanged, this, [this] {
         if (m_fillingNotes)
@@ -65,24 +78,26 @@ void BattleBoxFiles::buildNotes()
     });
 }
 
-void BattleBoxFiles::buildSavedList()
+void BattleBoxFiles::buildSavedList(QWidget *panel)
 {
-    auto *label = new QLabel(tr("Saved BattleBox List"), this);
+    auto *label = new QLabel(tr("Saved BattleBox List"), panel);
     label->setObjectName(u"lblBBoxList"_s);
-    m_savedModel = new QStandardItemModel(0, 2, this);
+    m_savedModel = new QStandardItemModel(0, 2, panel);
     m_savedModel->setHorizontalHeaderLabels({tr("Name"), tr("Path")});
-    m_savedView = new QTreeView(this);
+    m_savedView = new QTreeView(panel);
     m_savedView->setObjectName(u"lsvClass"_s);
     m_savedView->setProperty("index", SavedListIndex);
     m_savedView->setRootIsDecorated(false);
     m_savedView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_savedView->setModel(m_savedModel);
+    // The columns keep the widths the campaign gave them, so that a save writes them back unchanged.
+    m_savedView->header()->setStretchLastSection(false);
     m_savedView->setContextMenuPolicy(Qt::CustomContextMenu);
-    layout()->addWidget(label);
-    layout()->addWidget(m_savedView);
+    panel->layout()->addWidget(label);
+    panel->layout()->addWidget(m_savedView);
     connect(m_savedView, &QTreeView::clicked, this, [this](const QModelIndex &index) { lsvClass_Click(index.row()); });
 
-    m_menu = new QMenu(tr("BattleBoxArchive"), this);
+    m_menu = new QMenu(tr("BattleBoxArchive"), panel);
     m_menu->setObjectName(u"mnuBB_Top"_s);
     const QString captions[] = {tr("New"), tr("Import..."), tr("Load..."), tr("Remove")};
     for (int index = New; index <= Remove; ++index) {
@@ -104,7 +119,8 @@ void BattleBoxFiles::applyCampaign(const CampaignModel &model)
     }
     showSavedList();
     m_columns = model.layout.columns(LayoutList::BattleBoxLists);
-    ListColumns::apply(*m_savedView, m_columns);
+    if (m_panel)
+        ListColumns::apply(*m_savedView, m_columns);
     // The campaign's own list stays until a linked file replaces it; the previous campaign's file
     // and notes go.
     m_state.clear();
@@ -117,7 +133,8 @@ void BattleBoxFiles::applyCampaign(const CampaignModel &model)
 void BattleBoxFiles::collectCampaign(CampaignModel &model)
 {
     model.linkedBattleBoxes = m_saved;
-    ListColumns::read(*m_savedView, m_columns);
+    if (m_panel)
+        ListColumns::read(*m_savedView, m_columns);
     model.layout.columns(LayoutList::BattleBoxLists) = m_columns;
 }
 
@@ -265,7 +282,8 @@ void BattleBoxFiles::mnuBB_Click(int index)
             m_state.showLinked(path);
             markModified();
         }
-        m_savedView->clearSelection();
+        if (m_panel)
+            m_savedView->clearSelection();
         break;
     case Remove:
         if (row < 0)
@@ -278,7 +296,8 @@ void BattleBoxFiles::mnuBB_Click(int index)
         }
         m_saved.removeAt(row);
         showSavedList();
-        m_savedView->clearSelection();
+        if (m_panel)
+            m_savedView->clearSelection();
         markModified();
         break;
     }
@@ -343,20 +362,30 @@ void BattleBoxFiles::Toolbar1_ButtonClick(const QString &key)
 
 void BattleBoxFiles::setNotes(const QByteArray &rtf)
 {
-    const QScopedValueRollback filling(m_fillingNotes, true);
-    RichTextConverter::toQTextDocument(BattleBoxFile::notesDocument(rtf), *m_notes->document());
     m_loadedNotes = rtf;
     m_notesEdited = false;
+    showNotes();
+}
+
+void BattleBoxFiles::showNotes()
+{
+    if (!m_panel)
+        return;
+    const QScopedValueRollback filling(m_fillingNotes, true);
+    RichTextConverter::toQTextDocument(BattleBoxFile::notesDocument(m_loadedNotes), *m_notes->document());
 }
 
 QByteArray BattleBoxFiles::notesBytes() const
 {
-    return m_notesEdited ? BattleBoxFile::notesBytes(RichTextConverter::fromQTextDocument(*m_notes->document()))
-                         : m_loadedNotes;
+    return m_notesEdited && m_panel
+        ? BattleBoxFile::notesBytes(RichTextConverter::fromQTextDocument(*m_notes->document()))
+        : m_loadedNotes;
 }
 
 int BattleBoxFiles::selectedRow() const
 {
+    if (!m_panel)
+        return -1;
     const QModelIndexList rows = m_savedView->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
@@ -365,6 +394,8 @@ QString BattleBoxFiles::fileOfRow(int row) const { return m_host.folder().stored
 
 void BattleBoxFiles::showSavedList()
 {
+    if (!m_panel)
+        return;
     m_savedModel->removeRows(0, m_savedModel->rowCount());
     for (const Shortcut &row : m_saved) {
         auto *name = new QStandardItem(row.name);
@@ -377,7 +408,8 @@ void BattleBoxFiles::showSavedList()
 
 void BattleBoxFiles::showState()
 {
-    m_toolBar->refreshState(m_state.isModified());
+    if (m_panel)
+        m_toolBar->refreshState(m_state.isModified());
     if (m_state.caption() != m_shownCaption) {
         m_shownCaption = m_state.caption();
         emit captionChanged(m_shownCaption);

@@ -5,13 +5,15 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QWidget>
+#include <QObject>
+#include <QPointer>
 
 class QAction;
 class QMenu;
 class QStandardItemModel;
 class QTextEdit;
 class QTreeView;
+class QWidget;
 
 namespace Velmora {
 
@@ -25,7 +27,10 @@ struct CampaignModel;
 /// 6, context menu mnuBB_Top). It loads files into the Battle Box list it is given and saves that
 /// list with the notes; the frame showing the list reports its edits through listEdited() and
 /// shows captionChanged() as its title.
-class BattleBoxFiles : public QWidget
+///
+/// The files, the saved list and the notes are kept here, so that a campaign loads and saves the
+/// same whether or not panel() has been built to show them.
+class BattleBoxFiles : public QObject
 {
     Q_OBJECT
 
@@ -34,7 +39,12 @@ public:
     static constexpr int SavedListIndex = 6;
     static constexpr int ToolBarIndex = 1;
 
-    BattleBoxFiles(ToolHost &host, BattleBoxList &list, QWidget *parent = nullptr);
+    BattleBoxFiles(ToolHost &host, BattleBoxList &list, QObject *parent = nullptr);
+
+    /// The notes with their tool bar and the saved list, built on the first call; its parent
+    /// (the layout it goes to) owns it.
+    QWidget *panel();
+    const QString &caption() const { return m_shownCaption; }
 
     /// The saved list from the campaign's links, then the first linked file loaded into the
     /// Battle Box (it replaces the campaign's own list).
@@ -76,8 +86,9 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
-    void buildNotes();
-    void buildSavedList();
+    void buildNotes(QWidget *panel);
+    void buildSavedList(QWidget *panel);
+    void showNotes();
     void setNotes(const QByteArray &rtf);
     QByteArray notesBytes() const;
     int selectedRow() const;
@@ -97,6 +108,7 @@ private:
     bool m_fillingNotes = false; ///< the notes are being replaced: no edit
     QList<float> m_columns; ///< the campaign's widths of the saved list, in twips
     QString m_shownCaption;
+    QPointer<QWidget> m_panel; ///< null until panel(); the members below belong to it
     RichTextToolBar *m_toolBar = nullptr;
     QTextEdit *m_notes = nullptr;
     QTreeView *m_savedView = nullptr;

@@ -21,17 +21,17 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-BattleBoxFrame::BattleBoxFrame(ToolHost &host, QWidget *parent)
+BattleBoxFrame::BattleBoxFrame(ToolHost &host, BattleBoxList &list, QWidget *parent)
     : QGroupBox(tr("Battle Box"), parent)
     , m_host(host)
-    , m_list(new BattleBoxList(this))
+    , m_list(&list)
     , m_view(new QTreeView(this))
     , m_counterPanel(new BattleBoxCounterPanel(host.sounds(), this))
 {
     setObjectName(u"BattleBoxFrame"_s);
     buildList();
     buildContextMenu();
-    buildDicesMenu();
+    showSortIndicator();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_counterPanel);
@@ -75,10 +75,6 @@ void BattleBoxFrame::buildList()
             showSortIndicator();
     });
     connect(m_view, &QWidget::customContextMenuRequested, this, &BattleBoxFrame::showContextMenu);
-    // Ticks, edits, additions and removals are campaign data; a sort or a load is not a change.
-    connect(m_list, &QAbstractItemModel::dataChanged, this, &BattleBoxFrame::markModified);
-    connect(m_list, &QAbstractItemModel::rowsInserted, this, &BattleBoxFrame::markModified);
-    connect(m_list, &QAbstractItemModel::rowsRemoved, this, &BattleBoxFrame::markModified);
 }
 
 QAction *BattleBoxFrame::addCommand(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &keys,
@@ -126,35 +122,33 @@ void BattleBoxFrame::buildContextMenu()
     });
 }
 
-void BattleBoxFrame::buildDicesMenu()
+void BattleBoxFrame::addDicesMenuItems(ToolHost &host, QObject *context, const std::function<BattleBoxFrame &()> &frame)
 {
-    const auto add = [this](const QString &name, const QString &caption, const QKeySequence &keys,
-                         const std::function<void()> &command) {
-        auto *action = new QAction(caption, this);
+    const auto add = [&](const QString &name, const QString &caption, const QKeySequence &keys,
+                         void (BattleBoxFrame::*command)()) {
+        auto *action = new QAction(caption, context);
         action->setObjectName(name);
         action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, command);
-        m_host.addToMenu(MainMenu::Dices, action);
+        QObject::connect(action, &QAction::triggered, context, [frame, command] { (frame().*command)(); });
+        host.addToMenu(MainMenu::Dices, action);
     };
-    add(u"mnuDicesTurnUp"_s, tr("Turn counter up"), QKeySequence(Qt::CTRL | Qt::Key_Right), [this] { advanceRound(); });
+    add(u"mnuDicesTurnUp"_s, tr("Turn counter up"), QKeySequence(Qt::CTRL | Qt::Key_Right),
+        &BattleBoxFrame::advanceRound);
     add(u"mnuDicesTurnDown"_s, tr("Turn counter down"), QKeySequence(Qt::CTRL | Qt::Key_Left),
-        [this] { m_counterPanel->stepRoundBack(); });
-    add(u"mnuDurationUp"_s, tr("Duration up"), {}, [this] { m_counterPanel->durationUp(0); });
-    add(u"mnuDicesDurationDown"_s, tr("Duration down"), {}, [this] { m_counterPanel->durationDown(0); });
+        &BattleBoxFrame::roundBack);
+    add(u"mnuDurationUp"_s, tr("Duration up"), {}, &BattleBoxFrame::durationUp);
+    add(u"mnuDicesDurationDown"_s, tr("Duration down"), {}, &BattleBoxFrame::durationDown);
 }
+
+void BattleBoxFrame::roundBack() { m_counterPanel->stepRoundBack(); }
+
+void BattleBoxFrame::durationUp() { m_counterPanel->durationUp(0); }
+
+void BattleBoxFrame::durationDown() { m_counterPanel->durationDown(0); }
 
 const BattleBoxCounters &BattleBoxFrame::counters() const { return m_counterPanel->counters(); }
 
 void BattleBoxFrame::setCounters(const BattleBoxCounters &counters) { m_counterPanel->setCounters(counters); }
-
-void BattleBoxFrame::loadEntries(const QList<BattleBoxEntry> &entries)
-{
-    // The marks go silently: opening a campaign already has its own sounds, and a click in the
-    // middle of them would say nothing.
-    m_list->untickAll();
-    m_list->setEntries(entries);
-    showSortIndicator();
-}
 
 void BattleBoxFrame::showContextMenu(const QPoint &position)
 {

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QList>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QTreeView;
@@ -17,10 +19,10 @@ class CellEditor;
 class ToolHost;
 struct BattleBoxEntry;
 
-/// The Battle Box on the "Tools" tab: the combatants' list `ListView1` over a BattleBoxList
-/// (checked turn marks, header sorting through the list's rules, the in-place editor `Text1`),
-/// its context menu `mnuBBox`, the round and duration counters, and the round and duration
-/// entries of the "D&ices and Turns" menu.
+/// The Battle Box on the "Tools" tab: the combatants' list `ListView1` over the campaign's
+/// BattleBoxList (checked turn marks, header sorting through the list's rules, the in-place
+/// editor `Text1`), its context menu `mnuBBox` and the round and duration counters. The round
+/// and duration entries of the "D&ices and Turns" menu are there before the frame is.
 ///
 /// The Battle Box file that may be loaded into the list belongs to the saved lists' part; the
 /// signals below tell it what the list's commands did so that it keeps that file's state.
@@ -29,8 +31,12 @@ class BattleBoxFrame : public QGroupBox
     Q_OBJECT
 
 public:
-    explicit BattleBoxFrame(ToolHost &host, QWidget *parent = nullptr);
+    BattleBoxFrame(ToolHost &host, BattleBoxList &list, QWidget *parent = nullptr);
     ~BattleBoxFrame() override;
+
+    /// The round and duration entries of the "D&ices and Turns" menu, on the frame that `frame`
+    /// gives (built then, if need be), for as long as `context` lives.
+    static void addDicesMenuItems(ToolHost &host, QObject *context, const std::function<BattleBoxFrame &()> &frame);
 
     BattleBoxList &list() { return *m_list; }
     QTreeView &listView() { return *m_view; }
@@ -38,9 +44,8 @@ public:
     const BattleBoxCounters &counters() const;
     void setCounters(const BattleBoxCounters &counters);
 
-    /// A campaign's list: the current turn marks are cleared first, then the entries (with
-    /// their own marks) replace the list.
-    void loadEntries(const QList<BattleBoxEntry> &entries);
+    /// The list's sort on the header, after the list was sorted or replaced.
+    void showSortIndicator();
 
     // The commands; Edit, Replicate and Remove act on the list's current row.
     void mnuBBoxAdd_Click();
@@ -51,6 +56,9 @@ public:
     void advanceRound();
     void clearTurnMarks();
     void tickCurrentRow();
+    void roundBack();
+    void durationUp();
+    void durationDown();
 
 signals:
     /// The dialog or the in-place editor changed the list: a loaded Battle Box file is now
@@ -68,13 +76,11 @@ signals:
 private:
     void buildList();
     void buildContextMenu();
-    void buildDicesMenu();
     QAction *addCommand(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &keys,
         void (BattleBoxFrame::*command)());
     void showContextMenu(const QPoint &position);
     /// Edit, Replicate and Remove as the current row allows them.
     void enableRowCommands();
-    void showSortIndicator();
     /// EditBattleBoxEntry: the dialog on `row` (-1: a new entry).
     void editEntry(int row);
     void replicate(int row, int count);

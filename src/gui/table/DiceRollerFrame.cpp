@@ -58,7 +58,6 @@ DiceRollerFrame::DiceRollerFrame(ToolHost &host, QWidget *parent)
 {
     setObjectName(u"DiceRollerFrame"_s);
     buildLayout();
-    addMenuItems();
 }
 
 void DiceRollerFrame::buildLayout()
@@ -117,13 +116,13 @@ void DiceRollerFrame::buildLayout()
     connect(down, &QToolButton::clicked, this, [this] { stepCount(false); });
 }
 
-void DiceRollerFrame::addMenuItems()
+void DiceRollerFrame::addMenuItems(ToolHost &host, QObject *context, const std::function<DiceRollerFrame &()> &frame)
 {
     for (int index = 0; index < DiceRoller::KindCount; ++index) {
-        auto *item = new QAction(DiceRoller::MenuCaption(index), this);
+        auto *item = new QAction(DiceRoller::MenuCaption(index), context);
         item->setObjectName(u"mnuDicesRoll_"_s + QString::number(DiceRoller::Sides(index)));
-        connect(item, &QAction::triggered, this, [this, index] { cmdDice_Click(index); });
-        m_host.addToMenu(MainMenu::Dices, item);
+        QObject::connect(item, &QAction::triggered, context, [frame, index] { frame().cmdDice_Click(index); });
+        host.addToMenu(MainMenu::Dices, item);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -14,8 +15,8 @@ class ToolHost;
 
 /// The Dice Roller of the Tools tab: the number of dice and the modifier with its sign, the
 /// eight die buttons and "Rand" (cmdDice 0 to 8), the step buttons for the number of dice, the
-/// result, and the same rolls in the "D&ices and Turns" menu. DiceRoller decides every rule;
-/// the frame keeps the texts and draws from the platform's random source.
+/// result. The same rolls are in the "D&ices and Turns" menu before the frame is. DiceRoller
+/// decides every rule; the frame keeps the texts and draws from the platform's random source.
 class DiceRollerFrame : public QGroupBox
 {
     Q_OBJECT
@@ -25,6 +26,10 @@ public:
 
     explicit DiceRollerFrame(ToolHost &host, QWidget *parent = nullptr);
 
+    /// The rolls of the "D&ices and Turns" menu, on the frame that `frame` gives (built then, if
+    /// need be), for as long as `context` lives.
+    static void addMenuItems(ToolHost &host, QObject *context, const std::function<DiceRollerFrame &()> &frame);
+
     /// A press of cmdDice `index`: 0 to 7 roll their die kind, 8 opens the range dialog.
     void cmdDice_Click(int index);
 
@@ -33,7 +38,6 @@ protected:
 
 private:
     void buildLayout();
-    void addMenuItems();
     void rollDice(int index);
     void openRangeDialog();
     void stepCount(bool up);

@@ -1,6 +1,5 @@
 #include "gui/table/StatsPanel.h"
 
-#include "core/app/CampaignSession.h"
 #include "core/persistence/ListLayout.h"
 #include "core/table/StatsFile.h"
 #include "gui/table/frmStats.h"
@@ -27,9 +26,10 @@ constexpr float ShownTwips = 799.9371f;
 
 } // namespace
 
-StatsPanel::StatsPanel(ToolHost &host, QWidget *parent)
+StatsPanel::StatsPanel(ToolHost &host, StatsListModel &model, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
+    , m_model(model)
     , m_list(new QTreeView(this))
     , m_columns(ListLayout::defaults().columns(LayoutList::Stats))
 {
@@ -51,12 +51,6 @@ StatsPanel::StatsPanel(ToolHost &host, QWidget *parent)
     layout->addWidget(m_list);
     buildMenu();
     connect(m_list, &QWidget::customContextMenuRequested, this, &StatsPanel::showMenu);
-
-    // Every change of the list is a change of the campaign; a load (a reset) is none.
-    CampaignSession &session = m_host.campaignSession();
-    connect(&m_model, &QAbstractItemModel::dataChanged, &session, &CampaignSession::markModified);
-    connect(&m_model, &QAbstractItemModel::rowsInserted, &session, &CampaignSession::markModified);
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, &session, &CampaignSession::markModified);
 }
 
 void StatsPanel::buildMenu()

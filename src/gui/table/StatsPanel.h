@@ -24,7 +24,8 @@ class StatsPanel : public QWidget
 public:
     enum MenuItem { ShowColumns = 0, Add = 2, Edit = 3, Remove = 4, Import = 6, Export = 7 };
 
-    explicit StatsPanel(ToolHost &host, QWidget *parent = nullptr);
+    /// `model`: the campaign's list, which outlives the panel.
+    StatsPanel(ToolHost &host, StatsListModel &model, QWidget *parent = nullptr);
 
     StatsListModel &model() { return m_model; }
     CellEditor &cells() { return *m_cells; }
@@ -46,7 +47,7 @@ private:
     void exportFile();
 
     ToolHost &m_host;
-    StatsListModel m_model;
+    StatsListModel &m_model;
     QTreeView *m_list;
     CellEditor *m_cells;
     QMenu *m_menu = nullptr;

@@ -2,7 +2,7 @@
 
 #include "core/app/CampaignSession.h"
 #include "core/persistence/CampaignModel.h"
-#include "core/table/BattleBoxList.h"
+#include "core/persistence/ListLayout.h"
 #include "gui/table/BattleBoxFiles.h"
 #include "gui/table/BattleBoxFrame.h"
 #include "gui/table/DiceRollerFrame.h"
@@ -27,27 +27,23 @@ namespace Velmora {
 TableTools::TableTools(ToolHost &host, QObject *parent)
     : QObject(parent)
     , m_host(host)
-    , m_toolsTab(new QWidget)
+    , m_xpColumns(ListLayout::defaults().columns(LayoutList::Xp))
+    , m_statsColumns(ListLayout::defaults().columns(LayoutList::Stats))
+    , m_battleBoxFiles(new BattleBoxFiles(host, m_battleBoxList, this))
 {
-    m_toolsTab->setObjectName(u"TableTools"_s);
-    auto *columns = new QHBoxLayout(m_toolsTab);
-    columns->setContentsMargins(0, 0, 0, 0);
-    m_battleColumn = new QVBoxLayout;
-    m_sideColumn = new QVBoxLayout;
-    columns->addLayout(m_battleColumn, 3);
-    columns->addLayout(m_sideColumn, 1);
-    m_battleBox = new BattleBoxFrame(m_host);
-    m_battleColumn->addWidget(m_battleBox, 1);
-    m_battleBoxFiles = new BattleBoxFiles(m_host, m_battleBox->list());
-    m_battleColumn->addWidget(m_battleBoxFiles);
-    m_diceRoller = new DiceRollerFrame(m_host, m_toolsTab);
-    m_sideColumn->addWidget(m_diceRoller);
-    m_xp = new XpFrame(m_host);
-    m_sideColumn->addWidget(m_xp, 1);
-    m_host.placeOnTab(MainTab::Tools, m_toolsTab);
-    m_stats = new StatsPanel(m_host);
-    m_host.placeOnPage(StripPage::UserStatistics, m_stats);
-    connectBattleBox();
+    markModifiedOnChange(m_battleBoxList);
+    markModifiedOnChange(m_xpList);
+    markModifiedOnChange(m_statsList);
+    connect(m_battleBoxFiles, &BattleBoxFiles::captionChanged, this, [this](const QString &caption) {
+        m_battleBoxTitle = caption;
+        if (m_battleBox)
+            m_battleBox->setTitle(caption);
+    });
+    // The menu's entries are there from the start; their tools come when first needed.
+    BattleBoxFrame::addDicesMenuItems(m_host, this, [this]() -> BattleBoxFrame & { return battleBox(); });
+    DiceRollerFrame::addMenuItems(m_host, this, [this]() -> DiceRollerFrame & { return diceRoller(); });
+    m_host.onFirstShown(MainTab::Tools, this, [this] { buildToolsTab(); });
+    m_host.onFirstShown(StripPage::UserStatistics, this, [this] { buildStatsPage(); });
     // The tool bar has played its click sound.
     if (QAction *ask = m_host.toolBarAction(u"ask"_s))
         connect(ask, &QAction::triggered, this, &TableTools::askTheVelmora);
@@ -55,9 +51,65 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
 
 TableTools::~TableTools() = default;
 
+void TableTools::markModifiedOnChange(QAbstractItemModel &model)
+{
+    CampaignSession &session = m_host.campaignSession();
+    connect(&model, &QAbstractItemModel::dataChanged, &session, &CampaignSession::markModified);
+    connect(&model, &QAbstractItemModel::rowsInserted, &session, &CampaignSession::markModified);
+    connect(&model, &QAbstractItemModel::rowsRemoved, &session, &CampaignSession::markModified);
+}
+
+void TableTools::buildToolsTab()
+{
+    if (m_battleBox)
+        return;
+    auto *tab = new QWidget;
+    tab->setObjectName(u"TableTools"_s);
+    auto *columns = new QHBoxLayout(tab);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto *battleColumn = new QVBoxLayout; // the Battle Box, then its notes and saved files
+    auto *sideColumn = new QVBoxLayout; // the Dice Roller, then the XP list
+    columns->addLayout(battleColumn, 3);
+    columns->addLayout(sideColumn, 1);
+    m_battleBox = new BattleBoxFrame(m_host, m_battleBoxList);
+    m_battleBox->setCounters(m_counters);
+    ListColumns::apply(m_battleBox->listView(), m_battleBoxColumns);
+    if (!m_battleBoxTitle.isEmpty())
+        m_battleBox->setTitle(m_battleBoxTitle);
+    battleColumn->addWidget(m_battleBox, 1);
+    battleColumn->addWidget(m_battleBoxFiles->panel());
+    m_diceRoller = new DiceRollerFrame(m_host, tab);
+    sideColumn->addWidget(m_diceRoller);
+    m_xp = new XpFrame(m_host, m_xpList);
+    m_xp->applyColumns(m_xpColumns);
+    sideColumn->addWidget(m_xp, 1);
+    m_host.placeOnTab(MainTab::Tools, tab);
+    connectBattleBox();
+}
+
+void TableTools::buildStatsPage()
+{
+    if (m_stats)
+        return;
+    m_stats = new StatsPanel(m_host, m_statsList);
+    m_stats->applyColumns(m_statsColumns);
+    m_host.placeOnPage(StripPage::UserStatistics, m_stats);
+}
+
+BattleBoxFrame &TableTools::battleBox()
+{
+    buildToolsTab();
+    return *m_battleBox;
+}
+
+DiceRollerFrame &TableTools::diceRoller()
+{
+    buildToolsTab();
+    return *m_diceRoller;
+}
+
 void TableTools::connectBattleBox()
 {
-    connect(m_battleBoxFiles, &BattleBoxFiles::captionChanged, m_battleBox, &QGroupBox::setTitle);
     connect(m_battleBox, &BattleBoxFrame::listEdited, m_battleBoxFiles, &BattleBoxFiles::listEdited);
     connect(m_battleBox, &BattleBoxFrame::entryRemoved, m_battleBoxFiles, &BattleBoxFiles::AskSaveBattleBox);
     connect(m_battleBox, &BattleBoxFrame::newBattleBoxStarting, m_battleBoxFiles, &BattleBoxFiles::saveIfModified);
@@ -75,31 +127,47 @@ void TableTools::askTheVelmora()
 
 void TableTools::applyCampaign(const CampaignModel &model)
 {
-    m_battleBox->loadEntries(model.battleBox);
+    // The marks go silently: opening a campaign already has its own sounds, and a click in the
+    // middle of them would say nothing.
+    m_battleBoxList.untickAll();
+    m_battleBoxList.setEntries(model.battleBox);
     // The fight that stood when the campaign was saved; a new campaign starts from the first round.
-    m_battleBox->setCounters(model.battleBoxCounters);
+    m_counters = model.battleBoxCounters;
     m_battleBoxColumns = model.layout.columns(LayoutList::BattleBox);
-    ListColumns::apply(m_battleBox->listView(), m_battleBoxColumns);
+    m_xpColumns = model.layout.columns(LayoutList::Xp);
+    m_statsColumns = model.layout.columns(LayoutList::Stats);
+    if (m_battleBox) {
+        m_battleBox->showSortIndicator();
+        m_battleBox->setCounters(m_counters);
+        ListColumns::apply(m_battleBox->listView(), m_battleBoxColumns);
+        m_xp->applyColumns(m_xpColumns);
+    }
     // After the Battle Box's own list: the first linked file replaces it.
     m_battleBoxFiles->applyCampaign(model);
-    m_xp->model().setRows(model.xp);
-    m_xp->applyColumns(model.layout.columns(LayoutList::Xp));
-    m_stats->model().setRows(model.stats);
-    m_stats->applyColumns(model.layout.columns(LayoutList::Stats));
+    m_xpList.setRows(model.xp);
+    m_statsList.setRows(model.stats);
+    if (m_stats)
+        m_stats->applyColumns(m_statsColumns);
 }
 
 void TableTools::collectCampaign(CampaignModel &model)
 {
     commitPendingEdits();
-    model.battleBox = m_battleBox->list().entries();
-    model.battleBoxCounters = m_battleBox->counters();
-    ListColumns::read(m_battleBox->listView(), m_battleBoxColumns);
+    model.battleBox = m_battleBoxList.entries();
+    if (m_battleBox) {
+        m_counters = m_battleBox->counters();
+        ListColumns::read(m_battleBox->listView(), m_battleBoxColumns);
+        m_xp->collectColumns(m_xpColumns);
+    }
+    model.battleBoxCounters = m_counters;
     model.layout.columns(LayoutList::BattleBox) = m_battleBoxColumns;
     m_battleBoxFiles->collectCampaign(model);
-    model.xp = m_xp->model().rows();
-    m_xp->collectColumns(model.layout.columns(LayoutList::Xp));
-    model.stats = m_stats->model().rows();
-    m_stats->collectColumns(model.layout.columns(LayoutList::Stats));
+    model.xp = m_xpList.rows();
+    model.layout.columns(LayoutList::Xp) = m_xpColumns;
+    model.stats = m_statsList.rows();
+    if (m_stats)
+        m_stats->collectColumns(m_statsColumns);
+    model.layout.columns(LayoutList::Stats) = m_statsColumns;
 }
 
 // A modified Battle Box is saved whole, entries and notes, to its own file: its notes are no
@@ -111,8 +179,10 @@ void TableTools::saveModifiedDocuments()
 
 void TableTools::commitPendingEdits()
 {
-    m_battleBox->cellEditor().commitPending();
-    m_stats->cells().commitPending();
+    if (m_battleBox)
+        m_battleBox->cellEditor().commitPending();
+    if (m_stats)
+        m_stats->cells().commitPending();
 }
 
 } // namespace Velmora

@@ -1,6 +1,5 @@
 #include "gui/table/XpFrame.h"
 
-#include "core/app/CampaignSession.h"
 #include "core/persistence/ListLayout.h"
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/table/frmXP.h"
@@ -24,9 +23,10 @@ enum Button { Add = 0, Edit = 1, Delete = 2 };
 
 } // namespace
 
-XpFrame::XpFrame(ToolHost &host, QWidget *parent)
+XpFrame::XpFrame(ToolHost &host, XpListModel &model, QWidget *parent)
     : QGroupBox(XpListModel::FrameCaption(), parent)
     , m_host(host)
+    , m_model(model)
     , m_list(new QTreeView(this))
     , m_columns(ListLayout::defaults().columns(LayoutList::Xp))
 {
@@ -52,13 +52,8 @@ XpFrame::XpFrame(ToolHost &host, QWidget *parent)
     layout->addLayout(buttons);
     enableEntryButtons(false);
 
-    connect(m_list, &QTreeView::clicked, this,
-            [this](const QModelIndex &index) { enableEntryButtons(index.isValid()); });
-    // Every change of the list is a change of the campaign; a load (a reset) is none.
-    CampaignSession &session = m_host.campaignSession();
-    connect(&m_model, &QAbstractItemModel::dataChanged, &session, &CampaignSession::markModified);
-    connect(&m_model, &QAbstractItemModel::rowsInserted, &session, &CampaignSession::markModified);
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, &session, &CampaignSession::markModified);
+    connect(
+        m_list, &QTreeView::clicked, this, [this](const QModelIndex &index) { enableEntryButtons(index.isValid()); });
     connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { enableEntryButtons(false); });
 }
 

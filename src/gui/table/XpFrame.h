@@ -21,7 +21,8 @@ class XpFrame : public QGroupBox
     Q_OBJECT
 
 public:
-    explicit XpFrame(ToolHost &host, QWidget *parent = nullptr);
+    /// `model`: the campaign's list, which outlives the frame.
+    XpFrame(ToolHost &host, XpListModel &model, QWidget *parent = nullptr);
 
     XpListModel &model() { return m_model; }
     QTreeView *list() const { return m_list; }
@@ -37,7 +38,7 @@ private:
     void enableEntryButtons(bool enabled);
 
     ToolHost &m_host;
-    XpListModel m_model;
+    XpListModel &m_model;
     QTreeView *m_list;
     std::array<QPushButton *, 3> m_buttons{};
     QList<float> m_columns; ///< the campaign's widths as applied, in twips

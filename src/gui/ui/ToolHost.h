@@ -52,6 +52,12 @@ public:
     /// Calls `slot` whenever another page of `strip` comes to the front, for as long as
     /// `context` lives.
     virtual void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) = 0;
+    /// Calls `build` once, the first time `tab` is in front (at once when it is now), unless
+    /// `context` has gone by then. Tools build their widgets there, so that a start-up pays only
+    /// for the tab it shows.
+    virtual void onFirstShown(MainTab tab, QObject *context, std::function<void()> build) = 0;
+    /// The same for a page of a tab strip: in front when its tab and the page both are.
+    virtual void onFirstShown(StripPage page, QObject *context, std::function<void()> build) = 0;
 
     /// The main toolbar's button of `key` ("New", "Open", "Save", "SaveAs", "Help", "ask"), or
     /// nullptr.

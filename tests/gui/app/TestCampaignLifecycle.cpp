@@ -4,6 +4,7 @@
 #include "gui/app/CampaignSaving.h"
 #include "gui/app/ClosingSequence.h"
 #include "gui/app/VelmoraForm.h"
+#include "support/MaximalCampaign.h"
 #include "support/TestHome.h"
 #include "support/gui/GuiHarness.h"
 #include "support/gui/RunningProgram.h"
@@ -368,6 +369,37 @@ private slots:
         const QByteArray bytes = q.home.read(u"Campaigns/Again.vlf"_s);
         QVERIFY(bytes.contains("Cold (calm)") && bytes.contains("2007:1:2"));
         QCOMPARE(q.home.read(u"Campaigns/Thrice.vlf"_s), bytes);
+    }
+
+    void toolsNeverShownSaveTheSameBytes()
+    {
+        // The tools of a tab are built when it is first in front; the campaign's data in them
+        // must be loaded and saved without them all the same.
+        Program p;
+        Campaign other(p.home.folder());
+        other.model = maximalCampaign(40);
+        for (LayoutList list :
+            { LayoutList::BattleBox, LayoutList::BattleBoxLists, LayoutList::Xp, LayoutList::Stats }) {
+            QList<float> &widths = other.model.layout.columns(list);
+            widths[0] = 1234.5f;
+            widths[1] = 0; // hidden
+        }
+        const QString path = p.home.file(u"Campaigns/Full.vlf"_s);
+        QVERIFY(other.SaveCampaign(path, false));
+        p.open(path);
+        QVERIFY(p.commands().SaveCampaign(p.home.file(u"Campaigns/Unseen.vlf"_s)));
+        QVERIFY(p.form.findChild<QLabel *>(u"lblComingLater4"_s)); // the Tools tab never built
+
+        auto *strip = requireChild<QTabWidget>(p.form, u"sstbUser"_s);
+        p.form.showTab(MainTab::Tools);
+        p.form.showTab(MainTab::User);
+        for (int page = strip->count() - 1; page >= 0; --page)
+            strip->setCurrentIndex(page);
+        p.form.showTab(MainTab::Main);
+        QVERIFY(!p.form.findChild<QLabel *>(u"lblComingLater4"_s));
+        QVERIFY(!p.session().isModified());
+        QVERIFY(p.commands().SaveCampaign(p.home.file(u"Campaigns/Seen.vlf"_s)));
+        QCOMPARE(p.home.read(u"Campaigns/Seen.vlf"_s), p.home.read(u"Campaigns/Unseen.vlf"_s));
     }
 
     void newAsksForUnnamedCampaign()

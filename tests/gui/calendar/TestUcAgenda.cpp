@@ -38,13 +38,14 @@ QByteArray phasePicture(int phase)
 struct Agenda
 {
     TestHome home;
+    AgendaBook book;
     std::unique_ptr<ucAgenda> agenda;
 
     Agenda()
     {
         for (int phase = 1; phase <= 8; ++phase)
             home.write(u"Icons/Moon%1.png"_s.arg(phase), phasePicture(phase));
-        agenda = std::make_unique<ucAgenda>(home.folder());
+        agenda = std::make_unique<ucAgenda>(home.folder(), book, false);
         agenda->resize(600, 500);
         agenda->show();
         QVERIFY(QTest::qWaitForWindowExposed(agenda.get()));

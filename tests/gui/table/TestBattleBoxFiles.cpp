@@ -31,6 +31,7 @@ struct Program : FakeHost
         troll.name = u"Troll"_s;
         list.setEntries({troll});
         model.linkedBattleBoxes = links;
+        placeOnTab(MainTab::Tools, files.panel());
         const CampaignSession::QuietGuard quiet(campaignSession());
         files.applyCampaign(model);
     }
@@ -42,8 +43,8 @@ struct Program : FakeHost
             shown << (entry.ticked ? u"T "_s : u"F "_s) + entry.name;
         return shown;
     }
-    QString notes() { return requireChild<QTextEdit>(files, u"rtbBBNotes"_s)->toPlainText(); }
-    void menu(int index) { requireChild<QAction>(files, u"mnuBB"_s, index)->trigger(); }
+    QString notes() { return requireChild<QTextEdit>(*files.panel(), u"rtbBBNotes"_s)->toPlainText(); }
+    void menu(int index) { requireChild<QAction>(*files.panel(), u"mnuBB"_s, index)->trigger(); }
 };
 
 } // namespace
@@ -117,7 +118,7 @@ private slots:
         program.files.LoadBattleBoxFile(program.home.write(u"Campaigns/Cave.csv"_s, Goblins));
         program.home.write(u"Campaigns/Cave.csv"_s, "moved away");
         if (!typed.isEmpty())
-            requireChild<QTextEdit>(program.files, u"rtbBBNotes"_s)->setPlainText(typed);
+            requireChild<QTextEdit>(*program.files.panel(), u"rtbBBNotes"_s)->setPlainText(typed);
         program.scripted.clearCalls();
         program.files.Toolbar1_ButtonClick(u"Save"_s);
 
@@ -131,7 +132,7 @@ private slots:
     {
         Program program({{u"Cave.csv"_s, u"\\Campaigns\\Cave.csv"_s}});
         const QString moved = program.home.write(u"Moved/Cave.csv"_s, Goblins);
-        requireChild<QTextEdit>(program.files, u"rtbBBNotes"_s)->setPlainText(u"Troll fight"_s);
+        requireChild<QTextEdit>(*program.files.panel(), u"rtbBBNotes"_s)->setPlainText(u"Troll fight"_s);
         program.scripted.answerMessage(MessageAnswer::No); // don't save the Battle Box
         program.scripted.answerMessage(MessageAnswer::Yes); // look for the file
         program.scripted.answerFile(moved);
@@ -158,7 +159,8 @@ private slots:
         QCOMPARE(program.names(), (QStringList{u"T Goblin"_s, u"F Orc (2)"_s}));
         QCOMPARE(program.notes(), u"Ambush at dawn"_s);
         QCOMPARE(program.files.state().loadedName(), first);
-        const QTreeView *view = requireChild<QTreeView>(program.files, u"lsvClass"_s, BattleBoxFiles::SavedListIndex);
+        const QTreeView *view
+            = requireChild<QTreeView>(*program.files.panel(), u"lsvClass"_s, BattleBoxFiles::SavedListIndex);
         QCOMPARE(view->model()->index(1, 1).data().toString(), second);
         CampaignModel saved;
         program.files.collectCampaign(saved);

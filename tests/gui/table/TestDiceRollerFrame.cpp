@@ -23,6 +23,7 @@ struct Program : FakeHost
 {
     TableTools tools { *this };
 
+    Program() { showTab(MainTab::Tools); }
     template <typename T = QAbstractButton> T *get(const QString &name, int index = -1)
     {
         return requireChild<T>(*this, name, index);

@@ -44,6 +44,14 @@ public:
     void placeOnPage(StripPage page, QWidget *tools) override { m_tabs->placeOnPage(page, tools); }
     StripPage currentPage(TabStrip strip) const override { return m_tabs->currentPage(strip); }
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
+    void onFirstShown(MainTab tab, QObject *context, std::function<void()> build) override
+    {
+        m_tabs->onFirstShown(tab, context, std::move(build));
+    }
+    void onFirstShown(StripPage page, QObject *context, std::function<void()> build) override
+    {
+        m_tabs->onFirstShown(page, context, std::move(build));
+    }
     QAction *toolBarAction(const QString &key) const override { return m_toolBar->button(key); }
     void addToMenu(MainMenu menu, QAction *action) override;
 
