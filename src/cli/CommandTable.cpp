@@ -5,6 +5,7 @@
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
 #include "cli/HelpText.h"
+#include "cli/MapCommands.h"
 #include "cli/RtfCommand.h"
 #include "cli/TableCommands.h"
 
@@ -87,6 +88,12 @@ QList<CliCommand> makeTable()
             { action, campaign, file(u"FILE"_s, u"export: the statistics file to write; import: the one to read"_s),
                 { u"OUT.vlf"_s, u"import: the campaign file to write"_s, {}, true } },
             {}, TableCommands::stats },
+        { u"maps"_s, u"Export a campaign's map collection to a map XML file, or import one into it"_s,
+            { { u"ACTION"_s, MapCommands::actions().join(u" or "_s), MapCommands::actions() },
+                file(u"CAMPAIGN"_s, u"The campaign to read"_s),
+                file(u"FILE"_s, u"export: the map XML file to write; import: the one to read"_s),
+                { u"OUT.vlf"_s, u"import: the campaign file to write"_s, {}, true } },
+            {}, MapCommands::maps },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.
