@@ -11,7 +11,6 @@
 
 namespace Velmora {
 
-
 /// The campaign's map collection and its rules: lookups by key, adding, editing and removing maps
 /// and markers, moved markers, visibility, what each map view and menu is given. One object is
 /// shared by the window, its four list views (MapListModel) and the dialogs.
