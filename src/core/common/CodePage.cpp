@@ -69,7 +69,11 @@ void CodePage::append(QByteArray &bytes, QStringView text)
 {
     const qsizetype start = bytes.size();
     bytes.resize(start + text.size()); // grows by more than asked: a block is built item by item
-    char *const out = bytes.data() + start;
+    encode(text, bytes.data() + start);
+}
+
+char *CodePage::encode(QStringView text, char *out)
+{
     const char16_t *const in = text.utf16();
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -88,7 +92,8 @@ void CodePage::append(QByteArray &bytes, QStringView text)
     }
 #endif
     for (; i < n; ++i)
-        out[i] = encodeByte(in[i]);
+        out[i] = in[i] < 0x80 ? static_cast<char>(in[i]) : encodeByte(in[i]);
+    return out + n;
 }
 
 bool CodePage::canEncode(QStringView text)
