@@ -7,8 +7,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 
-#include <system_error>
-
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -19,45 +17,18 @@ Campaign::Campaign(AppFolder folder)
 {
 }
 
-Campaign::~Campaign()
-{
-    if (m_retired.valid())
-        m_retired.wait();
-}
+Campaign::~Campaign() = default;
 
 void Campaign::ResetToNewCampaign(RandomSource &random)
 {
-    retire();
     model = CampaignModel::newCampaign(random);
+    m_file.reset();
 }
 
 void Campaign::clear()
 {
-    retire();
     model = CampaignModel::newCampaign();
-}
-
-// Freeing a long campaign's rows takes a third of opening the next one, and nobody needs to wait
-// for it. This is safe off the main thread: the model and the block file hold only plain values
-// and Qt's implicitly shared containers and strings, whose reference counts are atomic (the
-// window's copies of rows may share their texts), and no QObject, so nothing with thread
-// affinity. One release runs at a time, so at most one old campaign is alive beside the open one.
-void Campaign::retire()
-{
-    struct Retired
-    {
-        CampaignModel model;
-        std::unique_ptr<oVLFile> file;
-    };
-    auto retired = std::make_unique<Retired>(std::move(model), std::move(m_file));
-    if (m_retired.valid())
-        m_retired.wait();
-    try {
-        // Released in the task's body: what its callable holds would be freed by this thread.
-        m_retired = std::async(std::launch::async, [retired = std::move(retired)]() mutable { retired.reset(); });
-    } catch (const std::system_error &) {
-        // No thread to be had: the task was dropped, and the old campaign with it, right here.
-    }
+    m_file.reset();
 }
 
 LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)

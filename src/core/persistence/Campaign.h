@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <future>
 #include <memory>
 
 namespace Velmora {
@@ -86,15 +85,12 @@ public:
 private:
     /// Back to a new campaign without rolling: what a load starts from.
     void clear();
-    /// Hands the open model and block file to a thread of their own to be released.
-    void retire();
     /// The rest of a load once the block file is parsed: refuses a file that is not a
     /// campaign, else hands its blocks to their owners.
     LoadOutcome takeParsedFile(const Result<void> &parsed, const LoadProgress &progress);
 
     AppFolder m_folder;
     std::unique_ptr<oVLFile> m_file;
-    std::future<void> m_retired; // the release of the campaign open before, while it runs
 };
 
 } // namespace Velmora
