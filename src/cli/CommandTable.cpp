@@ -5,6 +5,7 @@
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
 #include "cli/HelpText.h"
+#include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
 #include "cli/RtfCommand.h"
 #include "cli/TableCommands.h"
@@ -88,15 +89,15 @@ QList<CliCommand> makeTable()
             { action, campaign, file(u"FILE"_s, u"export: the statistics file to write; import: the one to read"_s),
                 { u"OUT.vlf"_s, u"import: the campaign file to write"_s, {}, true } },
             {}, TableCommands::stats },
-        // maps render; export and import join this row's ACTION.
-        { u"maps"_s, u"Render a map of a campaign as the map view shows it"_s,
-            { { u"ACTION"_s, u"render"_s, { u"render"_s } }, campaign,
-                { u"MAPKEY"_s, u"The map's key (its picture's name without extension)"_s, {}, false, true },
-                file(u"OUT.png"_s, u"The picture to write"_s) },
-            { option(u"mode"_s, u"0|2"_s, u"0 full size, 2 stretched to --size (default: the map's own)"_s,
+        { u"maps"_s, u"Export a campaign's map collection to a map XML file, import one into it, or render a map"_s,
+            { { u"ACTION"_s, MapCommands::actions().join(u" or "_s), MapCommands::actions() },
+                file(u"CAMPAIGN"_s, u"The campaign to read"_s),
+                { u"FILE"_s, u"export: the map XML file to write; import: the one to read; render: the map's key"_s },
+                { u"OUT"_s, u"import: the campaign file to write; render: the picture to write"_s, {}, true } },
+            { option(u"mode"_s, u"0|2"_s, u"render: 0 full size, 2 stretched to --size (default: the map's own)"_s,
                   { u"0"_s, u"2"_s }),
-                option(u"size"_s, u"WxH"_s, u"The view's size in mode 2 (default: the picture's)"_s) },
-            MapRenderCommand::run, MapRenderCommand::needsGui },
+                option(u"size"_s, u"WxH"_s, u"render: the view's size in mode 2 (default: the picture's)"_s) },
+            MapCommands::maps, MapRenderCommand::needsGui },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

@@ -279,6 +279,63 @@ private slots:
         QVERIFY(!QFile::exists(home.file(u"s3.vlf"_s)));
     }
 
+    void mapsImport_data()
+    {
+        QTest::addColumn<QByteArray>("xml"); // imported into a campaign holding 2 maps and 3 markers
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("json"); // compact stdout without the path; empty when refused
+        QTest::addColumn<QByteArray>("stderr");
+        const QByteArray counts = R"("notes":1,"objects":1,"players":1})"_ba;
+        QTest::newRow("a root without child nodes") << "<VELMO>\r\n</VELMO>"_ba << 0 << R"({"maps":2,)"_ba + counts
+                                                    << QByteArray();
+        QTest::newRow("a key met twice") << "<VELMO><MAPS><MAP id=\"A\"/><MAP id=\"a\"/></MAPS></VELMO>"_ba << 0
+            << "{\"maps\":1,\"message\":\"Line 1: the map \\\"a\\\" is listed twice; the import stops there.\",\"notes\":0,"
+               "\"objects\":0,\"players\":0}"_ba
+            << QByteArray();
+        QTest::newRow("not VELMO") << "<maps/>"_ba << 1 << QByteArray() << "in.xml: That file is not a Velmora Map file.\n"_ba;
+        QTest::newRow("not XML") << "<VELMO>"_ba << 1 << QByteArray() << "in.xml: Error loading XML file.\n"_ba;
+    }
+
+    void mapsImport()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, json);
+        QFETCH(QByteArray, stderr);
+        TestHome home;
+        QCOMPARE(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode, 0);
+        const QString maps = QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-maps.xml"_s;
+        QCOMPARE(cli({u"maps"_s, u"import"_s, home.file(u"a.vlf"_s), maps, home.file(u"b.vlf"_s)}).exitCode, 0);
+        const Run run = cli({u"maps"_s, u"import"_s, home.file(u"b.vlf"_s), home.write(u"in.xml"_s, xml), home.file(u"c.vlf"_s)});
+        QCOMPARE(run.exitCode, exitCode);
+        QJsonObject printed = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(printed.take(u"path"_s).toString(), exitCode ? QString() : home.file(u"c.vlf"_s));
+        QCOMPARE(printed.isEmpty() ? QByteArray() : QJsonDocument(printed).toJson(QJsonDocument::Compact), json);
+        QVERIFY2(run.err.endsWith(stderr), run.err.constData());
+        QCOMPARE(QFile::exists(home.file(u"c.vlf"_s)), exitCode == 0);
+    }
+
+    void mapsExportedImportAgain()
+    {
+        // Export from one campaign and import into another gives the same four blocks.
+        TestHome home;
+        QCOMPARE(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode, 0);
+        const QString maps = QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-maps.xml"_s;
+        QCOMPARE(cli({u"maps"_s, u"import"_s, home.file(u"a.vlf"_s), maps, home.file(u"b.vlf"_s)}).exitCode, 0);
+        const Run exported = cli({u"maps"_s, u"export"_s, home.file(u"b.vlf"_s), home.file(u"b.xml"_s)});
+        QCOMPARE(QJsonDocument::fromJson(exported.out).toJson(QJsonDocument::Compact),
+                 R"({"maps":2,"notes":1,"objects":1,"path":")"_ba + home.file(u"b.xml"_s).toUtf8() + R"(","players":1})"_ba);
+        QCOMPARE(cli({u"maps"_s, u"import"_s, home.file(u"a.vlf"_s), home.file(u"b.xml"_s), home.file(u"c.vlf"_s)}).exitCode, 0);
+        oVLFile b;
+        oVLFile c;
+        QVERIFY(b.ParseVLFile(home.file(u"b.vlf"_s)).ok() && c.ParseVLFile(home.file(u"c.vlf"_s)).ok());
+        for (const QString &label : {u"MAPS"_s, u"MPLAYERS"_s, u"MOBJECTS"_s, u"MNOTES"_s}) {
+            QVERIFY2(b.block(label) && c.block(label), qPrintable(label));
+            QCOMPARE(c.block(label)->Items(), b.block(label)->Items());
+        }
+        QCOMPARE(b.block(u"MNOTES"_s)->Items(), QStringList{u"_1;Pi\u00e8ge spikes;Cave;5;6;"_s});
+    }
+
     void dumpShowsRecords()
     {
         TestHome home;

@@ -2,6 +2,10 @@
 
 #include <array>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace Velmora {
 
 namespace {
@@ -23,6 +27,12 @@ int encodeChar(char16_t c)
             return 0x80 + i;
     }
     return -1;
+}
+
+char encodeByte(char16_t c)
+{
+    const int b = encodeChar(c);
+    return b < 0 ? '?' : static_cast<char>(b);
 }
 
 } // namespace
@@ -49,17 +59,41 @@ QString CodePage::toUnicode(QByteArrayView bytes)
 
 QByteArray CodePage::fromUnicode(QStringView text)
 {
-    QByteArray bytes = text.toLatin1();
-    char *out = bytes.data();
-    const QChar *in = text.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = in[i].unicode();
-        if (c >= 0x80 && (c < 0xA0 || c > 0xFF)) {
-            const int b = encodeChar(c);
-            out[i] = b < 0 ? '?' : static_cast<char>(b);
-        }
-    }
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    append(bytes, text);
     return bytes;
+}
+
+void CodePage::append(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size()); // grows by more than asked: a block is built item by item
+    encode(text, bytes.data() + start);
+}
+
+char *CodePage::encode(QStringView text, char *out)
+{
+    const char16_t *const in = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // Our texts are nearly all ASCII: eight characters a step, each taken as its low byte.
+    const __m128i highBits = _mm_set1_epi16(static_cast<short>(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 8 <= n; i += 8) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(chunk, highBits), zero)) == 0xFFFF) {
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(chunk, chunk));
+            continue;
+        }
+        for (qsizetype k = i; k < i + 8; ++k)
+            out[k] = encodeByte(in[k]);
+    }
+#endif
+    for (; i < n; ++i)
+        out[i] = in[i] < 0x80 ? static_cast<char>(in[i]) : encodeByte(in[i]);
+    return out + n;
 }
 
 bool CodePage::canEncode(QStringView text)

@@ -18,6 +18,10 @@ class CodePage
 public:
     static QString toUnicode(QByteArrayView bytes);
     static QByteArray fromUnicode(QStringView text);
+    /// fromUnicode(text) added at the end of `bytes`.
+    static void append(QByteArray &bytes, QStringView text);
+    /// fromUnicode(text) written at `out`, which has room for text.size() bytes; returns the end.
+    static char *encode(QStringView text, char *out);
     /// True when every character of `text` has a Windows-1252 byte.
     static bool canEncode(QStringView text);
     static QChar toUnicode(unsigned char byte);

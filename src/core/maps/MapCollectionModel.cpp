@@ -1,7 +1,6 @@
 #include "core/maps/MapCollectionModel.h"
 
 #include "core/maps/NoteKeys.h"
-#include "core/persistence/CampaignModel.h"
 
 #include <cmath>
 #include <type_traits>
@@ -63,27 +62,6 @@ void MapCollectionModel::importCollection(const MapCollection &collection)
 {
     setCollection(collection);
     emit modified();
-}
-
-MapCollection MapCollectionModel::fromCampaign(const CampaignModel &campaign)
-{
-    MapCollection collection;
-    for (const MapRecord &record : campaign.maps)
-        collection.maps.append(MapEntry { record.key(), record.key(), record });
-    collection.players = campaign.playerMarkers;
-    collection.objects = campaign.objectMarkers;
-    collection.notes = campaign.noteMarkers;
-    return collection;
-}
-
-void MapCollectionModel::toCampaign(const MapCollection &collection, CampaignModel &campaign)
-{
-    campaign.maps.clear();
-    for (const MapEntry &map : collection.maps)
-        campaign.maps.append(map.record);
-    campaign.playerMarkers = collection.players;
-    campaign.objectMarkers = collection.objects;
-    campaign.noteMarkers = collection.notes;
 }
 
 int MapCollectionModel::rowCount(List list) const

@@ -11,8 +11,6 @@
 
 namespace Velmora {
 
-struct CampaignModel;
-
 /// The campaign's map collection and its rules: lookups by key, adding, editing and removing maps
 /// and markers, moved markers, visibility, what each map view and menu is given. One object is
 /// shared by the window, its four list views (MapListModel) and the dialogs.
@@ -42,12 +40,6 @@ public:
     void setCollection(const MapCollection &collection);
     /// An import: replaces everything and is a change.
     void importCollection(const MapCollection &collection);
-
-    /// The collection a campaign stores: each map named and keyed by its picture's base name.
-    static MapCollection fromCampaign(const CampaignModel &campaign);
-    /// Writes the four lists into the campaign, in row order. The campaign keeps no map name, so a
-    /// renamed map is named after its key again at the next load.
-    static void toCampaign(const MapCollection &collection, CampaignModel &campaign);
 
     int rowCount(List list) const;
     QString key(List list, int row) const;

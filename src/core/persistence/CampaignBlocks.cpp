@@ -1,6 +1,7 @@
 #include "core/persistence/CampaignBlocks.h"
 
 #include "core/calendar/AgendaBook.h"
+#include "core/common/CodePage.h"
 
 #include <algorithm>
 #include <functional>
@@ -35,7 +36,8 @@ struct Loading
 };
 
 // One block of the campaign file: its label, the message announcing it on loading, the stage
-// that loads it, how it is read into the model and how its items are made from the model.
+// that loads it, how it is read into the model and how its text is made from the model (each
+// item in Windows-1252 and a NUL, as the file holds it: "" for no items).
 struct BlockRow
 {
     QString label;
@@ -43,18 +45,52 @@ struct BlockRow
     Stage stage;
     std::function<void(const oBlock &, Loading &)> read;
     Kind kind;
-    std::function<QStringList(const CampaignModel &)> items;
+    std::function<QByteArray(const CampaignModel &)> text;
     QString after = {}; ///< a new block of this label goes right after this one; "" at the end
 };
 
+// A row's item added to a block's text. A row that shows its fields is encoded straight from
+// them, without a string for the item and one for the block: the long lists write tens of
+// thousands of items.
 template<typename Row>
-QStringList listItems(const QList<Row> &rows)
+void appendItem(QByteArray &text, const Row &row)
 {
-    QStringList items;
-    items.reserve(rows.size());
+    if constexpr (requires { row.fields(); }) {
+        const auto fields = row.fields();
+        qsizetype length = qsizetype(fields.size()); // the separators and the NUL
+        for (QStringView field : fields)
+            length += field.size();
+        const qsizetype start = text.size();
+        text.resize(start + length); // grows by more than asked, as the block needs
+        char *out = text.data() + start;
+        for (QStringView field : fields) {
+            out = CodePage::encode(field, out);
+            *out++ = ';';
+        }
+        out[-1] = '\0'; // the last field ends the item
+    } else {
+        CodePage::append(text, row.toItem());
+        text += '\0';
+    }
+}
+
+QByteArray itemsText(const QStringList &items)
+{
+    QByteArray text;
+    for (const QString &item : items) {
+        CodePage::append(text, item);
+        text += '\0';
+    }
+    return text;
+}
+
+template<typename Row>
+QByteArray listText(const QList<Row> &rows)
+{
+    QByteArray text;
     for (const Row &row : rows)
-        items << row.toItem();
-    return items;
+        appendItem(text, row);
+    return text;
 }
 
 // A line that cannot be understood is skipped and reported, and the lines after it are still
@@ -100,15 +136,14 @@ QList<Row> keptRows(QList<Row> rows, Keep keep)
 }
 
 template<typename Row, typename Keep>
-QStringList keptItems(const QList<Row> &rows, Keep keep)
+QByteArray keptText(const QList<Row> &rows, Keep keep)
 {
-    QStringList items;
-    items.reserve(rows.size());
+    QByteArray text;
     for (const Row &row : rows) {
         if (keep(row))
-            items << row.toItem();
+            appendItem(text, row);
     }
-    return items;
+    return text;
 }
 
 template<typename Row>
@@ -119,7 +154,7 @@ BlockRow listBlock(const QString &label, const QString &message, QList<Row> Camp
             [member](const oBlock &block, Loading &loading) {
                 loading.model.*member = readList<Row>(block, loading.outcome);
             },
-            Kind::List, [member](const CampaignModel &model) { return listItems(model.*member); }};
+            Kind::List, [member](const CampaignModel &model) { return listText(model.*member); }};
 }
 
 template<typename Record>
@@ -128,15 +163,15 @@ BlockRow fixedBlock(const QString &label, const QString &message, Record Campaig
 {
     return {label, message, stage,
             [member](const oBlock &block, Loading &loading) { readFixed(block, loading.model.*member, loading.outcome); },
-            Kind::Fixed, [member](const CampaignModel &model) { return (model.*member).toItems(); }};
+            Kind::Fixed, [member](const CampaignModel &model) { return itemsText((model.*member).toItems()); }};
 }
 
-QStringList classItems(const CampaignModel &model)
+QByteArray classText(const CampaignModel &model)
 {
     // All standard classes first, then all prestige classes, each in list order.
-    QStringList standard, prestige;
+    QByteArray standard, prestige;
     for (const ClassEntry &entry : model.classes)
-        (entry.prestige ? prestige : standard) << entry.toItem();
+        appendItem(entry.prestige ? prestige : standard, entry);
     return standard + prestige;
 }
 
@@ -146,12 +181,12 @@ QStringList classItems(const CampaignModel &model)
 BlockRow agendaBlock(const QString &label, QList<DatedLine> CampaignModel::*lines, QString CampaignModel::*yearShown)
 {
     BlockRow row = listBlock(label, QString(), lines, Stage::Agenda);
-    row.items = [lines, yearShown](const CampaignModel &model) {
+    row.text = [lines, yearShown](const CampaignModel &model) {
         AgendaBook book;
         book.init(model.*lines, oCalendar::fromState(model.calendar), model.calendar.startDate, {});
         if (!(model.*yearShown).isEmpty())
             book.SetCurrentYear(model.*yearShown);
-        return listItems(book.GetEntries());
+        return listText(book.GetEntries());
     };
     return row;
 }
@@ -182,7 +217,7 @@ BlockRow battleBoxBlock()
     row.read = [written](const oBlock &block, Loading &loading) {
         loading.model.battleBox = keptRows(readList<BattleBoxEntry>(block, loading.outcome), written);
     };
-    row.items = [written](const CampaignModel &model) { return keptItems(model.battleBox, written); };
+    row.text = [written](const CampaignModel &model) { return keptText(model.battleBox, written); };
     return row;
 }
 
@@ -199,7 +234,8 @@ BlockRow battleBoxCountersBlock()
             },
             Kind::List,
             [](const CampaignModel &model) {
-                return model.battleBoxCounters.isAtStart() ? QStringList() : model.battleBoxCounters.toItems();
+                const BattleBoxCounters &counters = model.battleBoxCounters;
+                return counters.isAtStart() ? QByteArray() : itemsText(counters.toItems());
             },
             u"BATTLEBOX"_s};
 }
@@ -211,7 +247,7 @@ BlockRow linkedBattleBoxBlock()
     row.read = [withFile](const oBlock &block, Loading &loading) {
         loading.model.linkedBattleBoxes = keptRows(readList<Shortcut>(block, loading.outcome), withFile);
     };
-    row.items = [withFile](const CampaignModel &model) { return keptItems(model.linkedBattleBoxes, withFile); };
+    row.text = [withFile](const CampaignModel &model) { return keptText(model.linkedBattleBoxes, withFile); };
     return row;
 }
 
@@ -221,7 +257,7 @@ const QList<BlockRow> &blockTable()
     using M = CampaignModel;
     static const QList<BlockRow> table = [] {
         BlockRow classes = listBlock(u"CLASSES"_s, CampaignBlocks::tr("Loading classes lists"), &M::classes);
-        classes.items = classItems;
+        classes.text = classText;
         return QList<BlockRow>{
             fixedBlock(u"WEATHER"_s, CampaignBlocks::tr("Loading weather"), &M::weather),
             fixedBlock(u"TIME"_s, CampaignBlocks::tr("Loading time data"), &M::time),
@@ -297,13 +333,11 @@ const QStringList &CampaignBlocks::labels()
 void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
 {
     for (const BlockRow &row : blockTable()) {
-        const QStringList items = row.items(model);
-        if (row.kind == Kind::List && items.isEmpty())
+        QByteArray text = row.text(model);
+        if (row.kind == Kind::List && text.isEmpty())
             file.RemoveBlock(row.label);
-        else if (row.after.isEmpty())
-            file.UpdateBlock(row.label, items);
         else
-            file.UpdateBlockAfter(row.label, items, row.after);
+            file.UpdateBlockText(row.label, std::move(text), row.after);
     }
 }
 

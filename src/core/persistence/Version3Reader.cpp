@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "core/common/CodePage.h"
+#include "core/maps/CampaignMaps.h"
+#include "core/maps/MapXmlFile.h"
 #include "core/persistence/CampaignModel.h"
 #include "core/persistence/oIniFile.h"
 
@@ -257,6 +259,25 @@ void Reading::misc()
     m_model.options.soundsOn = m_values.number(MiscAt + 8).value_or(1) != 0;
 }
 
+// The map collection the old program kept in a map XML file of its own, imported as the map
+// import reads it. A file that is refused is named in the skipped list with the reason; an import
+// that stopped halfway keeps the rows read before, and says where it stopped.
+void readMapCollection(const QString &path, CampaignModel &model, LoadOutcome &outcome, const AppFolder &folder)
+{
+    if (!path.endsWith(u"xml"_s, Qt::CaseInsensitive) || !QFileInfo(path).isFile())
+        return;
+    MapCollection collection = CampaignMaps::collection(model);
+    const Result<MapXmlFile::Import> import = MapXmlFile::read(path, collection);
+    if (!import) {
+        outcome.skipped << Version3Reader::tr("MAPS: the map collection \"%1\" is not imported: %2")
+                               .arg(path, import.error().message);
+        return;
+    }
+    if (!import->stopped.isEmpty())
+        outcome.skipped << Version3Reader::tr("MAPS: the map collection \"%1\": %2").arg(path, import->stopped);
+    CampaignMaps::store(collection, model, folder);
+}
+
 // The sound files and the map collection of the older session settings file.
 void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOutcome &outcome, const AppFolder &folder)
 {
@@ -268,9 +289,7 @@ void readSessionSettings(const oIniFile *settings, CampaignModel &model, LoadOut
         if (!path.isEmpty())
             model.options.setSoundPath(SoundEvent(e), folder.storedPath(path));
     }
-    const QString maps = settings->GetOneValue(u"MAPS"_s, u"maps"_s).trimmed();
-    if (maps.endsWith(u"xml"_s, Qt::CaseInsensitive) && QFileInfo(maps).isFile())
-        outcome.skipped << Version3Reader::tr("MAPS: the map collection \"%1\" is not imported").arg(maps);
+    readMapCollection(settings->GetOneValue(u"MAPS"_s, u"maps"_s).trimmed(), model, outcome, folder);
 }
 
 // The old program kept its own copy of each notes document at the top of its folder; a campaign

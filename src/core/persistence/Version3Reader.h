@@ -45,8 +45,9 @@ public:
 
     /// Reads `path` into `model`, which the caller has reset to a new campaign. Progress messages
     /// announce the notes documents, each group of values and the final set-up. When the result
-    /// is not readable, `model` is left as it was. The map collection named by the session
-    /// settings is not imported: the outcome's skipped list names it.
+    /// is not readable, `model` is left as it was. The map XML file named by the session
+    /// settings is imported into the campaign's maps and markers; the skipped list names it when
+    /// it is refused or stops halfway.
     static LoadOutcome read(const QString &path, CampaignModel &model, const oIniFile *sessionSettings,
                             const LoadProgress &progress);
     /// The same with the application folder given, where the old program kept its own copies of

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -17,11 +18,48 @@ void oBlock::init(QString label, QStringList items, QString splitChr)
     Update(std::move(items));
 }
 
+const QStringList &oBlock::Items() const
+{
+    if (!m_itemsBuilt) {
+        // Every item ends in a NUL: the items are what comes before the last one, split.
+        const QByteArrayView items = QByteArrayView(m_text).first(m_textLength);
+        m_items = items.isEmpty() ? QStringList() : splitItems(items.chopped(1));
+        m_itemsBuilt = true;
+    }
+    return m_items;
+}
+
 void oBlock::Update(QStringList items)
 {
     m_items = std::move(items);
+    m_itemsBuilt = true;
     m_text.clear();
     m_built = false;
+}
+
+void oBlock::UpdateText(QByteArray text)
+{
+    m_items.clear();
+    m_itemsBuilt = false;
+    m_textLength = text.size();
+    m_text = std::move(text);
+    m_text.resize((m_textLength + 15) / 16 * 16, '\0');
+    m_built = true;
+}
+
+QStringList oBlock::splitItems(QByteArrayView text)
+{
+    QStringList items;
+    items.reserve(std::count(text.begin(), text.end(), '\0') + 1);
+    const char *from = text.data();
+    const char *const end = from + text.size();
+    for (;;) {
+        const char *nul = static_cast<const char *>(std::memchr(from, '\0', size_t(end - from)));
+        items.append(CodePage::toUnicode(QByteArrayView(from, (nul ? nul : end) - from)));
+        if (!nul)
+            return items;
+        from = nul + 1;
+    }
 }
 
 qint32 oBlock::GetFullBlockSize() const

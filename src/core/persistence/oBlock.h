@@ -22,12 +22,18 @@ public:
 
     void init(QString label, QStringList items, QString splitChr = QString(u';'));
 
-    const QStringList &Items() const { return m_items; }
+    /// The items; for a block given its text (UpdateText), the items that text holds.
+    const QStringList &Items() const;
     const QString &SplitChr() const { return m_splitChr; }
     const QString &Label() const { return m_label; }
 
     /// Replaces the items; the encoded text is built again when next needed.
     void Update(QStringList items);
+    /// Replaces the items by their text as the file holds it: each item in Windows-1252 followed
+    /// by one NUL; the padding is added here. For writers that encode their items themselves.
+    void UpdateText(QByteArray text);
+    /// The items of a block's text: split at each NUL, Windows-1252 decoded ("" is one empty item).
+    static QStringList splitItems(QByteArrayView text);
 
     /// 16 + the length of the encoded text (0 for a block without items).
     qint32 GetFullBlockSize() const;
@@ -46,10 +52,13 @@ private:
 
     QString m_label;
     QString m_splitChr = QString(u';');
-    QStringList m_items;
-    // Built on first need and kept until the items change: a save asks for the size and then
-    // for the bytes of every block.
+    // Items and text each built from the other on first need and kept until the items change: a
+    // save asks for the size and then for the bytes of every block, and seldom for the items of a
+    // block whose text it was given.
+    mutable QStringList m_items;
+    mutable bool m_itemsBuilt = true;
     mutable QByteArray m_text;
+    mutable qsizetype m_textLength = 0; // the items' bytes, without the padding
     mutable bool m_built = false;
 };
 

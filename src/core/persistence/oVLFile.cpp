@@ -35,23 +35,6 @@ QByteArrayView trimmed(QByteArrayView bytes)
     return bytes.sliced(start, end - start);
 }
 
-QStringList splitItems(QByteArrayView text)
-{
-    QStringList items;
-    if (text.isEmpty())
-        return items;
-    items.reserve(std::count(text.begin(), text.end(), '\0') + 1);
-    const char *from = text.data();
-    const char *const end = from + text.size();
-    for (;;) {
-        const char *nul = static_cast<const char *>(std::memchr(from, '\0', size_t(end - from)));
-        items.append(CodePage::toUnicode(QByteArrayView(from, (nul ? nul : end) - from)));
-        if (!nul)
-            return items;
-        from = nul + 1;
-    }
-}
-
 } // namespace
 
 void oVLFile::init(const QString &path, const QString &version)
@@ -123,9 +106,10 @@ Result<void> oVLFile::readBlocks(QIODevice &device)
         if (read < 0)
             return error(u"read error in block at offset %1: %2"_s.arg(offset).arg(device.errorString()));
 
-        QStringList items = splitItems(trimmed(QByteArrayView(text.constData(), read)));
-        if (items.isEmpty())
+        const QByteArrayView itemText = trimmed(QByteArrayView(text.constData(), read));
+        if (itemText.isEmpty())
             continue;
+        QStringList items = oBlock::splitItems(itemText);
         QString label = CodePage::toUnicode(trimmed(QByteArrayView(header, oBlock::MaxLabelLength)));
         QString key = label.toCaseFolded();
         if (m_index.contains(key))
@@ -139,28 +123,35 @@ Result<void> oVLFile::readBlocks(QIODevice &device)
 
 void oVLFile::UpdateBlock(const QString &label, const QStringList &items)
 {
-    const QString key = label.toCaseFolded();
-    const auto found = m_index.constFind(key);
-    if (found != m_index.constEnd()) {
-        m_blocks[*found].Update(items);
-        return;
-    }
-    oBlock block;
-    block.init(label, items);
-    appendBlock(std::move(block), key);
+    blockFor(label, QString()).Update(items);
 }
 
 void oVLFile::UpdateBlockAfter(const QString &label, const QStringList &items, const QString &after)
 {
-    const auto previous = m_index.constFind(after.toCaseFolded());
-    if (m_index.contains(label.toCaseFolded()) || previous == m_index.constEnd()) {
-        UpdateBlock(label, items);
-        return;
-    }
+    blockFor(label, after).Update(items);
+}
+
+void oVLFile::UpdateBlockText(const QString &label, QByteArray text, const QString &after)
+{
+    blockFor(label, after).UpdateText(std::move(text));
+}
+
+oBlock &oVLFile::blockFor(const QString &label, const QString &after)
+{
+    const QString key = label.toCaseFolded();
+    if (const auto found = m_index.constFind(key); found != m_index.constEnd())
+        return m_blocks[*found];
     oBlock block;
-    block.init(label, items);
-    m_blocks.insert(*previous + 1, std::move(block));
+    block.init(label, {});
+    const auto previous = after.isEmpty() ? m_index.constEnd() : m_index.constFind(after.toCaseFolded());
+    if (previous == m_index.constEnd()) {
+        appendBlock(std::move(block), key);
+        return m_blocks.last();
+    }
+    const qsizetype position = *previous + 1;
+    m_blocks.insert(position, std::move(block));
     reindex();
+    return m_blocks[position];
 }
 
 void oVLFile::RemoveBlock(const QString &label)

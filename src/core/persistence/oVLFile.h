@@ -41,6 +41,9 @@ public:
     /// As UpdateBlock, but a new block goes right after the block labelled `after` (letter case
     /// ignored), or at the end when there is none.
     void UpdateBlockAfter(const QString &label, const QStringList &items, const QString &after);
+    /// As UpdateBlockAfter (`after` "": as UpdateBlock), with the block's text as the file holds
+    /// it (oBlock::UpdateText): for writers that encode their items themselves.
+    void UpdateBlockText(const QString &label, QByteArray text, const QString &after = QString());
     /// Removes the last block whose label equals `label` exactly, if any.
     void RemoveBlock(const QString &label);
 
@@ -68,6 +71,8 @@ public:
 private:
     Result<void> readBlocks(QIODevice &device);
     Error error(const QString &message) const { return Error{m_path, message}; }
+    /// The block of that label, else a new one without items, placed as UpdateBlockAfter says.
+    oBlock &blockFor(const QString &label, const QString &after);
     void appendBlock(oBlock block, const QString &key);
     void reindex();
 

@@ -63,10 +63,16 @@ std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item, cons
 
 QString BattleBoxEntry::toItem() const
 {
-    std::array<QStringView, FieldCount> fields{ticked ? u"T" : u"F"};
-    for (size_t i = 1; i < fields.size(); ++i)
-        fields[i] = this->*textFields()[i - 1].field;
-    return ItemFields::join(fields);
+    return ItemFields::join(fields());
+}
+
+std::array<QStringView, BattleBoxEntry::FieldCount> BattleBoxEntry::fields() const
+{
+    const auto &texts = textFields();
+    std::array<QStringView, FieldCount> views{ticked ? u"T" : u"F"};
+    for (size_t i = 1; i < views.size(); ++i)
+        views[i] = this->*texts[i - 1].field;
+    return views;
 }
 
 QJsonObject BattleBoxEntry::toJson() const

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace Velmora {
@@ -46,6 +47,8 @@ struct BattleBoxEntry
     /// shares its text.
     static std::optional<BattleBoxEntry> fromItem(const QString &item, const BattleBoxEntry *previous = nullptr);
     QString toItem() const;
+    /// The item's 15 fields.
+    std::array<QStringView, FieldCount> fields() const;
     QJsonObject toJson() const;
 
     bool operator==(const BattleBoxEntry &) const = default;

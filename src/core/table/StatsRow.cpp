@@ -84,10 +84,16 @@ std::optional<StatsRow> StatsRow::fromItem(const QString &item, const StatsRow *
 
 QString StatsRow::toItem() const
 {
-    std::array<QStringView, Count> fields;
-    for (size_t i = 0; i < fields.size(); ++i)
-        fields[i] = this->*columns()[i].field;
-    return ItemFields::join(fields);
+    return ItemFields::join(fields());
+}
+
+std::array<QStringView, StatsRow::Count> StatsRow::fields() const
+{
+    const auto &all = columns();
+    std::array<QStringView, Count> views;
+    for (size_t i = 0; i < views.size(); ++i)
+        views[i] = this->*all[i].field;
+    return views;
 }
 
 QJsonObject StatsRow::toJson() const

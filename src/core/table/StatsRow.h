@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace Velmora {
@@ -47,6 +48,8 @@ struct StatsRow
     /// equal to that of `previous` (the row read before it) shares its text.
     static std::optional<StatsRow> fromItem(const QString &item, const StatsRow *previous = nullptr);
     QString toItem() const;
+    /// The item's fields: the 23 values in column order.
+    std::array<QStringView, Count> fields() const;
     QJsonObject toJson() const;
 
     bool operator==(const StatsRow &) const = default;

@@ -1,3 +1,5 @@
+#include "core/common/AppFolder.h"
+#include "core/maps/CampaignMaps.h"
 #include "core/maps/MapCollectionModel.h"
 #include "core/maps/MapListModel.h"
 #include "core/persistence/CampaignModel.h"
@@ -202,7 +204,7 @@ private slots:
         QCOMPARE(maps.viewContent(1).notes, maps.CollectNotes(u"Cave"_s));
         QVERIFY(maps.RemoveMap(0));
         CampaignModel campaign;
-        MapCollectionModel::toCampaign(maps.collection(), campaign);
+        CampaignMaps::store(maps.collection(), campaign, AppFolder(u"/nowhere"_s));
         QCOMPARE(campaign.maps.size(), 1);
         QCOMPARE(campaign.noteMarkers.size() + campaign.playerMarkers.size() + campaign.objectMarkers.size(), 4);
     }
@@ -240,11 +242,11 @@ private slots:
     void campaignRoundTrip()
     {
         const CampaignModel campaign = maximalCampaign(0);
-        const MapCollection collection = MapCollectionModel::fromCampaign(campaign);
+        const MapCollection collection = CampaignMaps::collection(campaign);
         QCOMPARE(collection.maps.at(1).key, u"Map2"_s);
         QCOMPARE(collection.maps.at(1).name, u"Map2"_s);
         CampaignModel back;
-        MapCollectionModel::toCampaign(collection, back);
+        CampaignMaps::store(collection, back, AppFolder(u"/nowhere"_s));
         QCOMPARE(back.maps, campaign.maps);
         QCOMPARE(back.playerMarkers, campaign.playerMarkers);
         QCOMPARE(back.objectMarkers, campaign.objectMarkers);

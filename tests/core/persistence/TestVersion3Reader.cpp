@@ -180,10 +180,30 @@ private slots:
         // A file of the application folder is stored relative to it; any other as it is.
         QCOMPARE(model.options.soundPath(SoundEvent::Roll), u"\\Sounds\\Dice.wav"_s);
         QCOMPARE(model.options.soundPath(SoundEvent::Click), QString());
-        QVERIFY(outcome.skipped.contains(u"MAPS: the map collection \""_s + collection + u"\" is not imported"_s));
+        QVERIFY(outcome.skipped.contains(u"MAPS: the map collection \""_s + collection
+                                         + u"\" is not imported: That file is not a Velmora Map file."_s));
         // The old program's own copy of a notes document is used where there is one.
         QCOMPARE(model.documents.paths, (std::array<QString, 3>{u"\\DM Notes.rtf"_s, u"\\Documents\\Game Last Left Off.rtf"_s,
                                                                 u"\\Documents\\NPCs Have Met.rtf"_s}));
+    }
+
+    void mapCollectionOfTheSettings()
+    {
+        // Written by the old program: Windows-1252, a map whose id is not its picture's name.
+        TestHome home;
+        oIniFile settings;
+        QVERIFY(settings.parse("[MAPS]\r\nmaps=" + QByteArray(VELMORA_TEST_DATA_DIR) + "/persistence/old-maps.xml\r\n"));
+        CampaignModel model = CampaignModel::newCampaign();
+        const QString path = home.write(u"old.vls"_s, fixture(u"old-campaign.vls"_s));
+        const LoadOutcome outcome = Version3Reader::read(path, model, &settings, {}, home.folder());
+        QCOMPARE(outcome.skipped.filter(u"MAPS"_s), QStringList());
+        QCOMPARE(items(model.maps), u"C:\\Velmora\\Campaigns\\Old Keep.jpg;FITTED;TRUE;20;0;65280;0;120;TRUE;FALSE|"
+                                    u"C:\\Velmora\\Campaigns\\Cave.bmp;FULL;FALSE;0;0;16777215;;;FALSE;TRUE"_s);
+        // The player stays on its map, which the campaign keys by its picture's name.
+        QCOMPARE(items(model.playerMarkers),
+                 u"Aldric;Old Keep;120;45.5;C:\\Velmora\\Campaigns\\MapIcons\\knight.ico"_s);
+        QCOMPARE(items(model.objectMarkers), u"Chest;Cave;10;20;;TRUE"_s);
+        QCOMPARE(items(model.noteMarkers), u"_1;Pi\u00e8ge spikes;Cave;5;6;"_s); // ";" cannot reach a record
     }
 };
 
