@@ -91,6 +91,10 @@ MapsMenus MapsMenus::build(ToolHost &host, QWidget *owner)
     m.mnuMap->addSeparator();
     m.mnuMapPrint = popupItem(m.mnuMap, u"mnuMapPrint"_s, tr("Print map..."));
     m.mnuMapSaveAs = popupItem(m.mnuMap, u"mnuMapSaveAs"_s, tr("Save map as picture..."));
+    // Zoom beyond the two display modes: fit the control, or back to the picture's own size.
+    m.mnuMap->addSeparator();
+    m.mnuMapZoomFit = popupItem(m.mnuMap, u"mnuMapZoomFit"_s, tr("Zoom to fit"));
+    m.mnuMapZoomActual = popupItem(m.mnuMap, u"mnuMapZoomActual"_s, tr("Actual size (100 %)"));
 
     m.mnuNote = popup(owner, u"mnuNote"_s, tr("Note"));
     m.mnuNoteEdit = popupItem(m.mnuNote, u"mnuNoteEdit"_s, tr("Edit note..."));

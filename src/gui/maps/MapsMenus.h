@@ -49,6 +49,8 @@ public:
     QAction *mnuMapAddNote = nullptr;
     QAction *mnuMapPrint = nullptr;
     QAction *mnuMapSaveAs = nullptr;
+    QAction *mnuMapZoomFit = nullptr;
+    QAction *mnuMapZoomActual = nullptr;
 
     QMenu *mnuNote = nullptr;
     QAction *mnuNoteEdit = nullptr;
