@@ -1,6 +1,7 @@
 #include "gui/app/InstalledParts.h"
 
 #include "gui/calendar/CalendarTools.h"
+#include "gui/maps/MapsTools.h"
 #include "gui/table/TableTools.h"
 
 namespace Velmora {
@@ -10,6 +11,7 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     std::vector<std::unique_ptr<CampaignPart>> parts;
     parts.push_back(std::make_unique<CalendarTools>(host));
     parts.push_back(std::make_unique<TableTools>(host));
+    parts.push_back(std::make_unique<MapsTools>(host));
     return parts;
 }
 
