@@ -22,16 +22,18 @@ MapViewTabs::MapViewTabs(Platform &platform, std::function<QString(const QString
     , m_platform(platform)
     , m_resolvePath(std::move(resolvePath))
     , m_tabs(new QTabBar)
-    , m_stack(new QGridLayout)
 {
     m_tabs->setObjectName(u"tabMaps"_s);
     m_tabs->setExpanding(false);
+    // The views' place stays when none shows, so that the tabs stay on top.
+    auto *stack = new QWidget;
+    m_stack = new QGridLayout(stack);
     m_stack->setContentsMargins(0, 0, 0, 0);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(m_tabs);
-    column->addLayout(m_stack, 1);
+    column->addWidget(stack, 1);
     m_tabs->addTab(QString());
     addView();
     setTab(0, tr(" No map loaded!"), NotFound);

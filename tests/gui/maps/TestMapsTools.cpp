@@ -93,6 +93,10 @@ private slots:
         QCOMPARE(program.tabTexts(1), keys);
         QCOMPARE(program.tabs()->currentIndex(), 0);
         QCOMPARE(!program.tools.views().view(0).isHidden(), viewShown);
+        // The tabs stay on top of their place, with or without a view under them.
+        program.resize(800, 600);
+        program.show();
+        QCOMPARE(program.tabs()->y(), 0);
     }
 
     void removingTheLastMapLeavesTheNoMapTab()
