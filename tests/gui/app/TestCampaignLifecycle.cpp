@@ -392,6 +392,7 @@ private slots:
 
         auto *strip = requireChild<QTabWidget>(p.form, u"sstbUser"_s);
         p.form.showTab(MainTab::Tools);
+        p.form.showTab(MainTab::Maps);
         p.form.showTab(MainTab::User);
         for (int page = strip->count() - 1; page >= 0; --page)
             strip->setCurrentIndex(page);
