@@ -402,11 +402,13 @@ void MapsTools::mnuMapsImport_Click()
 
 void MapsTools::mnuMapsExport_Click() { m_files.exportCollection(); }
 
+// "Shown" is the tab rule's: the selected tab's view with its picture, whichever main tab is in
+// front, so that the Maps menu works from every tab.
 void MapsTools::printMap(bool onlyShown)
 {
     buildTab();
     const int tab = m_views->currentIndex();
-    if (tab < 0 || tab >= m_maps.rowCount(List::Maps) || (onlyShown && !m_views->view(tab).isVisible()))
+    if (tab < 0 || tab >= m_maps.rowCount(List::Maps) || (onlyShown && m_views->view(tab).isHidden()))
         return;
     m_views->view(tab).PrintPicture();
 }
@@ -415,7 +417,7 @@ void MapsTools::saveMapAsPicture(const QString &title)
 {
     buildTab();
     const int tab = m_views->currentIndex();
-    if (tab >= 0 && tab < m_maps.rowCount(List::Maps) && m_views->view(tab).isVisible())
+    if (tab >= 0 && tab < m_maps.rowCount(List::Maps) && !m_views->view(tab).isHidden())
         m_files.saveAsPicture(m_views->view(tab), title);
 }
 

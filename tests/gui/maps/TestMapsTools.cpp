@@ -150,6 +150,24 @@ private slots:
             program.scripted.trace(), QStringList { u"message Velmora: There are no players linked to this map."_s });
     }
 
+    void theShownMapIsSavedWhicheverTabIsInFront_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("menu, maps never shown") << u"mnuMapsSaveAs"_s << false << u"save-dialog Save Map as Bitmap"_s;
+        QTest::newRow("pop-up") << u"mnuMapSaveAs"_s << true << u"save-dialog Save Active Map as Bitmap"_s;
+    }
+    void theShownMapIsSavedWhicheverTabIsInFront()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, shown);
+        QFETCH(QString, dialog);
+        Program program({ u"Keep"_s }, {}, shown);
+        program.trigger(item);
+        QCOMPARE(program.scripted.trace(), QStringList { dialog });
+    }
+
     void aDraggedMarkerIsOfferedForSavingAtClose()
     {
         RunningProgram program;
