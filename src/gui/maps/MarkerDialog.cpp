@@ -4,7 +4,7 @@
 #include "core/common/NumberText.h"
 #include "gui/maps/DialogButtons.h"
 #include "gui/maps/DigitsOnlyValidator.h"
-#include "gui/table/FieldFilter.h"
+#include "gui/ui/FieldFilter.h"
 #include "gui/ui/Platform.h"
 
 #include <QComboBox>

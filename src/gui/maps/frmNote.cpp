@@ -1,7 +1,7 @@
 #include "gui/maps/frmNote.h"
 
 #include "core/maps/NoteKeys.h"
-#include "gui/table/FieldFilter.h"
+#include "gui/ui/FieldFilter.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #include "gui/table/frmStats.h"
 
 #include "core/table/StatsListModel.h"
-#include "gui/table/FieldFilter.h"
+#include "gui/ui/FieldFilter.h"
 
 #include <QEvent>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 
 #include "core/table/XpListModel.h"
 #include "gui/options/SoundCuePlayer.h"
-#include "gui/table/FieldFilter.h"
+#include "gui/ui/FieldFilter.h"
 #include "gui/ui/Platform.h"
 
 #include <QFormLayout>

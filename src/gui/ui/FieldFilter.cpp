@@ -1,4 +1,4 @@
-#include "gui/table/FieldFilter.h"
+#include "gui/ui/FieldFilter.h"
 
 #include <QLineEdit>
 
