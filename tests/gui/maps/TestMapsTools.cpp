@@ -168,6 +168,25 @@ private slots:
         QCOMPARE(program.scripted.trace(), QStringList { dialog });
     }
 
+    // What one campaign exports through the Maps menu, another imports in place of its own maps.
+    void aCollectionExportedIsImportedElsewhere()
+    {
+        Program from({ u"Keep"_s, u"Tower"_s }, { u"Ann"_s });
+        const QString path = from.home.file(u"Maps_Ann.xml"_s);
+        from.scripted.answerFile(path);
+        from.trigger(u"mnuMapsExport"_s);
+        QCOMPARE(from.scripted.trace(), (QStringList { u"save-dialog Confirm Name or Select New One"_s, u"sound Save.WAV"_s }));
+        Program to({ u"Lost"_s });
+        to.scripted.answerFile(path);
+        to.trigger(u"mnuMapsImport"_s);
+        QCOMPARE(to.scripted.trace(), QStringList { u"open-dialog Select or Create XML File"_s });
+        QVERIFY(to.campaignSession().isModified());
+        QCOMPARE(to.tabTexts(0), (QStringList { u"Keep"_s, u"Tower"_s }));
+        CampaignModel imported;
+        to.collect(to.tools, imported);
+        QCOMPARE(imported.playerMarkers, from.model.playerMarkers);
+    }
+
     void aDraggedMarkerIsOfferedForSavingAtClose()
     {
         RunningProgram program;
