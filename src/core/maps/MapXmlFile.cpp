@@ -6,6 +6,7 @@
 #include "core/maps/MarkerFields_p.h"
 
 #include <QDomDocument>
+#include <QXmlStreamReader>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -138,6 +139,25 @@ QString decoded(const QByteArray &bytes)
     return utf8.hasError() ? CodePage::toUnicode(bytes) : text;
 }
 
+// A map file nests three levels deep. Qt's DOM slows down past all measure on elements nested
+// hundreds of thousands deep, so a hostile file could stall the window: deeper nesting than any
+// map file needs is refused before the DOM sees it, by a streaming pass that costs one look at
+// each element.
+bool nestedTooDeep(const QString &text)
+{
+    constexpr int MaxDepth = 64;
+    QXmlStreamReader reader(text);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > MaxDepth)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return false;
+}
+
 // The name without its namespace prefix.
 QString baseName(const QDomNode &node)
 {
@@ -209,8 +229,9 @@ Result<MapXmlFile::Import> MapXmlFile::read(const QString &path, MapCollection &
 
 Result<MapXmlFile::Import> MapXmlFile::fromBytes(const QByteArray &bytes, MapCollection &collection)
 {
+    const QString text = decoded(bytes);
     QDomDocument document;
-    if (!document.setContent(decoded(bytes)))
+    if (nestedTooDeep(text) || !document.setContent(text))
         return Error { {}, tr("Error loading XML file.") };
     // The first node must be the root: a declaration or a comment before it makes the file
     // unreadable, as it did for the old reader.

@@ -118,6 +118,9 @@ private slots:
                                              << u"That file is not a Velmora Map file."_s << QString() << Before;
         QTest::newRow("not XML") << velmo(Map).replace("/>", ">") << u"Error loading XML file."_s << QString()
                                  << Before;
+        QTest::newRow("nested deeper than a map file needs")
+            << "<VELMO>"_ba + QByteArray("<a>").repeated(65) + QByteArray("</a>").repeated(65) + "</VELMO>"
+            << u"Error loading XML file."_s << QString() << Before;
         QTest::newRow("a key met twice") << velmo(Map, "\r\n<PLAYER id=\"A\"/><PLAYER id=\"B\"/>\r\n<PLAYER id=\"a\"/>")
                                          << QString()
                                          << u"Line 7: the player \"a\" is listed twice; the import stops there."_s
