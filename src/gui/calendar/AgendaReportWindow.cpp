@@ -4,6 +4,7 @@
 #include "core/documents/RtfWriter.h"
 #include "gui/documents/RichTextConverter.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QHBoxLayout>
 #include <QPrinter>
@@ -34,14 +35,6 @@ QFont reportFont()
     return font;
 }
 
-QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 AgendaReportWindow::AgendaReportWindow(Platform &platform, AgendaReport::Kind kind,
@@ -62,9 +55,9 @@ AgendaReportWindow::AgendaReportWindow(Platform &platform, AgendaReport::Kind ki
     m_report->setFont(reportFont());
     fillReport(*m_report->document(), report);
 
-    auto *print = makeButton(tr("Print..."), u"cmdPrint"_s, this);
-    auto *saveAs = makeButton(tr("Save as..."), u"cmdSaveAs"_s, this);
-    auto *done = makeButton(tr("Done"), u"cmdDone"_s, this);
+    auto *print = PushButtons::make(tr("Print..."), u"cmdPrint"_s, this);
+    auto *saveAs = PushButtons::make(tr("Save as..."), u"cmdSaveAs"_s, this);
+    auto *done = PushButtons::make(tr("Done"), u"cmdDone"_s, this);
     done->setDefault(true);
     connect(print, &QPushButton::clicked, this, &AgendaReportWindow::cmdPrint_Click);
     connect(saveAs, &QPushButton::clicked, this, &AgendaReportWindow::cmdSaveAs_Click);

@@ -2,6 +2,7 @@
 
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -27,16 +28,6 @@ namespace {
 
 enum Column { NameColumn, DaysColumn };
 
-QPushButton *makeButton(const QString &caption, const QString &name, const QString &toolTip, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
-    // Enter belongs to the text boxes; it must not close the wizard.
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLineEdit *makeBox(const QString &name, const QString &toolTip, const QString &pattern, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
@@ -59,16 +50,16 @@ CalendarWizardForm::CalendarWizardForm(Platform &platform, const SoundCuePlayer 
     // characters that would break them cannot be typed.
     , m_monthName(makeBox(u"txtMonthName"_s, tr("Month name"), u"[^;_:]*"_s, this))
     , m_monthLength(makeBox(u"txtMonthLen"_s, tr("Number of days in that month"), u"[0-9]{0,5}"_s, this))
-    , m_add(makeButton(tr("Add"), u"cmdMonthNameAdd"_s, tr("Add new or replace selection"), this))
-    , m_up(makeButton(tr("Up"), u"cmdUp"_s, tr("Move selection up one row"), this))
-    , m_down(makeButton(tr("Down"), u"cmdDown"_s, tr("Move selection down one row"), this))
-    , m_remove(makeButton(tr("Remove"), u"cmdRemove"_s, tr("Remove selected month"), this))
-    , m_clear(makeButton(tr("Clear"), u"cmdClear"_s, tr("Clear the month list"), this))
+    , m_add(PushButtons::make(tr("Add"), u"cmdMonthNameAdd"_s, this, tr("Add new or replace selection")))
+    , m_up(PushButtons::make(tr("Up"), u"cmdUp"_s, this, tr("Move selection up one row")))
+    , m_down(PushButtons::make(tr("Down"), u"cmdDown"_s, this, tr("Move selection down one row")))
+    , m_remove(PushButtons::make(tr("Remove"), u"cmdRemove"_s, this, tr("Remove selected month")))
+    , m_clear(PushButtons::make(tr("Clear"), u"cmdClear"_s, this, tr("Clear the month list")))
     , m_year(makeBox(u"txtYear"_s, tr("Enter year of campaign"), u"[0-9]*"_s, this))
     , m_month(new QComboBox(this))
     , m_day(new QComboBox(this))
-    , m_ok(makeButton(tr("OK"), u"cmdOK"_s, tr("Accept changes"), this))
-    , m_cancel(makeButton(tr("Cancel"), u"cmdCancel"_s, tr("Discard changes"), this))
+    , m_ok(PushButtons::make(tr("OK"), u"cmdOK"_s, this, tr("Accept changes")))
+    , m_cancel(PushButtons::make(tr("Cancel"), u"cmdCancel"_s, this, tr("Discard changes")))
     , m_image(new QLabel(this))
 {
     setObjectName(u"CalendarWizardForm"_s);

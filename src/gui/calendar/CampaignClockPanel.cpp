@@ -1,5 +1,6 @@
 #include "gui/calendar/CampaignClockPanel.h"
 
+#include "gui/ui/PushButtons.h"
 #include "gui/ui/StepButton.h"
 #include "core/calendar/CampaignClock.h"
 #include "gui/options/SoundCuePlayer.h"
@@ -40,14 +41,6 @@ QToolButton *stepButton(const QString &name, Qt::ArrowType arrow, const QString 
 {
     auto *button = new StepButton(name, arrow, toolTip, parent);
     button->setAutoRaise(true);
-    return button;
-}
-
-QPushButton *makeButton(const QString &caption, const QString &name, const QString &toolTip, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
     return button;
 }
 
@@ -93,9 +86,9 @@ CampaignClockPanel::CampaignClockPanel(CampaignClock &clock, const SoundCuePlaye
     , m_pm(new QRadioButton(tr("PM"), this))
     , m_startDate(new QLabel(this))
     , m_startDateString(new QLabel(this))
-    , m_moons(makeButton(tr("Moons..."), u"cmdMoons"_s, tr("Edit the campaign's moons"), this))
-    , m_calendarWizard(makeButton(tr("Calendar..."), u"CalendarWizardCommand"_s,
-                                  tr("Change the campaign's calendar"), this))
+    , m_moons(PushButtons::make(tr("Moons..."), u"cmdMoons"_s, this, tr("Edit the campaign's moons")))
+    , m_calendarWizard(PushButtons::make(tr("Calendar..."), u"CalendarWizardCommand"_s, this,
+                                         tr("Change the campaign's calendar")))
 {
     m_month->setObjectName(u"MonthCombo"_s);
     m_month->setToolTip(tr("Month"));

@@ -3,6 +3,7 @@
 #include "core/calendar/MoonEditRules.h"
 #include "core/calendar/oCalendar.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,18 +26,6 @@ namespace Velmora {
 
 namespace {
 
-QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent, int index = -1)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // cmdAdjust and cmdDone are control arrays; the order of their members is ours.
-    if (index >= 0)
-        button->setProperty("index", index);
-    // Enter belongs to the text boxes; it must not close the dialog.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmMoons::frmMoons(Platform &platform, QWidget *parent)
@@ -45,15 +34,15 @@ frmMoons::frmMoons(Platform &platform, QWidget *parent)
     , m_list(new QTreeWidget(this))
     , m_name(new QLineEdit(this))
     , m_period(new QLineEdit(this))
-    , m_addOne(makeButton(tr("Add one"), u"cmdAdjust"_s, this, 0))
-    , m_substractOne(makeButton(tr("Substract one"), u"cmdAdjust"_s, this, 1))
+    , m_addOne(PushButtons::make(tr("Add one"), u"cmdAdjust"_s, this, {}, 0))
+    , m_substractOne(PushButtons::make(tr("Substract one"), u"cmdAdjust"_s, this, {}, 1))
     , m_month(new QComboBox(this))
     , m_day(new QComboBox(this))
-    , m_add(makeButton(tr("Add"), u"cmdAdd"_s, this))
-    , m_cancelEdit(makeButton(tr("Discard"), u"cmdCancelEdit"_s, this))
-    , m_remove(makeButton(tr("Remove"), u"cmdRemove"_s, this))
-    , m_ok(makeButton(tr("OK"), u"cmdDone"_s, this, 0))
-    , m_cancel(makeButton(tr("Cancel"), u"cmdDone"_s, this, 1))
+    , m_add(PushButtons::make(tr("Add"), u"cmdAdd"_s, this))
+    , m_cancelEdit(PushButtons::make(tr("Discard"), u"cmdCancelEdit"_s, this))
+    , m_remove(PushButtons::make(tr("Remove"), u"cmdRemove"_s, this))
+    , m_ok(PushButtons::make(tr("OK"), u"cmdDone"_s, this, {}, 0))
+    , m_cancel(PushButtons::make(tr("Cancel"), u"cmdDone"_s, this, {}, 1))
     , m_showMoons(new QCheckBox(tr("Show moons in Agenda and Almanach"), this))
 {
     setObjectName(u"frmMoons"_s);

@@ -1,6 +1,7 @@
 #include "gui/table/BattleBoxCounterPanel.h"
 
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/PushButtons.h"
 #include "gui/ui/StepButton.h"
 
 #include <QGridLayout>
@@ -15,14 +16,6 @@ using namespace Qt::StringLiterals;
 namespace Velmora {
 
 namespace {
-
-QPushButton *textButton(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
-}
 
 QLabel *counterLabel(const QString &name, QWidget *parent)
 {
@@ -59,7 +52,8 @@ BattleBoxCounterPanel::BattleBoxCounterPanel(const SoundCuePlayer &sounds, QWidg
     buildRound(grid);
     for (int which = 0; which < BattleBoxCounters::DurationCount; ++which)
         buildDuration(grid, which);
-    auto *clearAll = textButton(u"BattleBoxResetCommand"_s, tr("Clear All"), tr("Clear duration and situation"), this);
+    auto *clearAll
+        = PushButtons::make(tr("Clear All"), u"BattleBoxResetCommand"_s, this, tr("Clear duration and situation"));
     grid->addWidget(clearAll, 0, 6, Qt::AlignRight);
     connect(clearAll, &QPushButton::clicked, this, &BattleBoxCounterPanel::clearAll);
     grid->setColumnStretch(6, 1);
@@ -96,8 +90,8 @@ void BattleBoxCounterPanel::buildDuration(QGridLayout *grid, int which)
     auto *up = new StepButton(u"Duration%1CounterUpCommand"_s.arg(number), Qt::UpArrow, tr("Up by one"), this);
     auto *down = new StepButton(u"Duration%1CounterDownCommand"_s.arg(number), Qt::DownArrow, tr("Down by one"), this);
     // The first "Reset" names the duration, the second the situation: their tooltips as they were.
-    auto *reset = textButton(u"ResetDuration%1Command"_s.arg(number), tr("Reset"),
-        which == 0 ? tr("Reset duration") : tr("Reset situation"), this);
+    auto *reset = PushButtons::make(tr("Reset"), u"ResetDuration%1Command"_s.arg(number), this,
+        which == 0 ? tr("Reset duration") : tr("Reset situation"));
     const int row = 1 + which;
     grid->addWidget(new QLabel(tr("Duration Counter"), this), row, 0);
     grid->addWidget(label, row, 1);

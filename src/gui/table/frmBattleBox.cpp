@@ -3,6 +3,7 @@
 #include "core/table/BattleBoxList.h"
 #include "gui/table/ReplicationCount.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -30,15 +31,6 @@ QString fieldLabel(int field)
     return frmBattleBox::tr(labels[field]);
 }
 
-QPushButton *actionButton(const QString &caption, int index, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(u"cmdAction"_s);
-    button->setProperty("index", index);
-    button->setAutoDefault(false);
-    return button;
-}
-
 /// Typed or pasted characters that a saved record cannot hold are left out.
 void dropRefusedKeys(QLineEdit *field, const QString &text)
 {
@@ -57,8 +49,8 @@ frmBattleBox::frmBattleBox(Platform &platform, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
     , m_count(new ReplicationCount(this))
-    , m_ok(actionButton(tr("OK"), 0, this))
-    , m_cancel(actionButton(tr("Cancel"), 1, this))
+    , m_ok(PushButtons::make(tr("OK"), u"cmdAction"_s, this, {}, 0))
+    , m_cancel(PushButtons::make(tr("Cancel"), u"cmdAction"_s, this, {}, 1))
 {
     setObjectName(u"frmBattleBox"_s);
     setWindowTitle(tr("Battle Box Edition"));

@@ -3,6 +3,7 @@
 #include "core/persistence/ListLayout.h"
 #include "core/table/RandomRangeRules.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -26,15 +27,6 @@ QLineEdit *makeField(const QString &name, const QString &text, QWidget *parent)
     return field;
 }
 
-QPushButton *makeButton(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Enter belongs to the bound fields; it must not close the dialog.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmRandom::frmRandom(Platform &platform, QWidget *parent)
@@ -43,9 +35,9 @@ frmRandom::frmRandom(Platform &platform, QWidget *parent)
     , m_from(makeField(u"txtFrom"_s, RandomRangeRules::InitialFrom(), this))
     , m_to(makeField(u"txtTo"_s, RandomRangeRules::InitialTo(), this))
     , m_result(makeField(u"txtResult"_s, QString(), this))
-    , m_generate(makeButton(RandomRangeRules::GenerateCaption(), u"cmdGenerate"_s, this))
-    , m_ok(makeButton(RandomRangeRules::OkCaption(), u"cmdOK"_s, this))
-    , m_cancel(makeButton(RandomRangeRules::CancelCaption(), u"cmdCancel"_s, this))
+    , m_generate(PushButtons::make(RandomRangeRules::GenerateCaption(), u"cmdGenerate"_s, this))
+    , m_ok(PushButtons::make(RandomRangeRules::OkCaption(), u"cmdOK"_s, this))
+    , m_cancel(PushButtons::make(RandomRangeRules::CancelCaption(), u"cmdCancel"_s, this))
 {
     setObjectName(u"frmRandom"_s);
     setWindowTitle(RandomRangeRules::Caption());
