@@ -44,17 +44,36 @@ QChar CodePage::toUnicode(unsigned char byte)
     return QChar(char16_t(byte));
 }
 
-// Windows-1252 is Latin-1 but for 0x80..0x9F: convert as Latin-1 (fast), then mend that range.
 QString CodePage::toUnicode(QByteArrayView bytes)
 {
-    QString text = QString::fromLatin1(bytes);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = out[i].unicode();
-        if (c >= 0x80 && c < 0xA0)
-            out[i] = QChar(kHigh[size_t(c - 0x80)]);
-    }
+    QString text;
+    toUnicode(bytes, text);
     return text;
+}
+
+// Windows-1252 is Latin-1 but for 0x80..0x9F: widen as Latin-1, sixteen bytes at a time, and
+// mend that range only in the rare stretches that hold a byte of 0x80 or more.
+void CodePage::toUnicode(QByteArrayView bytes, QString &text)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    text.resize(n);
+    char16_t *const out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
+        if (_mm_movemask_epi8(chunk) == 0)
+            continue;
+        for (qsizetype k = i; k < i + 16; ++k)
+            out[k] = toUnicode(in[k]).unicode();
+    }
+#endif
+    for (; i < n; ++i)
+        out[i] = toUnicode(in[i]).unicode();
 }
 
 QByteArray CodePage::fromUnicode(QStringView text)

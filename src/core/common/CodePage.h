@@ -17,6 +17,9 @@ class CodePage
 {
 public:
     static QString toUnicode(QByteArrayView bytes);
+    /// toUnicode(bytes) written into `text`, whose memory is reused when it has room: a reader
+    /// that decodes many items one after the other needs one string for all of them.
+    static void toUnicode(QByteArrayView bytes, QString &text);
     static QByteArray fromUnicode(QStringView text);
     /// fromUnicode(text) added at the end of `bytes`.
     static void append(QByteArray &bytes, QStringView text);

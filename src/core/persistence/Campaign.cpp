@@ -35,7 +35,7 @@ LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &
 {
     clear();
     m_file = std::make_unique<oVLFile>();
-    const Result<qint32> parsed = m_file->ParseVLFile(path);
+    const Result<qint32> parsed = m_file->ParseVLFile(path, oVLFile::ItemDecoding::WhenAsked);
     return takeParsedFile(parsed ? Result<void>() : parsed.error(), progress);
 }
 
@@ -46,7 +46,7 @@ LoadOutcome Campaign::LoadCampaignBytes(const QByteArray &bytes, const LoadProgr
     QBuffer device;
     device.setData(bytes);
     device.open(QIODevice::ReadOnly);
-    return takeParsedFile(m_file->parse(device), progress);
+    return takeParsedFile(m_file->parse(device, oVLFile::ItemDecoding::WhenAsked), progress);
 }
 
 LoadOutcome Campaign::takeParsedFile(const Result<void> &parsed, const LoadProgress &progress)

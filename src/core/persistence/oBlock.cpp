@@ -62,6 +62,52 @@ QStringList oBlock::splitItems(QByteArrayView text)
     }
 }
 
+void oBlock::initText(QString label, QByteArrayView itemText)
+{
+    m_label = std::move(label);
+    m_splitChr = QString(u';');
+    QByteArray text;
+    text.reserve((itemText.size() + 1 + 15) / 16 * 16);
+    text.append(itemText).append('\0');
+    UpdateText(std::move(text));
+}
+
+qsizetype oBlock::itemCount() const
+{
+    if (m_itemsBuilt)
+        return m_items.size();
+    qsizetype count = 0;
+    const char *from = m_text.constData();
+    const char *const end = from + m_textLength;
+    while (const char *nul = static_cast<const char *>(std::memchr(from, '\0', size_t(end - from)))) {
+        ++count;
+        from = nul + 1;
+    }
+    return count;
+}
+
+void oBlock::forEachItem(const std::function<void(const QString &item)> &use) const
+{
+    if (m_itemsBuilt) {
+        for (const QString &item : m_items)
+            use(item);
+        return;
+    }
+    if (m_textLength == 0)
+        return;
+    QString item;
+    const char *from = m_text.constData();
+    const char *const end = from + m_textLength - 1; // the last item's NUL ends the text
+    for (;;) {
+        const char *nul = static_cast<const char *>(std::memchr(from, '\0', size_t(end - from)));
+        CodePage::toUnicode(QByteArrayView(from, (nul ? nul : end) - from), item);
+        use(item);
+        if (!nul)
+            return;
+        from = nul + 1;
+    }
+}
+
 qint32 oBlock::GetFullBlockSize() const
 {
     return qint32(HeaderSize + blockText().size());

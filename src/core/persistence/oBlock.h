@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Velmora {
 
 /// One named block of a campaign file: a label and a list of text items, which the owning
@@ -34,6 +36,15 @@ public:
     void UpdateText(QByteArray text);
     /// The items of a block's text: split at each NUL, Windows-1252 decoded ("" is one empty item).
     static QStringList splitItems(QByteArrayView text);
+    /// A block read from a file, its items left as the file holds them (`itemText`, the items
+    /// with a NUL between each two) until they are asked for.
+    void initText(QString label, QByteArrayView itemText);
+    /// How many items the block holds.
+    qsizetype itemCount() const;
+    /// Calls `use` with each item in turn. Items not yet decoded are decoded one at a time into
+    /// one reused string, valid during the call only: a list read straight into its records costs
+    /// no string per item.
+    void forEachItem(const std::function<void(const QString &item)> &use) const;
 
     /// 16 + the length of the encoded text (0 for a block without items).
     qint32 GetFullBlockSize() const;

@@ -44,7 +44,7 @@ void oVLFile::init(const QString &path, const QString &version)
     m_version = version;
 }
 
-Result<qint32> oVLFile::ParseVLFile(const QString &path)
+Result<qint32> oVLFile::ParseVLFile(const QString &path, ItemDecoding decoding)
 {
     m_path = path;
     m_hasPath = !path.isEmpty();
@@ -57,25 +57,25 @@ Result<qint32> oVLFile::ParseVLFile(const QString &path)
         m_index.clear();
         return error(u"cannot be opened: %1"_s.arg(file.errorString()));
     }
-    if (Result<void> read = parse(file); !read)
+    if (Result<void> read = parse(file, decoding); !read)
         return read.error();
     return 0;
 }
 
-Result<void> oVLFile::parse(QIODevice &device)
+Result<void> oVLFile::parse(QIODevice &device, ItemDecoding decoding)
 {
     m_blocks.clear();
     m_index.clear();
     if (!device.isSequential())
-        return readBlocks(device);
+        return readBlocks(device, decoding);
     // The remaining length must be known before a block's text is read.
     QBuffer buffer;
     buffer.setData(device.readAll());
     buffer.open(QIODevice::ReadOnly);
-    return readBlocks(buffer);
+    return readBlocks(buffer, decoding);
 }
 
-Result<void> oVLFile::readBlocks(QIODevice &device)
+Result<void> oVLFile::readBlocks(QIODevice &device, ItemDecoding decoding)
 {
     char header[oBlock::HeaderSize];
     const qint64 got = device.read(header, oBlock::HeaderSize);
@@ -109,13 +109,15 @@ Result<void> oVLFile::readBlocks(QIODevice &device)
         const QByteArrayView itemText = trimmed(QByteArrayView(text.constData(), read));
         if (itemText.isEmpty())
             continue;
-        QStringList items = oBlock::splitItems(itemText);
         QString label = CodePage::toUnicode(trimmed(QByteArrayView(header, oBlock::MaxLabelLength)));
         QString key = label.toCaseFolded();
         if (m_index.contains(key))
             return error(u"duplicate block label '%1' at offset %2"_s.arg(label).arg(offset));
         oBlock block;
-        block.init(std::move(label), std::move(items));
+        if (decoding == ItemDecoding::WhenAsked)
+            block.initText(std::move(label), itemText);
+        else
+            block.init(std::move(label), oBlock::splitItems(itemText));
         appendBlock(std::move(block), key);
     }
     return {};

@@ -26,15 +26,20 @@ public:
     static constexpr qint32 NoPathResult = 900;
     static constexpr char FormatMarker[] = "VL400000";
 
+    /// When the items of a parsed block are decoded: at once, or when a reader asks for them. A
+    /// campaign reads each of its blocks once, straight into its records, and so asks for each
+    /// item once; a block it does not know is written back as the file held it.
+    enum class ItemDecoding { AtOnce, WhenAsked };
+
     /// Stores the campaign path and the program version (kept in memory only).
     void init(const QString &path, const QString &version);
 
     /// Replaces the blocks by those of the file at `path`: 900 when `path` is empty (nothing
     /// read), else 0; an error when the file cannot be opened or read, or holds a label twice.
     /// Blocks read before a failure (a duplicate label, say) stay.
-    Result<qint32> ParseVLFile(const QString &path);
+    Result<qint32> ParseVLFile(const QString &path, ItemDecoding decoding = ItemDecoding::AtOnce);
     /// ParseVLFile on an open device: a file, or bytes in memory.
-    Result<void> parse(QIODevice &device);
+    Result<void> parse(QIODevice &device, ItemDecoding decoding = ItemDecoding::AtOnce);
 
     /// Updates the block of that label (letter case ignored), or appends a new one with ";".
     void UpdateBlock(const QString &label, const QStringList &items);
@@ -69,7 +74,7 @@ public:
     const QString &version() const { return m_version; }
 
 private:
-    Result<void> readBlocks(QIODevice &device);
+    Result<void> readBlocks(QIODevice &device, ItemDecoding decoding);
     Error error(const QString &message) const { return Error{m_path, message}; }
     /// The block of that label, else a new one without items, placed as UpdateBlockAfter says.
     oBlock &blockFor(const QString &label, const QString &after);
