@@ -27,21 +27,6 @@ public:
     /// Field `first` and every field after it: the rest of the item.
     QStringView from(qsizetype first) const { return span(first, size() - 1); }
 
-    /// `text` as a string: `neighbour` itself when it is equal (no allocation, and one text in memory
-    /// for the values a long list repeats from row to row), else a copy.
-    static QString sharedText(QStringView text, const QString *neighbour)
-    {
-        if (!neighbour || neighbour->size() != text.size())
-            return text.toString();
-        // Values are short: a plain loop beats a call to memcmp.
-        const char16_t *const mine = text.utf16();
-        const char16_t *const theirs = QStringView(*neighbour).utf16();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (mine[i] != theirs[i])
-                return text.toString();
-        }
-        return *neighbour;
-    }
     /// `fields` joined by ";" in one allocation.
     static QString join(std::span<const QStringView> fields);
     static QString join(std::initializer_list<QStringView> fields)

@@ -2,6 +2,7 @@
 
 #include "core/calendar/AgendaBook.h"
 #include "core/common/CodePage.h"
+#include "core/common/SharedValues.h"
 
 #include <algorithm>
 #include <functional>
@@ -100,22 +101,22 @@ template<typename Row>
 QList<Row> readList(const oBlock &block, LoadOutcome &outcome)
 {
     QList<Row> rows;
-    const QStringList &items = block.Items();
-    rows.reserve(items.size());
-    // The rows of a long list share the values they repeat from the row before.
-    const auto read = [&rows](const QString &item) {
-        const Row *previous = rows.isEmpty() ? nullptr : &rows.constLast();
-        if constexpr (requires { Row::fromItem(item, previous); })
-            return Row::fromItem(item, previous);
+    rows.reserve(block.itemCount());
+    SharedValues shared; // the rows of a long list share the values they repeat
+    const auto read = [&shared](const QString &item) {
+        if constexpr (requires { Row::fromItem(item, &shared); })
+            return Row::fromItem(item, &shared);
         else
             return Row::fromItem(item);
     };
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (std::optional<Row> row = read(items.at(i)))
+    qsizetype number = 0;
+    block.forEachItem([&](const QString &item) {
+        ++number;
+        if (std::optional<Row> row = read(item))
             rows << std::move(*row);
         else
-            outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(i + 1).arg(items.at(i));
-    }
+            outcome.skipped << CampaignBlocks::tr("%1: item %2 \"%3\" not understood").arg(block.Label()).arg(number).arg(item);
+    });
     return rows;
 }
 

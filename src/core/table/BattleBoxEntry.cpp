@@ -1,6 +1,7 @@
 #include "core/table/BattleBoxEntry.h"
 
 #include "core/common/ItemFields.h"
+#include "core/common/SharedValues.h"
 
 #include <array>
 
@@ -47,7 +48,7 @@ QString BattleBoxEntry::PadLeftZeros(const QString &text, int width)
     return QString(width - text.size(), u'0') + text;
 }
 
-std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item, const BattleBoxEntry *previous)
+std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item, SharedValues *shared)
 {
     const ItemFields fields(item);
     const auto &texts = textFields();
@@ -56,7 +57,7 @@ std::optional<BattleBoxEntry> BattleBoxEntry::fromItem(const QString &item, cons
     for (qsizetype i = 1; i < fields.size() && i < FieldCount; ++i) {
         QString BattleBoxEntry::*const field = texts[size_t(i - 1)].field;
         const QStringView text = i == FieldCount - 1 ? fields.from(i) : fields.at(i); // the icon takes the rest
-        *entry.*field = ItemFields::sharedText(text, previous ? &(previous->*field) : nullptr);
+        *entry.*field = shared ? shared->text(int(i), text) : text.toString();
     }
     return entry;
 }

@@ -8,6 +8,8 @@
 
 namespace Velmora {
 
+class SharedValues;
+
 /// One combatant of the Battle Box (block BATTLEBOX): the turn mark and the fifteen texts of its
 /// row. Every value but the mark stays as typed; the initiative's sort key is derived from it.
 struct BattleBoxEntry
@@ -43,9 +45,9 @@ struct BattleBoxEntry
     /// 15 fields: "T" or "F", then initiative to hit points, then the icon. Every item is
     /// understood: a first field other than "T" leaves the entry unticked, a missing field stays
     /// empty and anything after the 15th field belongs to the icon. Check isWritten() to drop
-    /// the entries without a name. A value equal to that of `previous` (the entry read before it)
-    /// shares its text.
-    static std::optional<BattleBoxEntry> fromItem(const QString &item, const BattleBoxEntry *previous = nullptr);
+    /// the entries without a name. With `shared`, a value the list has already shown shares its
+    /// text (SharedValues).
+    static std::optional<BattleBoxEntry> fromItem(const QString &item, SharedValues *shared = nullptr);
     QString toItem() const;
     /// The item's 15 fields.
     std::array<QStringView, FieldCount> fields() const;

@@ -1,6 +1,7 @@
 #include "core/table/StatsRow.h"
 
 #include "core/common/ItemFields.h"
+#include "core/common/SharedValues.h"
 
 #include <algorithm>
 #include <array>
@@ -67,7 +68,7 @@ StatsRow StatsRow::fromValues(const QStringList &values)
     return row;
 }
 
-std::optional<StatsRow> StatsRow::fromItem(const QString &item, const StatsRow *previous)
+std::optional<StatsRow> StatsRow::fromItem(const QString &item, SharedValues *shared)
 {
     const ItemFields fields(item);
     std::optional<StatsRow> row; // one return value, built in place
@@ -77,7 +78,8 @@ std::optional<StatsRow> StatsRow::fromItem(const QString &item, const StatsRow *
     const auto &all = columns();
     for (size_t i = 0; i < all.size(); ++i) {
         QString StatsRow::*const field = all[i].field;
-        *row.*field = ItemFields::sharedText(fields.at(qsizetype(i)), previous ? &(previous->*field) : nullptr);
+        const QStringView text = fields.at(qsizetype(i));
+        *row.*field = shared ? shared->text(int(i), text) : text.toString();
     }
     return row;
 }

@@ -9,6 +9,8 @@
 
 namespace Velmora {
 
+class SharedValues;
+
 /// One character of the statistics list (block STATS): 23 values, all text as typed, in the
 /// order of the list's columns. The same order is the dialog's value array and the CSV line.
 struct StatsRow
@@ -44,9 +46,9 @@ struct StatsRow
     /// A row from values in column order: missing values stay empty, values past 23 are dropped.
     static StatsRow fromValues(const QStringList &values);
 
-    /// The 23 values joined by ";". std::nullopt unless the item has exactly 23 fields. A value
-    /// equal to that of `previous` (the row read before it) shares its text.
-    static std::optional<StatsRow> fromItem(const QString &item, const StatsRow *previous = nullptr);
+    /// The 23 values joined by ";". std::nullopt unless the item has exactly 23 fields. With
+    /// `shared`, a value the list has already shown shares its text (SharedValues).
+    static std::optional<StatsRow> fromItem(const QString &item, SharedValues *shared = nullptr);
     QString toItem() const;
     /// The item's fields: the 23 values in column order.
     std::array<QStringView, Count> fields() const;

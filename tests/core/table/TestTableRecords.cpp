@@ -1,3 +1,4 @@
+#include "core/common/SharedValues.h"
 #include "core/table/BattleBoxEntry.h"
 #include "core/table/StatsRow.h"
 #include "core/table/XpRow.h"
@@ -52,13 +53,15 @@ private slots:
         QCOMPARE(row->values(), item.split(u';'));
         QCOMPARE(StatsRow::fromValues(row->values()), *row);
 
-        // Read after it, a row shares the values the two have in common.
+        // Read with the same shared values, a row shares the values the two have in common.
         const QString jozan =
             u"Jozan;Cleric 3;3;Medium;M;NG;Pelor;5 ft.;170 lb.;Human;12;8;14;10;16;13;21;20 ft.;-1;+4;+0;+6;17"_s;
-        const std::optional<StatsRow> next = StatsRow::fromItem(jozan, &*row);
+        SharedValues shared;
+        const std::optional<StatsRow> first = StatsRow::fromItem(item, &shared);
+        const std::optional<StatsRow> next = StatsRow::fromItem(jozan, &shared);
         QCOMPARE(next->toItem(), jozan);
-        QCOMPARE(next->speed.constData(), row->speed.constData());
-        QVERIFY(next->size.constData() != row->size.constData());
+        QCOMPARE(next->speed.constData(), first->speed.constData());
+        QVERIFY(next->size.constData() != first->size.constData());
 
         // A short CSV line fills the first values and leaves the rest empty.
         const StatsRow shortRow = StatsRow::fromValues({u"Jozan"_s, u"Cleric 3"_s});
@@ -119,9 +122,11 @@ private slots:
         QCOMPARE(entry->sortKey(), sortKey);
         QCOMPARE(entry->icon, icon);
         QCOMPARE(entry->isWritten(), !name.isEmpty());
-        // A copy read after it shares its values.
+        // A copy read with the same shared values shares its values.
+        SharedValues shared;
+        const std::optional<BattleBoxEntry> first = BattleBoxEntry::fromItem(item, &shared);
         if (!name.isEmpty())
-            QCOMPARE(BattleBoxEntry::fromItem(item, &*entry)->name.constData(), entry->name.constData());
+            QCOMPARE(BattleBoxEntry::fromItem(item, &shared)->name.constData(), first->name.constData());
     }
 
     void sortKey_data()
