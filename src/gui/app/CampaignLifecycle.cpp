@@ -107,4 +107,9 @@ void CampaignLifecycle::tmrAutoSave_Timer()
         m_saving.save(session.path());
 }
 
+void CampaignLifecycle::CampaignClosing()
+{
+    m_opening.offerReEncryption();
+}
+
 } // namespace Velmora

@@ -72,7 +72,7 @@ LoadProgress CampaignOpening::progress() const
 
 void CampaignOpening::offerReEncryption()
 {
-    m_encrypted.OfferReEncryption(m_form.campaignSession().path());
+    m_encrypted.OfferReEncryption();
 }
 
 void CampaignOpening::startNewCampaign()

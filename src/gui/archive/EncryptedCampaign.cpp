@@ -4,6 +4,8 @@
 #include "gui/archive/frmDecrypt.h"
 #include "gui/ui/Platform.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -26,26 +28,33 @@ bool EncryptedCampaign::OpenEncryptedCampaign(const QString &path)
     if (key == 0)
         return false;
     // Tested before anything is written, so that wrong credentials leave the file untouched.
-    if (!modTextEncryptDecrypt::DecryptValidFile(path, key))
+    const Result<QString> deciphered = modTextEncryptDecrypt::DecryptValidFile(path, key);
+    if (!deciphered)
         return false;
+    m_deciphered = *deciphered;
     m_key = key;
     m_wasEncrypted = true;
     return true;
 }
 
-void EncryptedCampaign::OfferReEncryption(const QString &currentPath)
+void EncryptedCampaign::OfferReEncryption()
 {
-    if (!m_wasEncrypted || !currentPath.endsWith(u's'))
+    // The deciphered file itself, not the campaign's current name: a 3.0 campaign is saved under
+    // a ".vlf" name, and the plain ".vls" left behind is what the offer is about.
+    const QString path = m_deciphered;
+    if (!m_wasEncrypted || !QFileInfo(path).isFile()) {
+        forget();
         return;
+    }
     if (m_key < 1) {
         m_key = frmDecrypt::ask(m_platform, m_sounds, m_dialogParent);
         if (m_key == 0) {
             forget();
             return;
         }
-        encrypt(currentPath);
+        encrypt(path);
     } else if (m_platform.question(tr("Velmora Encryption"), reEncryptText())) {
-        encrypt(currentPath);
+        encrypt(path);
     }
     // Either way the campaign is being replaced: what was remembered belongs to it.
     forget();
@@ -61,6 +70,7 @@ void EncryptedCampaign::forget()
 {
     m_wasEncrypted = false;
     m_key = 0;
+    m_deciphered.clear();
 }
 
 } // namespace Velmora

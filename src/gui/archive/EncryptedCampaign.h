@@ -24,9 +24,9 @@ public:
     /// that is a 3.0 campaign (the caller then opens it); with wrong credentials or a cancel the
     /// file is left as it was and false is returned.
     bool OpenEncryptedCampaign(const QString &path);
-    /// Before another campaign replaces the one at `currentPath`: when that is a deciphered
-    /// ".vls", offers to encipher it again.
-    void OfferReEncryption(const QString &currentPath);
+    /// Before another campaign replaces the open one, and when the program closes: when a
+    /// ".vls" deciphered at its opening is still there, offers to encipher it again.
+    void OfferReEncryption();
 
     bool wasEncrypted() const { return m_wasEncrypted; }
     int keyNumber() const { return m_key; }
@@ -41,6 +41,7 @@ private:
     const SoundCuePlayer &m_sounds;
     QWidget *m_dialogParent;
     bool m_wasEncrypted = false;
+    QString m_deciphered;
     int m_key = 0;
 };
 
