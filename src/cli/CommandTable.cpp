@@ -4,6 +4,7 @@
 #include "cli/CalendarCommands.h"
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
+#include "cli/CryptCommands.h"
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
@@ -43,6 +44,16 @@ QList<CliCommand> makeTable()
     const CliArgument written = file(u"OUT"_s, u"The campaign file to write"_s);
     const CliArgument action{ u"ACTION"_s, u"export or import"_s, { u"export"_s, u"import"_s } };
     const CliOption seed = option(u"seed"_s, u"N"_s, u"Seed of the draw, 0 to 4294967295 (default: the clock)"_s);
+    const QList<CliOption> passwordOptions = { option(u"password"_s, u"P"_s, u"The password"_s),
+        { QCommandLineOption(
+              u"password-file"_s, u"The password's file, its first line (\"-\": standard input)"_s, u"F"_s),
+            {}, true } };
+    const QList<CliOption> cipherOptions
+        = passwordOptions + QList<CliOption> { option(u"user"_s, u"U"_s, u"The user name"_s) };
+    const QList<CliOption> lockOptions = passwordOptions
+        + QList<CliOption> { option(u"cost"_s, u"standard|smallest"_s,
+            u"The key's cost (default standard; smallest is for tests: it lets weak passwords be guessed fast)"_s,
+            { u"standard"_s, u"smallest"_s }) };
     QList<CliCommand> table = {
         { u"version"_s, u"Print the program's version"_s, {}, {}, CliCommands::version },
         { u"ini"_s, u"Show the sections and keys of a settings file"_s, { file(u"FILE"_s, u"A settings file"_s) }, {},
@@ -98,6 +109,16 @@ QList<CliCommand> makeTable()
                   { u"0"_s, u"2"_s }),
                 option(u"size"_s, u"WxH"_s, u"render: the view's size in mode 2 (default: the picture's)"_s) },
             MapCommands::maps, MapRenderCommand::needsGui },
+        { u"encrypt"_s, u"Encipher a Velmora 3.0 file with the old substitution (no protection)"_s,
+            { file(u"FILE"_s, u"The file, renamed to end in \"e\""_s) }, cipherOptions, CryptCommands::encrypt },
+        { u"decrypt"_s, u"Decipher a Velmora 3.0 file enciphered with the old substitution"_s,
+            { file(u"FILE"_s, u"The file, renamed to end in \"s\""_s) }, cipherOptions, CryptCommands::decrypt },
+        { u"lock"_s, u"Protect a campaign file with a password"_s,
+            { file(u"IN.vlf"_s, u"The campaign to protect"_s), file(u"OUT.vlk"_s, u"The protected file to write"_s) },
+            lockOptions, CryptCommands::lock },
+        { u"unlock"_s, u"Write the campaign of a protected file"_s,
+            { file(u"IN.vlk"_s, u"The protected file"_s), file(u"OUT.vlf"_s, u"The campaign file to write"_s) },
+            passwordOptions, CryptCommands::unlock },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 18);
+        QCOMPARE(run.out.count("\n  "), 22);
     }
 
     void helpOfOneCommand_data()

@@ -39,6 +39,9 @@ public:
 
     /// One tick of tmrAutoSave (every minute while timed save is on).
     virtual void tmrAutoSave_Timer() = 0;
+    /// The program is closing, after the campaign's save: the last moment to encipher again a
+    /// campaign that was deciphered from a ".vle" when it was opened.
+    virtual void CampaignClosing() {}
 };
 
 } // namespace Velmora

@@ -37,6 +37,7 @@ void CampaignLifecycle::mnuFileNew_Click()
     } else if (m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed) {
         return;
     }
+    m_opening.offerReEncryption();
     m_opening.startNewCampaign();
     // The new campaign's blocks are built in memory only; nothing is written to disk.
     m_campaign.WriteCampaignBlocks(m_form.folder().file(u"\\Campaigns\\NewCampaign.vlf"_s),
@@ -102,8 +103,13 @@ void CampaignLifecycle::tmrAutoSave_Timer()
     // A save needs a name: an un-named campaign, or one still under its 3.0 name, waits for the
     // user's own save rather than opening a dialog in the middle of a game.
     const CampaignSession &session = m_form.campaignSession();
-    if (session.isModified() && isWritableCampaignName(session.path()))
+    if (session.isModified() && m_saving.canSaveInPlace(session.path()))
         m_saving.save(session.path());
+}
+
+void CampaignLifecycle::CampaignClosing()
+{
+    m_opening.offerReEncryption();
 }
 
 } // namespace Velmora

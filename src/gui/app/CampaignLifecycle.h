@@ -35,6 +35,7 @@ public:
     bool SaveCampaign(const QString &path) override;
     void SaveModifiedDocuments() override;
     void tmrAutoSave_Timer() override;
+    void CampaignClosing() override;
 
 private:
     VelmoraForm &m_form;

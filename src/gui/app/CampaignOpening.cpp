@@ -1,10 +1,14 @@
 #include "gui/app/CampaignOpening.h"
 
+#include "core/crypto/ProtectedCampaign.h"
+#include "core/crypto/VlkFile.h"
+#include "core/crypto/modTextEncryptDecrypt.h"
 #include "core/persistence/Campaign.h"
 #include "gui/app/CampaignFileKind.h"
 #include "gui/app/CampaignOptionsBinding.h"
 #include "gui/app/CampaignSaving.h"
 #include "gui/app/VelmoraForm.h"
+#include "gui/archive/frmVlkPassword.h"
 #include "gui/ui/Platform.h"
 
 #include <QFileInfo>
@@ -19,6 +23,7 @@ CampaignOpening::CampaignOpening(VelmoraForm &form, Campaign &campaign, Campaign
     , m_campaign(campaign)
     , m_binding(binding)
     , m_saving(saving)
+    , m_encrypted(form.platform(), form.sounds(), &form)
 {
 }
 
@@ -35,15 +40,27 @@ QString CampaignOpening::unreadableText(const QString &path, const QString &prob
         + tr("A new, un-named campaign was started instead; the file was left as it is.");
 }
 
-QString CampaignOpening::encryptedText(const QString &path)
+QString CampaignOpening::decryptText()
 {
-    return tr("\"%1\" is an encrypted campaign file.").arg(path) + u"\r\n"_s
-        + tr("Encrypted campaigns can be opened in a later version of Velmora.");
+    return upgradeText() + u"\r\n\r\n"_s + tr("Old encrypted file will be decrypted.");
+}
+
+QString CampaignOpening::decryptionErrorText()
+{
+    return tr("Decryption failed.\r\n\r\nThe cause is a wrong username or a wrong password.\r\n"
+              "Try again or open another file.\r\n\r\nOld file has been re-encrypted.");
 }
 
 QString CampaignOpening::notACampaignText(const QString &path)
 {
     return tr("\"%1\" is not a Velmora campaign file.").arg(path);
+}
+
+CampaignOptionsBinding::Extent CampaignOpening::extentOf(const LoadOutcome &outcome)
+{
+    const bool ownOptions = outcome.labels.contains(u"OPTIONS"_s, Qt::CaseInsensitive);
+    return ownOptions ? CampaignOptionsBinding::Extent::AllOptions
+                      : CampaignOptionsBinding::Extent::CampaignSwitches;
 }
 
 LoadProgress CampaignOpening::progress() const
@@ -53,8 +70,14 @@ LoadProgress CampaignOpening::progress() const
                         [form](int steps) { form->setLoadingRange(steps); }};
 }
 
+void CampaignOpening::offerReEncryption()
+{
+    m_encrypted.OfferReEncryption();
+}
+
 void CampaignOpening::startNewCampaign()
 {
+    m_saving.forgetKey();
     CampaignSession &session = m_form.campaignSession();
     session.setPath(QString());
     m_campaign.ResetToNewCampaign(m_form.platform().random());
@@ -137,7 +160,10 @@ void CampaignOpening::openRecentFile(const QString &path)
 
 bool CampaignOpening::openByKind(const QString &path)
 {
-    switch (campaignFileKind(path)) {
+    const CampaignFileKind kind = campaignFileKind(path);
+    if (kind != CampaignFileKind::Unknown)
+        offerReEncryption();
+    switch (kind) {
     case CampaignFileKind::Campaign:
     case CampaignFileKind::Template:
         loadVersion4(path);
@@ -147,9 +173,9 @@ bool CampaignOpening::openByKind(const QString &path)
         loadVersion3(path);
         return true;
     case CampaignFileKind::Encrypted:
+        return openProtected(path);
     case CampaignFileKind::EncryptedVersion3:
-        m_form.platform().information(tr("Velmora"), encryptedText(path));
-        return false;
+        return openEncryptedVersion3(path);
     case CampaignFileKind::Unknown:
         break;
     }
@@ -160,9 +186,7 @@ bool CampaignOpening::openByKind(const QString &path)
 void CampaignOpening::loadVersion4(const QString &path)
 {
     const LoadOutcome outcome = m_campaign.LoadCampaignFile(path, progress());
-    const bool ownOptions = outcome.labels.contains(u"OPTIONS"_s, Qt::CaseInsensitive);
-    takeLoaded(path, outcome, ownOptions ? CampaignOptionsBinding::Extent::AllOptions
-                                         : CampaignOptionsBinding::Extent::CampaignSwitches);
+    takeLoaded(path, outcome, extentOf(outcome));
 }
 
 void CampaignOpening::loadVersion3(const QString &path)
@@ -179,6 +203,44 @@ void CampaignOpening::loadVersion3(const QString &path)
     state.saveOnClose = m_campaign.model.options.saveOnClose;
 }
 
+bool CampaignOpening::openEncryptedVersion3(const QString &path)
+{
+    Platform &platform = m_form.platform();
+    platform.information(tr("Updating to New Version"), decryptText());
+    // Deciphered to the ".vls" name only when the credentials are right; the file is never
+    // changed otherwise, so the message's "re-encrypted" is true of what is on disk.
+    if (!m_encrypted.OpenEncryptedCampaign(path)) {
+        platform.information(tr("Decryption Error"), decryptionErrorText());
+        return false;
+    }
+    // Opened as the 3.0 campaign it now is; leaving it offers to encipher it again.
+    loadVersion3(modTextEncryptDecrypt::renamed(path, u's'));
+    return true;
+}
+
+bool CampaignOpening::openProtected(const QString &path)
+{
+    for (;;) {
+        const std::optional<QString> password = frmVlkPassword::ask(m_form.platform(), path, &m_form);
+        if (!password)
+            return false;
+        LoadOutcome outcome;
+        Result<VlkKey> key = ProtectedCampaign::load(m_campaign, path, password->toUtf8(), outcome, progress());
+        if (!key) {
+            // Nothing was loaded: the open campaign is as it was, the file untouched.
+            m_form.platform().exclamation(tr("Velmora"), key.error().message);
+            if (key.error().message == VlkFile::wrongPasswordText())
+                continue;
+            return false;
+        }
+        if (!takeLoaded(path, outcome, extentOf(outcome)))
+            return true;
+        // Kept for the saves of this campaign, so that the password is asked only once.
+        m_saving.setKey(std::move(key.value()));
+        return true;
+    }
+}
+
 bool CampaignOpening::takeLoaded(const QString &path, const LoadOutcome &outcome,
                                  CampaignOptionsBinding::Extent extent)
 {
@@ -186,6 +248,7 @@ bool CampaignOpening::takeLoaded(const QString &path, const LoadOutcome &outcome
         refuseUnreadable(path, outcome);
         return false;
     }
+    m_saving.forgetKey();
     CampaignSession &session = m_form.campaignSession();
     session.setPath(path);
     m_binding.apply(m_campaign.model, extent);

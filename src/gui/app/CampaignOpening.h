@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/app/CampaignOptionsBinding.h"
+#include "gui/archive/EncryptedCampaign.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -31,10 +32,14 @@ public:
     void openRecentFile(const QString &path);
     /// A new, un-named and unmodified campaign in the program.
     void startNewCampaign();
+    /// Before another campaign replaces the open one: a deciphered ".vle" is offered to be
+    /// enciphered again.
+    void offerReEncryption();
 
     static QString upgradeText();
     static QString unreadableText(const QString &path, const QString &problem);
-    static QString encryptedText(const QString &path);
+    static QString decryptText();
+    static QString decryptionErrorText();
     static QString notACampaignText(const QString &path);
 
 private:
@@ -42,6 +47,9 @@ private:
     bool openByKind(const QString &path);
     void loadVersion4(const QString &path);
     void loadVersion3(const QString &path);
+    bool openEncryptedVersion3(const QString &path);
+    /// A ".vlk": its password asked (again after a wrong one, until cancelled), then loaded.
+    bool openProtected(const QString &path);
     /// The loaded campaign handed to the program under `path`, clean; an unreadable one is
     /// refused. False when it was refused.
     bool takeLoaded(const QString &path, const LoadOutcome &outcome, CampaignOptionsBinding::Extent extent);
@@ -50,11 +58,14 @@ private:
     /// campaign saved and that failed.
     bool offerSaveBeforeOpening();
     LoadProgress progress() const;
+    /// How much of the options a loaded format-4.0 campaign brings.
+    static CampaignOptionsBinding::Extent extentOf(const LoadOutcome &outcome);
 
     VelmoraForm &m_form;
     Campaign &m_campaign;
     CampaignOptionsBinding &m_binding;
     CampaignSaving &m_saving;
+    EncryptedCampaign m_encrypted;
 };
 
 } // namespace Velmora

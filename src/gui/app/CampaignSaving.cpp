@@ -1,5 +1,6 @@
 #include "gui/app/CampaignSaving.h"
 
+#include "core/crypto/ProtectedCampaign.h"
 #include "core/persistence/Campaign.h"
 #include "gui/app/CampaignFileKind.h"
 #include "gui/app/CampaignOptionsBinding.h"
@@ -114,6 +115,9 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
         ? tr("Save as VLF or as a new template with VLT")
         : tr("Save Under New Name");
     request.filter = tr("Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt");
+    // A protected campaign can be saved under another protected name, with the same password.
+    if (m_key)
+        request.filter += tr("|Encrypted Velmora 4.0 (*.vlk)|*.vlk");
     request.selectedFilter = 0;
     request.initialFolder = campaignsFolder(m_form.folder());
     request.initialFileName = proposedName(m_form.folder(), currentPath);
@@ -123,7 +127,7 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
         const FileDialogResult chosen = m_form.platform().saveFile(request);
         if (!chosen.accepted())
             return std::nullopt;
-        if (isWritableCampaignName(chosen.path))
+        if (canSaveInPlace(chosen.path))
             return chosen.path;
         m_form.platform().information(tr("Velmora"), notACampaignNameText(chosen.path));
         request.initialFileName = chosen.path;
@@ -134,7 +138,11 @@ SaveResult CampaignSaving::write(const QString &path)
 {
     BusyCursor busy;
     m_binding.collect(m_campaign.model);
-    if (const Result<void> saved = m_campaign.SaveCampaign(path, m_form.state().version3Loaded); !saved) {
+    const bool version3 = m_form.state().version3Loaded;
+    const Result<void> saved = campaignFileKind(path) == CampaignFileKind::Encrypted
+        ? ProtectedCampaign::save(m_campaign, path, version3, *m_key)
+        : m_campaign.SaveCampaign(path, version3);
+    if (!saved) {
         // The previous file is untouched (whole-file writes) and the changes stay marked, so
         // that neither the closing sequence nor the next command takes them for saved.
         busy.release();
@@ -150,7 +158,7 @@ SaveResult CampaignSaving::write(const QString &path)
 SaveResult CampaignSaving::save(const QString &path)
 {
     // An un-named campaign, or one still under its 3.0 or encrypted name, needs a new name.
-    if (!isWritableCampaignName(path))
+    if (!canSaveInPlace(path))
         return saveAs();
     return write(path);
 }
@@ -180,6 +188,11 @@ SaveResult CampaignSaving::saveOrSaveAs()
     if (!path.isEmpty() && campaignFileKind(path) != CampaignFileKind::Template)
         return save(path);
     return saveAs();
+}
+
+bool CampaignSaving::canSaveInPlace(const QString &path) const
+{
+    return isWritableCampaignName(path) || (m_key && campaignFileKind(path) == CampaignFileKind::Encrypted);
 }
 
 void CampaignSaving::saveModifiedDocuments()

@@ -2,6 +2,7 @@
 
 #include "core/common/AppFolder.h"
 #include "core/common/FileWriter.h"
+#include "core/crypto/VlkKey.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,7 +24,9 @@ enum class SaveResult { Saved, Cancelled, Failed };
 ///
 /// Campaigns are written only under names ending in "f" or "t", the names the program opens as
 /// format 4.0. A campaign still under its 3.0 name (".vls") is saved through the save dialog,
-/// which proposes the ".vlf" name, so that the old file stays as it was.
+/// which proposes the ".vlf" name, so that the old file stays as it was. A protected campaign
+/// (".vlk") is saved in place with the key it was opened with, a fresh nonce each time, while
+/// that key is held.
 class CampaignSaving
 {
     Q_DECLARE_TR_FUNCTIONS(CampaignSaving)
@@ -46,6 +49,14 @@ public:
     /// SaveModifiedDocuments: after every campaign save and at close.
     void saveModifiedDocuments();
 
+    /// The key of the open ".vlk" campaign, held (in locked memory) until another campaign
+    /// replaces it or the program ends, when it is wiped.
+    void setKey(VlkKey key) { m_key.emplace(std::move(key)); }
+    void forgetKey() { m_key.reset(); }
+    /// Whether save() writes `path` without asking for a name: a campaign or template name, or
+    /// a ".vlk" name while its key is held.
+    bool canSaveInPlace(const QString &path) const;
+
     /// The name the save dialog proposes for `currentPath`: the path itself, a template or a 3.0
     /// campaign as ".vlf"; for an un-named campaign, or the default campaign data, the first
     /// free "NewCampaign_<n>" of the campaigns folder.
@@ -59,6 +70,7 @@ private:
     VelmoraForm &m_form;
     Campaign &m_campaign;
     CampaignOptionsBinding &m_binding;
+    std::optional<VlkKey> m_key;
 };
 
 } // namespace Velmora

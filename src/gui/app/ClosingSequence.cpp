@@ -56,6 +56,7 @@ bool ClosingSequence::CloseProgram()
     }
     m_session.SaveSessionSettings(m_campaignSession.path(), m_state.version3Loaded);
     m_campaign.SaveModifiedDocuments();
+    m_campaign.CampaignClosing();
     closeOtherWindows();
     m_sounds.play(SoundEvent::Close);
     return true;

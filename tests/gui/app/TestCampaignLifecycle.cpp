@@ -158,10 +158,6 @@ private slots:
         QTest::newRow("unreadable: named in the message, un-named campaign")
             << u"Broken.vlf"_s << QByteArray("not a campaign") << u"message Velmora: \"%1\" could not be opened"_s
             << QString();
-        QTest::newRow("encrypted 3.0") << u"Secret.vle"_s << QByteArray("x") << u"message Velmora: \"%1\" is an encrypted"_s
-                                       << u"base"_s;
-        QTest::newRow("encrypted 4.0") << u"Secret.vlk"_s << QByteArray("x") << u"message Velmora: \"%1\" is an encrypted"_s
-                                       << u"base"_s;
         QTest::newRow("another kind") << u"Other.vlx"_s << QByteArray("x") << u"message Velmora: \"%1\" is not a"_s
                                       << u"base"_s;
     }
