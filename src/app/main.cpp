@@ -104,7 +104,9 @@ int Main(QApplication &app)
         VelmoraForm form(folder, platform);
         form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
         PathHandOver handOver(folder.root());
-        QObject::connect(&handOver, &PathHandOver::pathReceived, &form, &VelmoraForm::receiveHandedOver);
+        // Queued: the file opens with its questions after the socket's signal has returned.
+        QObject::connect(&handOver, &PathHandOver::pathReceived, &form, &VelmoraForm::receiveHandedOver,
+                         Qt::QueuedConnection);
         handOver.listen();
         form.Form_Load();
         form.InitMainWindow(path);
