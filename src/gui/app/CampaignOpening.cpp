@@ -114,9 +114,14 @@ void CampaignOpening::openCampaign(bool atStartup)
             startNewCampaign();
         return;
     }
+    openChosen(chosen.path, atStartup);
+}
+
+void CampaignOpening::openChosen(const QString &path, bool atStartup)
+{
     if (!atStartup && !offerSaveBeforeOpening())
         return;
-    if (!openByKind(chosen.path)) {
+    if (!openByKind(path)) {
         if (atStartup)
             startNewCampaign();
         return;

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,6 +146,27 @@ private slots:
         QCOMPARE(request.initialFileName, recent);
         QVERIFY(request.fileMustExist);
         QCOMPARE(program.panel2(), u"New un-named campaign"_s); // cancelled: nothing changes
+    }
+
+    // A file handed over by a second start waits for the dialog the user has open, then opens
+    // with File > Open's questions.
+    void handedOverFileOpensOnceNoDialogIsOpen()
+    {
+        Program program;
+        const QString handed = program.campaignFile(u"Campaigns/Handed.vlf"_s);
+        QDialog dialog(&program.form);
+        dialog.setModal(true);
+        dialog.show();
+        program.form.receiveHandedOver(handed);
+        QTest::qWait(400);
+        QCOMPARE(program.platform.trace(), QStringList());
+        dialog.close();
+        QTRY_COMPARE(program.session().path(), handed);
+        QCOMPARE(program.platform.trace(),
+                 QStringList({askNew, u"message Saving Changes: Do you wish to save any changes made to the previous "
+                                      u"un-named file ?"_s}));
+        QCOMPARE(program.campaign.model.town.townName, u"Hommlet"_s);
+        QCOMPARE(program.panel2(), handed);
     }
 
     void openByKind_data()
