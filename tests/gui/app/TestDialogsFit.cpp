@@ -1,4 +1,6 @@
 #include "gui/app/frmTip.h"
+#include "gui/archive/frmDecrypt.h"
+#include "gui/archive/frmVlkPassword.h"
 #include "gui/calendar/AgendaReportWindow.h"
 #include "gui/calendar/CalendarWizardForm.h"
 #include "gui/calendar/frmMoons.h"
@@ -75,6 +77,9 @@ const std::map<QString, Factory> &dialogs()
         { u"frmStats"_s, make<frmStats>() },
         { u"frmStatsColumns"_s, make<frmStatsColumns>() },
         { u"frmXP"_s, make<frmXP>() },
+        { u"frmDecrypt"_s, [](FakeHost &host) { return std::make_unique<frmDecrypt>(host.sounds(), &host); } },
+        { u"frmVlkPassword"_s,
+          [](FakeHost &host) { return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host); } },
     };
     return all;
 }
