@@ -46,9 +46,9 @@ def table_html(rows):
         for c, cell in enumerate(r):
             width[c] = max(width[c], len(cell))
     pixels = [min(440, max(36, 7 * w + 14)) for w in width]
-    # A table stays within a page's width (about 640 pixels): wide ones shrink to it.
-    scale = min(1.0, 640 / sum(pixels))
-    pixels = [int(p * scale) for p in pixels]
+    # A table stays within a page's width (about 640 pixels): its widest column gives way.
+    widest = pixels.index(max(pixels))
+    pixels[widest] -= max(0, sum(pixels) - 640)
     out = ['<table border="1" cellspacing="0" cellpadding="3">']
     for n, r in enumerate(rows):
         cells = "".join(

@@ -249,8 +249,10 @@ def features_of(c, level):
     if level in c.get("caster", ()):
         parts.append(CASTER)
     if level in c.get("spell_levels", {}):
-        parts.append(f"Spells of level {c['spell_levels'][level]}" if c["spell_levels"][level] else "Spells (cantrips)")
-    return ", ".join(parts) or "-"
+        spell = c["spell_levels"][level]
+        parts.append(f"{spell}{ {1: 'st', 2: 'nd', 3: 'rd'}.get(spell, 'th')}-level spells" if spell else "cantrips")
+    text = ", ".join(parts) or "-"
+    return text[0].upper() + text[1:]
 
 
 def document(c, prestige):
