@@ -45,6 +45,11 @@ public:
     QByteArray StoredName() const;
     /// Chooses the stored form of Name and sets or clears flag bit 11 accordingly.
     void PrepareName();
+    /// The name of stored bytes: UTF-8 when flag bit 11 is set, else translated back.
+    static QString DecodeName(const QByteArray &stored, uint16_t flags);
+
+    /// Flag bit 11: the name and comment are UTF-8.
+    static constexpr uint16_t Utf8Flag = 0x0800;
 };
 
 } // namespace Velmora

@@ -69,11 +69,14 @@ private:
     friend class ZipExtractor;
     void status(const QString &text) const;
     void error(const QString &text, int code) const;
+    bool readDirectory();
+    bool extract(const QList<int> &indexes, const QString &targetFolder, bool useFolders, bool overwrite);
 
     QFile m_file;
     bool m_open = false;
     QString m_comment;
     QList<clsZip_File> m_files;
+    qint64 m_centralOffset = 0;
     qint64 m_maxTotal = DefaultMaxTotalSize;
     qint64 m_maxRatio = DefaultMaxRatio;
     int m_extracted = 0;

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+class QSaveFile;
+
 namespace Velmora {
 
 /// Collects files and writes them as a ZIP archive (deflate).
@@ -55,9 +57,11 @@ public:
     void SetThreadCount(int threads) { m_threads = threads; }
 
 private:
-    friend class ZipWriterJob;
+    int addMatching(const QString &folder, const QString &namePattern, int nameMode, bool recurse);
     void addFile(const QString &path, int nameMode);
     QString entryName(const QString &absolutePath, int nameMode) const;
+    bool fail(const QString &message);
+    bool writeEntries(QSaveFile &out);
 
     AppFolder m_appFolder;
     QList<clsZip_File> m_files;
