@@ -1,5 +1,6 @@
 #include "core/archive/ZipDeflate.h"
 
+#include <atomic>
 #include <libdeflate.h>
 #include <memory>
 #include <zlib.h>
@@ -15,8 +16,9 @@ struct CompressorFree
     void operator()(libdeflate_compressor *c) const { libdeflate_free_compressor(c); }
 };
 
-// libdeflate writes the same raw deflate format as zlib, about three times faster at the
-// same level and ratio (bench_zip); a compressor per thread, since one is not shareable.
+// libdeflate writes the same raw deflate format as zlib, two and a half times faster at the same
+// level with archives 0.2 % larger (bench_zip); a compressor per thread, since one is not
+// shareable.
 QByteArray libdeflateCompress(QByteArrayView data)
 {
     thread_local std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
@@ -49,6 +51,12 @@ QByteArray zlibCompress(QByteArrayView data)
 }
 
 } // namespace
+
+static std::atomic<ZipDeflate::Engine> s_engine = ZipDeflate::LibDeflate;
+
+QByteArray ZipDeflate::compress(QByteArrayView data) { return compress(data, s_engine.load()); }
+
+void ZipDeflate::setEngine(Engine engine) { s_engine = engine; }
 
 QByteArray ZipDeflate::compress(QByteArrayView data, Engine engine)
 {

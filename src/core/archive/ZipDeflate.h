@@ -15,7 +15,10 @@ public:
     enum Engine { LibDeflate, ZLib };
 
     /// The raw deflate stream of `data`, in a buffer sized by the engine's bound for its length.
-    static QByteArray compress(QByteArrayView data, Engine engine = LibDeflate);
+    static QByteArray compress(QByteArrayView data);
+    static QByteArray compress(QByteArrayView data, Engine engine);
+    /// The engine compress() uses; the benchmark compares them (libdeflate by default).
+    static void setEngine(Engine engine);
     static uint32_t crc32(uint32_t crc, QByteArrayView data);
 };
 
