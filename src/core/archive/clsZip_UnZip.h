@@ -29,7 +29,12 @@ public:
     static constexpr qint64 DefaultMaxRatio = 10000;
 
     clsZip_UnZip() = default;
-    ~clsZip_UnZip() { ZipClose(); }
+    /// Closes without notifying: the owner's callbacks may already be gone.
+    ~clsZip_UnZip()
+    {
+        m_notify = {};
+        ZipClose();
+    }
     clsZip_UnZip(const clsZip_UnZip &) = delete;
     clsZip_UnZip &operator=(const clsZip_UnZip &) = delete;
 

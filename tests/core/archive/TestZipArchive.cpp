@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(full.FileName(0), home.mid(1) + u"/Sounds/Click.wav"_s);
     }
 
-    // Without overwrite an existing file stays as it was; with it, it is replaced.
+    // Without overwrite an existing file stays as it was; with it, it is replaced whole.
     void writeZipOverwrite()
     {
         writeFile(path(u"a.txt"_s), "abc");
@@ -134,6 +134,12 @@ private slots:
         QVERIFY(zip.WriteZip(path(u"old.zip"_s), true));
         QVERIFY(readFile(path(u"old.zip"_s)).startsWith("PK\x03\x04"));
         QCOMPARE(zip.SizeCompressed(0), readFile(path(u"old.zip"_s)).size() - 2 * (30 + 5) - 16 - 22);
+        // Without ZIP64 an archive holds at most 65535 entries: more are refused before writing.
+        for (int i = 0; i < 65535; ++i)
+            zip.FileAdd(path(u"a.txt"_s));
+        QVERIFY(!zip.WriteZip(path(u"many.zip"_s), true));
+        QCOMPARE(zip.LastError(), u"An archive holds at most 65535 files; 65536 were added."_s);
+        QVERIFY(!QFile::exists(path(u"many.zip"_s)));
     }
 
     void hostile_data()
