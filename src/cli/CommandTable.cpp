@@ -4,6 +4,7 @@
 #include "cli/CalendarCommands.h"
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
+#include "cli/GeneratorCommands.h"
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
@@ -98,6 +99,13 @@ QList<CliCommand> makeTable()
                   { u"0"_s, u"2"_s }),
                 option(u"size"_s, u"WxH"_s, u"render: the view's size in mode 2 (default: the picture's)"_s) },
             MapCommands::maps, MapRenderCommand::needsGui },
+        { u"town"_s, u"Draw a town as the Town Generator does"_s, {}, { seed }, GeneratorCommands::town },
+        { u"event"_s, u"Draw an event of the event file"_s, {}, { seed }, GeneratorCommands::event },
+        { u"search"_s, u"Find a word in every text of a campaign"_s,
+            { file(u"CAMPAIGN"_s, u"The campaign to search"_s), { u"TEXT"_s, u"What to find"_s, {}, false, true } },
+            { { QCommandLineOption(u"whole-word"_s, u"Only whole words"_s) },
+                { QCommandLineOption(u"match-case"_s, u"Letter case must match"_s) } },
+            GeneratorCommands::search },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.
