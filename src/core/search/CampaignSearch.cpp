@@ -131,6 +131,10 @@ QList<SearchPlace> CampaignSearch::places(const CampaignModel &model) const
         places.append({u"almanach"_s, QString(), day.date, day.text});
     for (const NoteMarker &note : model.noteMarkers)
         places.append({u"map-note:"_s + note.mapKey, QString(), note.key, note.content});
+    // One character ends a line, as in the editors that show the text: a match's place in the
+    // text is its place there too.
+    for (SearchPlace &place : places)
+        place.text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     return places;
 }
 

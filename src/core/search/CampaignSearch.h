@@ -22,7 +22,7 @@ struct SearchPlace
     QString path;
     /// Which entry: the date of an agenda or almanach day, the key of a map note; else "".
     QString key;
-    /// The place's plain text.
+    /// The place's plain text, each line ended by "\n".
     QString text;
 };
 

@@ -50,7 +50,7 @@ private slots:
             << QStringList{u"notes:Notes|\\Documents\\Notes.rtf|The blue dragon sleeps.@9"_s,
                    u"notes:NPCs|\\Documents\\NPCs.rtf|Dragonslayer of Keth@4"_s,
                    u"list:0:Barbarian|\\Documents\\Barbarian.rtf|Rage like a dragon.@12"_s,
-                   u"list:3:Lore|\\Documents\\lore.txt|The DRAGON of the north@15"_s,
+                   u"list:3:Lore|\\Documents\\lore.txt|The DRAGON of the north@14"_s,
                    u"list:7:sheet.txt|\\Characters\\sheet.txt|dragon rider@0"_s,
                    u"list:8:tables.rtf|\\Library\\tables.rtf|Half-dragon@5"_s,
                    u"battlebox-notes|%1|The dragon waits.@4"_s.arg(fight), u"agenda||Meet the dragon@9"_s,
@@ -58,7 +58,7 @@ private slots:
         QTest::newRow("whole word") << u"dragon"_s << true << false
                                     << QStringList{u"notes:Notes|\\Documents\\Notes.rtf|The blue dragon sleeps.@9"_s,
                                            u"list:0:Barbarian|\\Documents\\Barbarian.rtf|Rage like a dragon.@12"_s,
-                                           u"list:3:Lore|\\Documents\\lore.txt|The DRAGON of the north@15"_s,
+                                           u"list:3:Lore|\\Documents\\lore.txt|The DRAGON of the north@14"_s,
                                            u"list:7:sheet.txt|\\Characters\\sheet.txt|dragon rider@0"_s,
                                            u"list:8:tables.rtf|\\Library\\tables.rtf|Half-dragon@5"_s,
                                            u"battlebox-notes|%1|The dragon waits.@4"_s.arg(fight),
