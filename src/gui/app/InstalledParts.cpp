@@ -1,7 +1,9 @@
 #include "gui/app/InstalledParts.h"
 
 #include "gui/calendar/CalendarTools.h"
+#include "gui/generators/GeneratorTools.h"
 #include "gui/maps/MapsTools.h"
+#include "gui/search/SearchTools.h"
 #include "gui/table/TableTools.h"
 
 namespace Velmora {
@@ -12,6 +14,9 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<CalendarTools>(host));
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));
+    parts.push_back(std::make_unique<GeneratorTools>(host));
+    // Last: it keeps the campaign that every other part has collected at a save.
+    parts.push_back(std::make_unique<SearchTools>(host));
     return parts;
 }
 
