@@ -69,10 +69,10 @@ TownGeneratorFrame::TownGeneratorFrame(ToolHost &host, QWidget *parent)
     grid->addWidget(generate, 12, 0, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
     connect(generate, &QPushButton::clicked, this, &TownGeneratorFrame::GenerateTownCommand_Click);
-    // A load fills the fields with the session quiet, so only the game master's typing counts.
+    // Only the game master's typing is a change: filling the fields with the campaign's town is none.
     CampaignSession &session = m_host.campaignSession();
-    connect(m_townName, &QLineEdit::textChanged, &session, &CampaignSession::markModified);
-    connect(m_continent, &QLineEdit::textChanged, &session, &CampaignSession::markModified);
+    connect(m_townName, &QLineEdit::textEdited, &session, &CampaignSession::markModified);
+    connect(m_continent, &QLineEdit::textEdited, &session, &CampaignSession::markModified);
 }
 
 QLabel *TownGeneratorFrame::addRow(int row, const QString &caption, QWidget *field)

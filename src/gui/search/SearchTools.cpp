@@ -18,7 +18,6 @@ SearchTools::SearchTools(ToolHost &host, QObject *parent)
     auto *action = new QAction(tr("Find in Campaign..."));
     action->setObjectName(u"mnuToolsFindInCampaign"_s);
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    action->setShortcutContext(Qt::ApplicationShortcut);
     connect(action, &QAction::triggered, this, &SearchTools::findInCampaign);
     m_host.addToMenu(MainMenu::Tools, action);
 }
