@@ -27,7 +27,6 @@ EventGeneratorFrame::EventGeneratorFrame(ToolHost &host, QWidget *parent)
     QPushButton *generate = PushButtons::make(
         tr("Generate Event"), u"GenerateEventCommand"_s, this, tr("Randomly generate one event"));
     column->addWidget(generate, 0, Qt::AlignRight);
-    column->addStretch();
     connect(generate, &QPushButton::clicked, this, &EventGeneratorFrame::GenerateEventCommand_Click);
 }
 

@@ -36,7 +36,7 @@ void GeneratorTools::build()
     m_townFrame->setTown(m_town);
     m_eventFrame = new EventGeneratorFrame(m_host, row);
     loadEvents();
-    layout->addWidget(m_townFrame, 1);
+    layout->addWidget(m_townFrame, 2);
     layout->addWidget(m_eventFrame, 1);
     m_host.placeOnTab(MainTab::Tools, row);
 }

@@ -40,34 +40,37 @@ TownGeneratorFrame::TownGeneratorFrame(ToolHost &host, QWidget *parent)
     , m_host(host)
 {
     setObjectName(u"TownGeneratorFrame"_s);
+    // Two columns, so that the frame leaves the Battle Box above it its height: the typed values
+    // across the top, the size and community on the left, the power centres on the right.
     auto *grid = new QGridLayout(this);
     m_townName = typedField(u"TownNameText"_s, this);
     m_continent = typedField(u"ContinentOnText"_s, this);
     m_size = dataLabel(u"TownSizeDataLabel"_s, this);
     m_population = dataLabel(u"PopulationDataLabel"_s, this);
     m_gpLimit = dataLabel(u"GPLimitDataLabel"_s, this);
-    addRow(0, tr("Town Name:"), m_townName);
-    addRow(1, tr("Continent On:"), m_continent);
-    addRow(2, tr("Town Size:"), m_size);
-    addRow(3, tr("Population:"), m_population);
-    addRow(4, tr("GP Limit:"), m_gpLimit);
+    m_racialMix = dataLabel(u"RacialMixOfCommunitiesDataLabel"_s, this);
+    m_dominantRace = dataLabel(u"DominantRaceDataLabel"_s, this);
+    addRow(0, 0, tr("Town Name:"), m_townName);
+    addRow(0, 2, tr("Continent On:"), m_continent);
+    addRow(1, 0, tr("Town Size:"), m_size);
+    addRow(2, 0, tr("Population:"), m_population);
+    addRow(3, 0, tr("GP Limit:"), m_gpLimit);
+    addRow(4, 0, tr("Racial Mix Of Community:"), m_racialMix);
+    addRow(5, 0, tr("Dominant Race:"), m_dominantRace);
     // One caption for the four centres; each centre's alignment stands beside its type.
-    grid->addWidget(new QLabel(tr("Power Center Alignment / Type:"), this), 5, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Power Center Alignment / Type:"), this), 1, 2);
     for (int centre = 0; centre < 4; ++centre) {
         const QString number = QString::number(centre + 1);
         m_alignments[size_t(centre)] = dataLabel(u"PowerCenterAlignmentDataLabel"_s + number, this);
         m_types[size_t(centre)] = dataLabel(u"PowerCenterTypeDataLabel"_s + number, this);
-        grid->addWidget(m_alignments[size_t(centre)], 6 + centre, 1);
-        grid->addWidget(m_types[size_t(centre)], 6 + centre, 2);
+        grid->addWidget(m_alignments[size_t(centre)], 1 + centre, 3);
+        grid->addWidget(m_types[size_t(centre)], 1 + centre, 4);
     }
-    m_racialMix = dataLabel(u"RacialMixOfCommunitiesDataLabel"_s, this);
-    m_dominantRace = dataLabel(u"DominantRaceDataLabel"_s, this);
-    addRow(10, tr("Racial Mix Of Community:"), m_racialMix);
-    addRow(11, tr("Dominant Race:"), m_dominantRace);
     QPushButton *generate
         = PushButtons::make(tr("Generate Town"), u"GenerateTownCommand"_s, this, tr("Will create a town definition"));
-    grid->addWidget(generate, 12, 0, 1, 3, Qt::AlignRight);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(generate, 5, 3, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
     connect(generate, &QPushButton::clicked, this, &TownGeneratorFrame::GenerateTownCommand_Click);
     // Only the game master's typing is a change: filling the fields with the campaign's town is none.
     CampaignSession &session = m_host.campaignSession();
@@ -75,14 +78,14 @@ TownGeneratorFrame::TownGeneratorFrame(ToolHost &host, QWidget *parent)
     connect(m_continent, &QLineEdit::textEdited, &session, &CampaignSession::markModified);
 }
 
-QLabel *TownGeneratorFrame::addRow(int row, const QString &caption, QWidget *field)
+// A caption and its control; a control in the right column takes the alignment and type columns.
+void TownGeneratorFrame::addRow(int row, int column, const QString &caption, QWidget *field)
 {
     auto *label = new QLabel(caption, this);
     label->setBuddy(field);
     auto *grid = static_cast<QGridLayout *>(layout());
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field, row, 1, 1, 2);
-    return label;
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1, 1, column == 0 ? 1 : 2);
 }
 
 TownValues TownGeneratorFrame::town() const

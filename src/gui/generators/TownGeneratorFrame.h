@@ -31,7 +31,7 @@ public:
     void GenerateTownCommand_Click();
 
 private:
-    QLabel *addRow(int row, const QString &caption, QWidget *field);
+    void addRow(int row, int column, const QString &caption, QWidget *field);
 
     ToolHost &m_host;
     QLineEdit *m_townName = nullptr;
