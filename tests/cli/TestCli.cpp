@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 23);
+        QCOMPARE(run.out.count("\n  "), 26);
     }
 
     void helpOfOneCommand_data()
@@ -247,6 +247,33 @@ private slots:
         QCOMPARE(ask.exitCode, 0);
         const QString answer = QJsonDocument::fromJson(ask.out).object().value(u"answer"_s).toString();
         QVERIFY2(QRegularExpression(u"^[^\\r\\n]+[?!.]$"_s).match(answer).hasMatch(), qPrintable(answer));
+    }
+
+    void generatorsAndSearch()
+    {
+        TestHome home;
+        QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
+        const QJsonObject town = QJsonDocument::fromJson(cli({u"town"_s, u"--seed"_s, u"5"_s}).out).object();
+        const QJsonObject saved = QJsonDocument::fromJson(cli({u"dump"_s, home.file(u"a.vlf"_s)}).out)["town"_L1].toObject();
+        QCOMPARE(town.keys(), saved.keys());
+        QCOMPARE(town["powerCentres"_L1].toArray().size(), 4);
+        QVERIFY(!town["dominantRace"_L1].toString().isEmpty());
+
+        home.write(u"Documents/EventGenerator.dat"_s, "Events\r\nA storm breaks"_ba);
+        QCOMPARE(QJsonDocument::fromJson(cli({u"event"_s, u"--seed"_s, u"1"_s}).out).object(),
+            (QJsonObject{{u"event"_s, u"A storm breaks"_s}}));
+
+        oVLFile file;
+        file.UpdateBlock(u"LOG"_s, {u"2007:1:4;Meet the dragon"_s});
+        file.UpdateBlock(u"MNOTES"_s, {u"_1;Dragon lair;north;0;0;"_s});
+        QVERIFY(file.WriteData(home.file(u"b.vlf"_s)));
+        const Run found = cli({u"search"_s, home.file(u"b.vlf"_s), u"Dragon"_s, u"--match-case"_s, u"--whole-word"_s});
+        QCOMPARE(found.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(found.out).array(),
+            (QJsonArray{QJsonObject{{u"where"_s, u"map-note:north"_s}, {u"path"_s, u""_s}, {u"context"_s, u"Dragon lair"_s}}}));
+        const Run none = cli({u"search"_s, home.file(u"b.vlf"_s), u"wyvern"_s});
+        QCOMPARE(none.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(none.out).array(), QJsonArray());
     }
 
     void battleBoxAndStatisticsFiles()

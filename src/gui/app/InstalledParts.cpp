@@ -2,7 +2,9 @@
 
 #include "gui/archive/EncryptionCommands.h"
 #include "gui/calendar/CalendarTools.h"
+#include "gui/generators/GeneratorTools.h"
 #include "gui/maps/MapsTools.h"
+#include "gui/search/SearchTools.h"
 #include "gui/table/TableTools.h"
 
 namespace Velmora {
@@ -14,6 +16,9 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));
     parts.push_back(std::make_unique<EncryptionCommands>(host));
+    parts.push_back(std::make_unique<GeneratorTools>(host));
+    // Last: it keeps the campaign that every other part has collected at a save.
+    parts.push_back(std::make_unique<SearchTools>(host));
     return parts;
 }
 

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -311,10 +312,12 @@ private slots:
         QVERIFY(program.platform.trace().first().endsWith(u"\r\n\r\nThe campaign is still open with all its changes."_s));
         QVERIFY(program.session().isModified());
         // The toolbar's New, like the menu's, keeps a campaign whose save failed, and its name.
-        program.campaign.model.town.townName = u"Hommlet"_s;
+        program.form.showTab(MainTab::Tools);
+        auto *townName = requireChild<QLineEdit>(program.form, u"TownNameText"_s);
+        townName->setText(u"Hommlet"_s);
         program.form.toolBarAction(u"New"_s)->trigger();
         QCOMPARE(program.session().path(), unreachable);
-        QCOMPARE(program.campaign.model.town.townName, u"Hommlet"_s);
+        QCOMPARE(townName->text(), u"Hommlet"_s);
 
         // Save As to an unreachable name keeps the name the campaign had.
         const QString kept = program.home.file(u"Campaigns/Kept.vlf"_s);
