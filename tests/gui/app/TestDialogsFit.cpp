@@ -9,6 +9,7 @@
 #include "gui/maps/frmObject.h"
 #include "gui/maps/frmPlayer.h"
 #include "gui/maps/frmWhichNote.h"
+#include "gui/search/CampaignSearchDialog.h"
 #include "gui/table/frmAsk.h"
 #include "gui/table/frmBBReplicate.h"
 #include "gui/table/frmBattleBox.h"
@@ -77,6 +78,10 @@ const std::map<QString, Factory> &dialogs()
         { u"frmStats"_s, make<frmStats>() },
         { u"frmStatsColumns"_s, make<frmStatsColumns>() },
         { u"frmXP"_s, make<frmXP>() },
+        { u"CampaignSearchDialog"_s,
+          [](FakeHost &host) {
+              return std::make_unique<CampaignSearchDialog>(host, CampaignModel::newCampaign(), &host);
+          } },
         { u"frmDecrypt"_s, [](FakeHost &host) { return std::make_unique<frmDecrypt>(host.sounds(), &host); } },
         { u"frmVlkPassword"_s,
           [](FakeHost &host) { return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host); } },
