@@ -4,6 +4,7 @@
 #include "cli/CalendarCommands.h"
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
+#include "cli/DocsCommand.h"
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
@@ -98,6 +99,8 @@ QList<CliCommand> makeTable()
                   { u"0"_s, u"2"_s }),
                 option(u"size"_s, u"WxH"_s, u"render: the view's size in mode 2 (default: the picture's)"_s) },
             MapCommands::maps, MapRenderCommand::needsGui },
+        { u"docs"_s, u"Show the notes documents and the reference lists of a campaign"_s, { campaign }, {},
+            DocsCommand::run },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.
