@@ -93,7 +93,8 @@ void ReferenceList::fillFolder(const AppFolder &folder)
     m_items.clear();
     const QString name = folderName(m_index);
     const QDir dir(folder.file(name));
-    QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    // Hidden files (".gitkeep", a desktop's ".directory") are no documents of the game master's.
+    QStringList files = dir.entryList(QDir::Files);
     std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;

@@ -66,7 +66,7 @@ private slots:
     void folderListSortedAndKept()
     {
         TestHome home;
-        for (const QString &name : {u"b.txt"_s, u"C.rtf"_s, u"A.pdf"_s})
+        for (const QString &name : {u"b.txt"_s, u"C.rtf"_s, u"A.pdf"_s, u".gitkeep"_s})
             home.write(u"Library/"_s + name, "x");
         ReferenceList library(ReferenceList::Library);
         library.fillFolder(home.folder());
