@@ -207,10 +207,12 @@ bool ReferenceTools::editItem(int index, int row)
     m_host.platform().execDialog(dialog);
     if (dialog.cancelled())
         return false;
+    // A file typed in full under the application folder is kept in the relative form too.
+    const QString location = index == ReferenceList::WebSites ? dialog.URL() : m_host.folder().storedPath(dialog.URL());
     if (row < 0)
-        list.add(dialog.URL_name(), dialog.URL());
+        list.add(dialog.URL_name(), location);
     else
-        list.edit(row, dialog.URL_name(), dialog.URL());
+        list.edit(row, dialog.URL_name(), location);
     showList(index);
     return true;
 }

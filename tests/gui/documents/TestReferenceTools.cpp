@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -133,6 +135,20 @@ private slots:
         program.tools.mnuC_Click(8, ReferenceTools::Remove);
         QCOMPARE(program.texts(8).size(), 3);
         QVERIFY(program.messages().isEmpty());
+        program.scripted.answerPrinter(program.home.file(u"list.pdf"_s));
+        program.tools.mnuC_Click(8, ReferenceTools::Print);
+        QCOMPARE(program.scripted.trace().filter(u"print"_s), QStringList{u"print-dialog Library"_s});
+        QVERIFY(QFileInfo(program.home.file(u"list.pdf"_s)).size() > 0);
+    }
+
+    void listsRetitledThroughTheService()
+    {
+        Program program;
+        FrameLabels labels = FrameLabels::defaults();
+        labels.netBooks = u"Tomes"_s;
+        program.services().find<ListCaptions>()->retitle(labels);
+        QCOMPARE(requireChild<QGroupBox>(program, u"fraList"_s, 4)->title(), u"Tomes"_s);
+        QCOMPARE(requireChild<QGroupBox>(program, u"fraList"_s, 3)->title(), u"Articles"_s);
     }
 
     void pdfGoesToTheShellAndTextToTheViewer()
