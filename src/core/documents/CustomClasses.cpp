@@ -32,10 +32,7 @@ QString problemOf(const QStringList &fields)
 
 } // namespace
 
-QString CustomClasses::path(const AppFolder &folder)
-{
-    return folder.file(u"Documents/AllCustomClasses.dat"_s);
-}
+QString CustomClasses::path(const AppFolder &folder) { return folder.file(u"Documents/AllCustomClasses.dat"_s); }
 
 CustomClasses::Reading CustomClasses::parse(const QByteArray &bytes)
 {
@@ -50,8 +47,8 @@ CustomClasses::Reading CustomClasses::parse(const QByteArray &bytes)
             reading.problems << tr("line %1: %2").arg(number + 1).arg(problem);
             continue;
         }
-        reading.classes << ClassEntry{fields.at(0).trimmed().toLower() == u"prestige"_s,
-                                      fields.mid(2).join(u',').trimmed(), fields.at(1).trimmed()};
+        reading.classes << ClassEntry { fields.at(0).trimmed().toLower() == u"prestige"_s,
+            fields.mid(2).join(u',').trimmed(), fields.at(1).trimmed() };
     }
     return reading;
 }
@@ -62,7 +59,7 @@ CustomClasses::Reading CustomClasses::read(const AppFolder &folder)
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, {tr("the file cannot be read: %1").arg(file.errorString())}};
+        return { {}, { tr("the file cannot be read: %1").arg(file.errorString()) } };
     return parse(file.readAll());
 }
 

@@ -21,7 +21,7 @@ public:
     struct Reading
     {
         QList<ClassEntry> classes; ///< in file order
-        QStringList problems;      ///< one per line passed over: "line 3: ..."
+        QStringList problems; ///< one per line passed over: "line 3: ..."
     };
 
     /// The file's path in `folder`.

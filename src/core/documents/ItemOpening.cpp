@@ -17,23 +17,23 @@ ItemOpening ItemOpening::of(int listIndex, const QString &location)
     switch (listIndex) {
     case ReferenceList::Standard:
     case ReferenceList::Prestige:
-        return {pdf ? Action::PathOnly : Action::Viewer, Label::ClassFile, true, true};
+        return { pdf ? Action::PathOnly : Action::Viewer, Label::ClassFile, true, true };
     case ReferenceList::WebSites:
-        return {Action::Shell, Label::Doc, false, false};
+        return { Action::Shell, Label::Doc, false, false };
     case ReferenceList::BattleBoxes:
-        return {Action::BattleBox, Label::None, false, true};
+        return { Action::BattleBox, Label::None, false, true };
     case ReferenceList::Characters:
-        return {Action::Viewer, Label::None, true, true};
+        return { Action::Viewer, Label::None, true, true };
     case ReferenceList::Library:
-        return {Action::Viewer, Label::Doc, true, true};
+        return { Action::Viewer, Label::Doc, true, true };
     default:
         break;
     }
     if (pdf)
-        return {Action::Shell, Label::None, true, true};
+        return { Action::Shell, Label::None, true, true };
     if (endsWith(location, u"htm"_s) || endsWith(location, u"html"_s))
-        return {Action::ShellBusy, Label::None, true, true};
-    return {Action::Viewer, Label::Doc, true, true};
+        return { Action::ShellBusy, Label::None, true, true };
+    return { Action::Viewer, Label::Doc, true, true };
 }
 
 } // namespace Velmora

@@ -9,9 +9,9 @@ namespace Velmora {
 struct ItemOpening
 {
     enum class Action {
-        Viewer,    ///< loaded into the tab's document viewer
-        PathOnly,  ///< a class's "pdf" document: its path is kept and shown, nothing is loaded
-        Shell,     ///< handed to the operating system's default action
+        Viewer, ///< loaded into the tab's document viewer
+        PathOnly, ///< a class's "pdf" document: its path is kept and shown, nothing is loaded
+        Shell, ///< handed to the operating system's default action
         ShellBusy, ///< the same, with the busy cursor until the call returns ("htm", "html")
         BattleBox, ///< loaded into the Battle Box
     };
@@ -20,7 +20,7 @@ struct ItemOpening
 
     Action action = Action::Viewer;
     Label label = Label::None;
-    bool askSaveFirst = true;    ///< the viewer's save prompt runs before anything else
+    bool askSaveFirst = true; ///< the viewer's save prompt runs before anything else
     bool relocateMissing = true; ///< a missing file is looked for with the user first
 
     static ItemOpening of(int listIndex, const QString &location);

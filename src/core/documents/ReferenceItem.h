@@ -11,7 +11,7 @@ struct ReferenceItem
 {
     QString text;
     QString location;
-    QString key;            ///< class lists only: the text without spaces ("ArcaneArcher")
+    QString key; ///< class lists only: the text without spaces ("ArcaneArcher")
     bool isDefault = false; ///< a shipped default class
 
     bool operator==(const ReferenceItem &) const = default;

@@ -19,7 +19,7 @@ QString tr(const char *text) { return QCoreApplication::translate("ReferenceList
 
 const QList<int> &ReferenceList::indexes()
 {
-    static const QList<int> all{Standard, Prestige, Links, Articles, NetBooks, WebSites, Characters, Library};
+    static const QList<int> all { Standard, Prestige, Links, Articles, NetBooks, WebSites, Characters, Library };
     return all;
 }
 
@@ -31,15 +31,24 @@ ReferenceList::ReferenceList(int index)
 QString ReferenceList::caption(int index, const FrameLabels &labels)
 {
     switch (index) {
-    case Standard: return tr("Standard Classes");
-    case Prestige: return tr("Prestige Classes");
-    case Links: return labels.links;
-    case Articles: return labels.articles;
-    case NetBooks: return labels.netBooks;
-    case WebSites: return labels.webSites;
-    case BattleBoxes: return tr("Saved BattleBox List");
-    case Characters: return tr("Character misc.");
-    default: return tr("Library");
+    case Standard:
+        return tr("Standard Classes");
+    case Prestige:
+        return tr("Prestige Classes");
+    case Links:
+        return labels.links;
+    case Articles:
+        return labels.articles;
+    case NetBooks:
+        return labels.netBooks;
+    case WebSites:
+        return labels.webSites;
+    case BattleBoxes:
+        return tr("Saved BattleBox List");
+    case Characters:
+        return tr("Character misc.");
+    default:
+        return tr("Library");
     }
 }
 
@@ -48,27 +57,35 @@ QString ReferenceList::caption(int index, const FrameLabels &labels)
 QStringList ReferenceList::columns(int index)
 {
     if (index == Standard || index == Prestige)
-        return {tr("Class name"), tr("Path")};
+        return { tr("Class name"), tr("Path") };
     if (index == BattleBoxes)
-        return {tr("Name"), tr("Path")};
-    return {tr("Doc. Name"), index == WebSites ? tr("Address") : tr("Location")};
+        return { tr("Name"), tr("Path") };
+    return { tr("Doc. Name"), index == WebSites ? tr("Address") : tr("Location") };
 }
 
-QString ReferenceList::folderName(int index)
-{
-    return index == Characters ? u"Characters"_s : u"Library"_s;
-}
+QString ReferenceList::folderName(int index) { return index == Characters ? u"Characters"_s : u"Library"_s; }
 
 void ReferenceList::fillDefaults()
 {
     switch (m_index) {
     case Standard:
-    case Prestige: fillClasses(ClassEntry::defaultClasses()); break;
-    case Links: fillShortcuts(Shortcut::defaultLinks()); break;
-    case Articles: fillShortcuts(Shortcut::defaultArticles()); break;
-    case NetBooks: fillShortcuts(Shortcut::defaultNetBooks()); break;
-    case WebSites: fillShortcuts(Shortcut::defaultWebSites()); break;
-    default: m_items.clear();
+    case Prestige:
+        fillClasses(ClassEntry::defaultClasses());
+        break;
+    case Links:
+        fillShortcuts(Shortcut::defaultLinks());
+        break;
+    case Articles:
+        fillShortcuts(Shortcut::defaultArticles());
+        break;
+    case NetBooks:
+        fillShortcuts(Shortcut::defaultNetBooks());
+        break;
+    case WebSites:
+        fillShortcuts(Shortcut::defaultWebSites());
+        break;
+    default:
+        m_items.clear();
     }
 }
 
@@ -77,7 +94,7 @@ void ReferenceList::fillClasses(const QList<ClassEntry> &classes)
     m_items.clear();
     for (const ClassEntry &entry : classes) {
         if (entry.prestige == (m_index == Prestige))
-            m_items << ReferenceItem{entry.name, entry.path, entry.key(), isShippedKey(entry.key())};
+            m_items << ReferenceItem { entry.name, entry.path, entry.key(), isShippedKey(entry.key()) };
     }
 }
 
@@ -85,7 +102,7 @@ void ReferenceList::fillShortcuts(const QList<Shortcut> &shortcuts)
 {
     m_items.clear();
     for (const Shortcut &shortcut : shortcuts)
-        m_items << ReferenceItem{shortcut.name, shortcut.location, {}, false};
+        m_items << ReferenceItem { shortcut.name, shortcut.location, {}, false };
 }
 
 void ReferenceList::fillFolder(const AppFolder &folder)
@@ -100,7 +117,7 @@ void ReferenceList::fillFolder(const AppFolder &folder)
         return folded != 0 ? folded < 0 : a < b;
     });
     for (const QString &file : files)
-        m_items << ReferenceItem{file, AppFolder::relativeForm(name + u'/' + file), {}, false};
+        m_items << ReferenceItem { file, AppFolder::relativeForm(name + u'/' + file), {}, false };
 }
 
 int ReferenceList::mergeClasses(const QList<ClassEntry> &custom)
@@ -110,11 +127,10 @@ int ReferenceList::mergeClasses(const QList<ClassEntry> &custom)
         if (entry.prestige != (m_index == Prestige))
             continue;
         const QString key = entry.key();
-        const bool listed = std::any_of(m_items.begin(), m_items.end(), [&](const ReferenceItem &item) {
-            return item.key.compare(key, Qt::CaseInsensitive) == 0;
-        });
+        const bool listed = std::any_of(m_items.begin(), m_items.end(),
+            [&](const ReferenceItem &item) { return item.key.compare(key, Qt::CaseInsensitive) == 0; });
         if (!listed) {
-            m_items << ReferenceItem{entry.name, entry.path, key, false};
+            m_items << ReferenceItem { entry.name, entry.path, key, false };
             ++added;
         }
     }
@@ -132,7 +148,7 @@ ReferenceList::Removal ReferenceList::removal(qsizetype row) const
 
 void ReferenceList::add(const QString &text, const QString &location)
 {
-    m_items << ReferenceItem{text, location, isClassList() ? keyOf(text) : QString(), false};
+    m_items << ReferenceItem { text, location, isClassList() ? keyOf(text) : QString(), false };
 }
 
 void ReferenceList::edit(qsizetype row, const QString &text, const QString &location)
@@ -156,7 +172,7 @@ QList<Shortcut> ReferenceList::toShortcuts() const
 {
     QList<Shortcut> shortcuts;
     for (const ReferenceItem &item : m_items)
-        shortcuts << Shortcut{item.text, item.location};
+        shortcuts << Shortcut { item.text, item.location };
     return shortcuts;
 }
 
@@ -170,18 +186,16 @@ QList<ClassEntry> ReferenceList::toClasses() const
 {
     QList<ClassEntry> classes;
     for (const ReferenceItem &item : m_items)
-        classes << ClassEntry{m_index == Prestige, item.location, item.text};
+        classes << ClassEntry { m_index == Prestige, item.location, item.text };
     return classes;
 }
 
-ReferenceList::Message ReferenceList::selectItem()
-{
-    return {tr("Item Selection"), tr("Select existing item.")};
-}
+ReferenceList::Message ReferenceList::selectItem() { return { tr("Item Selection"), tr("Select existing item.") }; }
 
 ReferenceList::Message ReferenceList::defaultClassRemoval()
 {
-    return {tr("Default Class Removal"), tr("You are about to remove a default classes.") + u"\r\n"_s + tr("Proceed ?")};
+    return { tr("Default Class Removal"),
+        tr("You are about to remove a default classes.") + u"\r\n"_s + tr("Proceed ?") };
 }
 
 QString ReferenceList::keyOf(const QString &text) { return QString(text).remove(u' '); }

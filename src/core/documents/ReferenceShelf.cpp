@@ -29,7 +29,7 @@ ReferenceShelf ReferenceShelf::fromCampaign(const CampaignModel &model, const Ap
 {
     ReferenceShelf shelf;
     const CustomClasses::Reading custom = CustomClasses::read(folder);
-    for (int index : {ReferenceList::Standard, ReferenceList::Prestige}) {
+    for (int index : { ReferenceList::Standard, ReferenceList::Prestige }) {
         shelf.list(index).fillClasses(model.classes);
         shelf.list(index).mergeClasses(custom.classes);
     }
@@ -63,17 +63,19 @@ QJsonObject ReferenceShelf::docsJson(const CampaignModel &model, const AppFolder
 {
     QJsonArray slotItems;
     for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot)
-        slotItems << QJsonObject{{u"key"_s, NotesDocuments::key(slot)}, {u"path"_s, model.documents.paths.at(slot)}};
+        slotItems << QJsonObject { { u"key"_s, NotesDocuments::key(slot) },
+            { u"path"_s, model.documents.paths.at(slot) } };
     const ReferenceShelf shelf = fromCampaign(model, folder);
     QJsonArray lists;
     for (int index : ReferenceList::indexes()) {
         QJsonArray items;
         for (const ReferenceItem &item : shelf.list(index).items())
-            items << QJsonObject{{u"text"_s, item.text}, {u"location"_s, item.location}, {u"default"_s, item.isDefault}};
-        lists << QJsonObject{{u"index"_s, index}, {u"caption"_s, ReferenceList::caption(index, shelf.labels)},
-                             {u"items"_s, items}};
+            items << QJsonObject { { u"text"_s, item.text }, { u"location"_s, item.location },
+                { u"default"_s, item.isDefault } };
+        lists << QJsonObject { { u"index"_s, index }, { u"caption"_s, ReferenceList::caption(index, shelf.labels) },
+            { u"items"_s, items } };
     }
-    return QJsonObject{{u"slots"_s, slotItems}, {u"lists"_s, lists}};
+    return QJsonObject { { u"slots"_s, slotItems }, { u"lists"_s, lists } };
 }
 
 } // namespace Velmora

@@ -20,8 +20,8 @@ class ReferenceShelf
 public:
     /// The campaign's lists, the custom classes of `folder` merged, the folders listed.
     /// `problems` receives the custom classes file's (see CustomClasses).
-    static ReferenceShelf fromCampaign(const CampaignModel &model, const AppFolder &folder,
-                                       QStringList *problems = nullptr);
+    static ReferenceShelf fromCampaign(
+        const CampaignModel &model, const AppFolder &folder, QStringList *problems = nullptr);
 
     /// The list of `index` (one of ReferenceList::indexes()).
     ReferenceList &list(int index);

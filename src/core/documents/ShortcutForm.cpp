@@ -20,8 +20,8 @@ bool ShortcutForm::isWebSiteMode(int listIndex) { return listIndex == ReferenceL
 ShortcutForm ShortcutForm::forList(int listIndex)
 {
     if (isWebSiteMode(listIndex))
-        return {tr("Shortcut name: enter short name for site."), tr("Document localisation: paste URL here.")};
-    return {tr("Shortcut name"), tr("Document localisation: file name.")};
+        return { tr("Shortcut name: enter short name for site."), tr("Document localisation: paste URL here.") };
+    return { tr("Shortcut name"), tr("Document localisation: file name.") };
 }
 
 QString ShortcutForm::getTitle() { return tr("Select A File To Create A Shortcut To"); }

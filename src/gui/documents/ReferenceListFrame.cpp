@@ -13,7 +13,10 @@ namespace Velmora {
 
 namespace {
 
-QColor colourOf(quint32 value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
+QColor colourOf(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
 
 } // namespace
 
@@ -38,7 +41,7 @@ ReferenceListFrame::ReferenceListFrame(int index, const QString &caption, QWidge
     layout->addWidget(m_view);
     connect(m_view, &QTreeView::clicked, this, [this](const QModelIndex &at) { emit itemClicked(m_index, at.row()); });
     connect(m_view, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { emit menuRequested(m_index, m_view->viewport()->mapToGlobal(at)); });
+        [this](const QPoint &at) { emit menuRequested(m_index, m_view->viewport()->mapToGlobal(at)); });
 }
 
 void ReferenceListFrame::show(const ReferenceList &list)
@@ -50,7 +53,7 @@ void ReferenceListFrame::show(const ReferenceList &list)
         if (item.isDefault)
             text->setForeground(colourOf(ReferenceList::DefaultColour));
         text->setData(item.key, Qt::UserRole);
-        m_model->appendRow({text, location});
+        m_model->appendRow({ text, location });
     }
 }
 

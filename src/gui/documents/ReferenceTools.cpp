@@ -37,14 +37,22 @@ namespace {
 LayoutList layoutOf(int index)
 {
     switch (index) {
-    case ReferenceList::Standard: return LayoutList::Standard;
-    case ReferenceList::Prestige: return LayoutList::Prestige;
-    case ReferenceList::Links: return LayoutList::Links;
-    case ReferenceList::Articles: return LayoutList::Articles;
-    case ReferenceList::NetBooks: return LayoutList::NetBooks;
-    case ReferenceList::WebSites: return LayoutList::WebSites;
-    case ReferenceList::Characters: return LayoutList::Characters;
-    default: return LayoutList::Library;
+    case ReferenceList::Standard:
+        return LayoutList::Standard;
+    case ReferenceList::Prestige:
+        return LayoutList::Prestige;
+    case ReferenceList::Links:
+        return LayoutList::Links;
+    case ReferenceList::Articles:
+        return LayoutList::Articles;
+    case ReferenceList::NetBooks:
+        return LayoutList::NetBooks;
+    case ReferenceList::WebSites:
+        return LayoutList::WebSites;
+    case ReferenceList::Characters:
+        return LayoutList::Characters;
+    default:
+        return LayoutList::Library;
     }
 }
 
@@ -86,8 +94,8 @@ void ReferenceTools::buildResourcesTab()
     tools->setObjectName(u"ReferenceToolsResources"_s);
     auto *row = new QHBoxLayout(tools);
     auto *lists = new QVBoxLayout;
-    for (int index : {ReferenceList::Links, ReferenceList::Articles, ReferenceList::NetBooks, ReferenceList::WebSites,
-                      ReferenceList::Characters, ReferenceList::Library})
+    for (int index : { ReferenceList::Links, ReferenceList::Articles, ReferenceList::NetBooks, ReferenceList::WebSites,
+             ReferenceList::Characters, ReferenceList::Library })
         lists->addWidget(addFrame(index, tools));
     row->addLayout(lists, 1);
     auto *viewer = new QVBoxLayout;
@@ -112,7 +120,7 @@ ReferenceListFrame *ReferenceTools::addFrame(int index, QWidget *parent)
     if (!m_menu) {
         m_menu = new QMenu(parent);
         m_menu->setObjectName(u"mnuC"_s);
-        const QString captions[] = {tr("&Add..."), tr("&Edit..."), tr("&Remove"), QString(), tr("&Print...")};
+        const QString captions[] = { tr("&Add..."), tr("&Edit..."), tr("&Remove"), QString(), tr("&Print...") };
         for (int command = Add; command <= Print; ++command) {
             if (command == Separator) {
                 m_menu->addSeparator();
@@ -121,8 +129,8 @@ ReferenceListFrame *ReferenceTools::addFrame(int index, QWidget *parent)
             QAction *action = m_menu->addAction(captions[command]);
             action->setObjectName(u"mnuCItem"_s);
             action->setProperty("index", command);
-            connect(action, &QAction::triggered, this,
-                    [this, command] { mnuC_Click(m_menuList, MenuCommand(command)); });
+            connect(
+                action, &QAction::triggered, this, [this, command] { mnuC_Click(m_menuList, MenuCommand(command)); });
         }
     }
     return frame;
@@ -141,9 +149,10 @@ void ReferenceTools::applyCampaign(const CampaignModel &model)
     }
     retitle(model.labels);
     if (!problems.isEmpty())
-        m_host.platform().exclamation(u"Velmora"_s, tr("Some lines of \"%1\" were passed over:")
-                                                        .arg(QDir::toNativeSeparators(CustomClasses::path(m_host.folder())))
-                                                        + u"\r\n"_s + problems.join(u"\r\n"_s));
+        m_host.platform().exclamation(u"Velmora"_s,
+            tr("Some lines of \"%1\" were passed over:")
+                    .arg(QDir::toNativeSeparators(CustomClasses::path(m_host.folder())))
+                + u"\r\n"_s + problems.join(u"\r\n"_s));
 }
 
 void ReferenceTools::collectCampaign(CampaignModel &model)
@@ -159,7 +168,7 @@ void ReferenceTools::collectCampaign(CampaignModel &model)
 
 void ReferenceTools::saveModifiedDocuments()
 {
-    for (DocumentViewer *viewer : {m_classViewer, m_docViewer}) {
+    for (DocumentViewer *viewer : { m_classViewer, m_docViewer }) {
         if (viewer)
             viewer->saveIfModified();
     }
@@ -178,8 +187,9 @@ void ReferenceTools::mnuC_Click(int listIndex, MenuCommand command)
         return;
     m_host.sounds().play(SoundEvent::Click);
     const int row = selectedRow(listIndex);
-    if ((command == Edit || command == Remove) && row < 0
-        && m_shelf.list(listIndex).removal(row) != ReferenceList::Removal::Ignored) {
+    const ReferenceList &list = m_shelf.list(listIndex);
+    if ((command == Edit && row < 0)
+        || (command == Remove && list.removal(row) == ReferenceList::Removal::NothingSelected)) {
         const ReferenceList::Message select = ReferenceList::selectItem();
         m_host.platform().information(select.title, select.text);
         return;
@@ -187,12 +197,18 @@ void ReferenceTools::mnuC_Click(int listIndex, MenuCommand command)
     switch (command) {
     case Add:
     case Edit:
-        if (editItem(listIndex, command == Add ? -1 : row))
+        // The folder listings are not the campaign's: what is changed there lasts until the next load.
+        if (editItem(listIndex, command == Add ? -1 : row) && !list.isFolderList())
             markModified();
         break;
-    case Remove: removeItem(listIndex, row); break;
-    case Print: printList(listIndex); break;
-    case Separator: break;
+    case Remove:
+        removeItem(listIndex, row);
+        break;
+    case Print:
+        printList(listIndex);
+        break;
+    case Separator:
+        break;
     }
 }
 
@@ -227,8 +243,10 @@ void ReferenceTools::removeItem(int index, int row)
             return;
         break;
     }
-    case ReferenceList::Removal::Remove: break;
-    default: return;
+    case ReferenceList::Removal::Remove:
+        break;
+    default:
+        return;
     }
     list.remove(row);
     showList(index);
@@ -247,7 +265,8 @@ void ReferenceTools::printList(int index)
         return;
     QString html = u"<h3>"_s + caption.toHtmlEscaped() + u"</h3><table>"_s;
     for (const ReferenceItem &item : m_shelf.list(index).items())
-        html += u"<tr><td>"_s + item.text.toHtmlEscaped() + u"</td><td>"_s + item.location.toHtmlEscaped() + u"</td></tr>"_s;
+        html += u"<tr><td>"_s + item.text.toHtmlEscaped() + u"</td><td>"_s + item.location.toHtmlEscaped()
+            + u"</td></tr>"_s;
     QTextDocument document;
     document.setHtml(html + u"</table>"_s);
     document.print(&printer);
@@ -255,8 +274,7 @@ void ReferenceTools::printList(int index)
 
 void ReferenceTools::lsvClass_Click(int listIndex, int row)
 {
-    if (!ReferenceList::indexes().contains(listIndex) || row < 0
-        || row >= m_shelf.list(listIndex).items().size())
+    if (!ReferenceList::indexes().contains(listIndex) || row < 0 || row >= m_shelf.list(listIndex).items().size())
         return;
     ReferenceList &list = m_shelf.list(listIndex);
     ItemOpening opening = ItemOpening::of(listIndex, list.items().at(row).location);
@@ -291,8 +309,11 @@ void ReferenceTools::lsvClass_Click(int listIndex, int row)
         m_host.platform().shellOpen(target);
         QGuiApplication::restoreOverrideCursor();
         break;
-    case ItemOpening::Action::Shell: m_host.platform().shellOpen(target); break;
-    case ItemOpening::Action::BattleBox: break; // the saved Battle Box lists are the Battle Box's
+    case ItemOpening::Action::Shell:
+        m_host.platform().shellOpen(target);
+        break;
+    case ItemOpening::Action::BattleBox:
+        break; // the saved Battle Box lists are the Battle Box's
     }
 }
 

@@ -38,7 +38,7 @@ public:
 
     void applyCampaign(const CampaignModel &model) override;
     void collectCampaign(CampaignModel &model) override;
-    void commitPendingEdits() override {}
+    void commitPendingEdits() override { }
     void saveModifiedDocuments() override;
     void retitle(const FrameLabels &labels) override;
 

@@ -30,9 +30,10 @@ private slots:
         prestige.fillDefaults();
         QCOMPARE(prestige.items().size(), 15);
         QCOMPARE(prestige.items().at(5),
-                 (ReferenceItem{u"Dragon Disciple"_s, u"\\Documents\\Dragon Disciple.rtf"_s, u"DragonDisciple"_s, true}));
+            (ReferenceItem { u"Dragon Disciple"_s, u"\\Documents\\Dragon Disciple.rtf"_s, u"DragonDisciple"_s, true }));
         prestige.add(u"Red Wizard"_s, u"C:\\Red Wizard.rtf"_s);
-        QCOMPARE(prestige.items().last(), (ReferenceItem{u"Red Wizard"_s, u"C:\\Red Wizard.rtf"_s, u"RedWizard"_s, false}));
+        QCOMPARE(prestige.items().last(),
+            (ReferenceItem { u"Red Wizard"_s, u"C:\\Red Wizard.rtf"_s, u"RedWizard"_s, false }));
         ReferenceList standard(ReferenceList::Standard);
         standard.fillDefaults();
         QCOMPARE(texts(standard).first(), u"Barbarian"_s);
@@ -45,9 +46,11 @@ private slots:
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("row");
         QTest::addColumn<ReferenceList::Removal>("removal");
-        QTest::newRow("user class asks nothing") << int(ReferenceList::Standard) << 11 << ReferenceList::Removal::Remove;
+        QTest::newRow("user class asks nothing")
+            << int(ReferenceList::Standard) << 11 << ReferenceList::Removal::Remove;
         QTest::newRow("Barbarian asks") << int(ReferenceList::Standard) << 0 << ReferenceList::Removal::AskFirst;
-        QTest::newRow("nothing selected") << int(ReferenceList::Standard) << -1 << ReferenceList::Removal::NothingSelected;
+        QTest::newRow("nothing selected")
+            << int(ReferenceList::Standard) << -1 << ReferenceList::Removal::NothingSelected;
         QTest::newRow("net book") << int(ReferenceList::NetBooks) << 0 << ReferenceList::Removal::Remove;
         QTest::newRow("folder list") << int(ReferenceList::Library) << 0 << ReferenceList::Removal::Ignored;
     }
@@ -66,11 +69,11 @@ private slots:
     void folderListSortedAndKept()
     {
         TestHome home;
-        for (const QString &name : {u"b.txt"_s, u"C.rtf"_s, u"A.pdf"_s, u".gitkeep"_s})
+        for (const QString &name : { u"b.txt"_s, u"C.rtf"_s, u"A.pdf"_s, u".gitkeep"_s })
             home.write(u"Library/"_s + name, "x");
         ReferenceList library(ReferenceList::Library);
         library.fillFolder(home.folder());
-        QCOMPARE(texts(library), (QStringList{u"A.pdf"_s, u"b.txt"_s, u"C.rtf"_s}));
+        QCOMPARE(texts(library), (QStringList { u"A.pdf"_s, u"b.txt"_s, u"C.rtf"_s }));
         QCOMPARE(library.items().at(1).location, u"\\Library\\b.txt"_s);
         library.remove(0);
         QCOMPARE(library.items().size(), 3);
@@ -84,14 +87,17 @@ private slots:
         QTest::addColumn<ItemOpening::Label>("label");
         using A = ItemOpening::Action;
         using L = ItemOpening::Label;
-        QTest::newRow("net book pdf") << int(ReferenceList::NetBooks) << u"\\Documents\\Book.PDF"_s << A::Shell << L::None;
-        QTest::newRow("net book txt") << int(ReferenceList::NetBooks) << u"\\Documents\\Book.txt"_s << A::Viewer << L::Doc;
+        QTest::newRow("net book pdf") << int(ReferenceList::NetBooks) << u"\\Documents\\Book.PDF"_s << A::Shell
+                                      << L::None;
+        QTest::newRow("net book txt") << int(ReferenceList::NetBooks) << u"\\Documents\\Book.txt"_s << A::Viewer
+                                      << L::Doc;
         QTest::newRow("link html") << int(ReferenceList::Links) << u"C:\\Page.html"_s << A::ShellBusy << L::None;
         QTest::newRow("article htm") << int(ReferenceList::Articles) << u"C:\\Page.htm"_s << A::ShellBusy << L::None;
         QTest::newRow("class pdf") << int(ReferenceList::Standard) << u"C:\\Bard.pdf"_s << A::PathOnly << L::ClassFile;
         QTest::newRow("class rtf") << int(ReferenceList::Prestige) << u"C:\\Bard.rtf"_s << A::Viewer << L::ClassFile;
         QTest::newRow("web site") << int(ReferenceList::WebSites) << u"https://a.org/x.pdf"_s << A::Shell << L::Doc;
-        QTest::newRow("character") << int(ReferenceList::Characters) << u"\\Characters\\a.pdf"_s << A::Viewer << L::None;
+        QTest::newRow("character") << int(ReferenceList::Characters) << u"\\Characters\\a.pdf"_s << A::Viewer
+                                   << L::None;
         QTest::newRow("library") << int(ReferenceList::Library) << u"\\Library\\a.rtf"_s << A::Viewer << L::Doc;
     }
 
@@ -111,15 +117,17 @@ private slots:
     {
         const CustomClasses::Reading reading = CustomClasses::parse(
             "# my classes\r\nprestige,Red Wizard,\\Documents\\Red, Wizard.rtf\r\n\r\nStandard, bard ,C:\\b.rtf\r\n"
-            "warlock,Hexer,x.rtf\r\nstandard,Samura\xef;,y.rtf\r\nprestige,Solo\r\nstandard,Warlock,\\Documents\\W.rtf");
+            "warlock,Hexer,x.rtf\r\nstandard,Samura\xef;,y.rtf\r\nprestige,Solo\r\nstandard,Warlock,\\Documents\\W."
+            "rtf");
         QCOMPARE(reading.problems,
-                 (QStringList{u"line 5: the first field is \"warlock\", not standard or prestige"_s,
-                              u"line 6: a class name cannot hold \";\""_s,
-                              u"line 7: three fields are needed: standard or prestige, the class name, its document"_s}));
+            (QStringList { u"line 5: the first field is \"warlock\", not standard or prestige"_s,
+                u"line 6: a class name cannot hold \";\""_s,
+                u"line 7: three fields are needed: standard or prestige, the class name, its document"_s }));
         ReferenceList standard(ReferenceList::Standard);
         standard.fillDefaults();
         QCOMPARE(standard.mergeClasses(reading.classes), 1); // "bard" is listed as "Bard"
-        QCOMPARE(standard.items().last(), (ReferenceItem{u"Warlock"_s, u"\\Documents\\W.rtf"_s, u"Warlock"_s, false}));
+        QCOMPARE(
+            standard.items().last(), (ReferenceItem { u"Warlock"_s, u"\\Documents\\W.rtf"_s, u"Warlock"_s, false }));
         ReferenceList prestige(ReferenceList::Prestige);
         QCOMPARE(prestige.mergeClasses(reading.classes), 1);
         QCOMPARE(prestige.items().first().location, u"\\Documents\\Red, Wizard.rtf"_s);
