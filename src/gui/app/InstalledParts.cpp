@@ -1,6 +1,7 @@
 #include "gui/app/InstalledParts.h"
 
 #include "gui/calendar/CalendarTools.h"
+#include "gui/documents/DocumentsTools.h"
 #include "gui/maps/MapsTools.h"
 #include "gui/table/TableTools.h"
 
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<CalendarTools>(host));
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));
+    parts.push_back(std::make_unique<DocumentsTools>(host));
     return parts;
 }
 
