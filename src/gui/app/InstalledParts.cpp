@@ -2,6 +2,7 @@
 
 #include "gui/calendar/CalendarTools.h"
 #include "gui/documents/ReferenceTools.h"
+#include "gui/documents/DocumentsTools.h"
 #include "gui/maps/MapsTools.h"
 #include "gui/table/TableTools.h"
 
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));
     parts.push_back(std::make_unique<ReferenceTools>(host));
+    parts.push_back(std::make_unique<DocumentsTools>(host));
     return parts;
 }
 
