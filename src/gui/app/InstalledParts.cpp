@@ -1,8 +1,8 @@
 #include "gui/app/InstalledParts.h"
 
 #include "gui/calendar/CalendarTools.h"
-#include "gui/documents/ReferenceTools.h"
 #include "gui/documents/DocumentsTools.h"
+#include "gui/documents/ReferenceTools.h"
 #include "gui/maps/MapsTools.h"
 #include "gui/table/TableTools.h"
 

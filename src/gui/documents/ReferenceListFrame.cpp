@@ -37,6 +37,8 @@ ReferenceListFrame::ReferenceListFrame(int index, const QString &caption, QWidge
     // The columns keep the widths the campaign gave them, so that a save writes them back unchanged.
     m_view->header()->setStretchLastSection(false);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Room for a document's name beside the viewer, whatever the viewer's tools ask for.
+    setMinimumWidth(230);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
     connect(m_view, &QTreeView::clicked, this, [this](const QModelIndex &at) { emit itemClicked(m_index, at.row()); });

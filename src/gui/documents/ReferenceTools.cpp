@@ -6,6 +6,7 @@
 #include "core/documents/ItemOpening.h"
 #include "core/persistence/CampaignModel.h"
 #include "gui/documents/DocumentViewer.h"
+#include "gui/documents/QuickTables.h"
 #include "gui/documents/ReferenceListFrame.h"
 #include "gui/documents/ShortcutRelocator.h"
 #include "gui/documents/frmListWebSite.h"
@@ -102,6 +103,7 @@ void ReferenceTools::buildResourcesTab()
     m_docViewer = new DocumentViewer(m_host.platform(), ViewerEditing::Place::Below, u"lblDoc"_s, tools);
     m_docViewer->view()->setProperty("index", 1);
     viewer->addWidget(m_docViewer, 1);
+    viewer->addWidget(new QuickTables(m_host.folder(), m_docViewer, tools));
     row->addLayout(viewer, 2);
     m_host.placeOnTab(MainTab::Resources, tools);
 }

@@ -149,6 +149,7 @@ private slots:
         program.services().find<ListCaptions>()->retitle(labels);
         QCOMPARE(requireChild<QGroupBox>(program, u"fraList"_s, 4)->title(), u"Tomes"_s);
         QCOMPARE(requireChild<QGroupBox>(program, u"fraList"_s, 3)->title(), u"Articles"_s);
+        QCOMPARE(requireChild<QAbstractButton>(program, u"ObjectsCommand"_s, 11)->text(), u"Skill Synergies"_s);
     }
 
     void pdfGoesToTheShellAndTextToTheViewer()
