@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CryptCommands.h"
 #include "cli/GeneratorCommands.h"
+#include "cli/DocsCommand.h"
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
@@ -142,6 +143,8 @@ QList<CliCommand> makeTable()
             { { QCommandLineOption(u"whole-word"_s, u"Only whole words"_s) },
                 { QCommandLineOption(u"match-case"_s, u"Letter case must match"_s) } },
             GeneratorCommands::search },
+        { u"docs"_s, u"Show the notes documents and the reference lists of a campaign"_s, { campaign }, {},
+            DocsCommand::run },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

@@ -2,6 +2,8 @@
 
 #include "gui/archive/EncryptionCommands.h"
 #include "gui/calendar/CalendarTools.h"
+#include "gui/documents/DocumentsTools.h"
+#include "gui/documents/ReferenceTools.h"
 #include "gui/generators/GeneratorTools.h"
 #include "gui/maps/MapsTools.h"
 #include "gui/search/SearchTools.h"
@@ -17,6 +19,8 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<MapsTools>(host));
     parts.push_back(std::make_unique<EncryptionCommands>(host));
     parts.push_back(std::make_unique<GeneratorTools>(host));
+    parts.push_back(std::make_unique<ReferenceTools>(host));
+    parts.push_back(std::make_unique<DocumentsTools>(host));
     // Last: it keeps the campaign that every other part has collected at a save.
     parts.push_back(std::make_unique<SearchTools>(host));
     return parts;

@@ -213,6 +213,21 @@ private slots:
         QVERIFY(!program.session().isModified());
     }
 
+    // One notes document missing: all three slots take their defaults, with one message.
+    void missingNotesDocumentLoadsTheDefaults()
+    {
+        Program program;
+        Campaign other(program.home.folder());
+        other.model.documents.load({u"Last;\\Documents\\Gone.rtf"_s});
+        const QString path = program.home.file(u"Campaigns/Gone.vlf"_s);
+        QVERIFY(other.SaveCampaign(path, false));
+        program.open(path);
+        QCOMPARE(program.platform.trace().mid(2), // after the open dialog and the question about the new campaign
+                 QStringList{u"message File Not Found: 'DM Notes', 'Game LastLeft Off' and NPCs have met' were not "
+                             "found on the saved path.\r\nDefault files were reloaded."_s});
+        QCOMPARE(program.campaign.model.documents, NotesDocuments::defaults());
+    }
+
     void templateSavedOnlyFromTheMenu()
     {
         Program program;
