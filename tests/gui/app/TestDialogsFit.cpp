@@ -4,6 +4,7 @@
 #include "gui/calendar/AgendaReportWindow.h"
 #include "gui/calendar/CalendarWizardForm.h"
 #include "gui/calendar/frmMoons.h"
+#include "gui/documents/frmListWebSite.h"
 #include "gui/maps/frmMap.h"
 #include "gui/maps/frmNote.h"
 #include "gui/maps/frmObject.h"
@@ -82,6 +83,7 @@ const std::map<QString, Factory> &dialogs()
           [](FakeHost &host) {
               return std::make_unique<CampaignSearchDialog>(host, CampaignModel::newCampaign(), &host);
           } },
+        { u"frmListWebSite"_s, make<frmListWebSite>() },
         { u"frmDecrypt"_s, [](FakeHost &host) { return std::make_unique<frmDecrypt>(host.sounds(), &host); } },
         { u"frmVlkPassword"_s,
           [](FakeHost &host) { return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host); } },
