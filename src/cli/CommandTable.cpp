@@ -7,6 +7,7 @@
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
+#include "cli/OptionsCommand.h"
 #include "cli/RtfCommand.h"
 #include "cli/TableCommands.h"
 
@@ -98,6 +99,11 @@ QList<CliCommand> makeTable()
                   { u"0"_s, u"2"_s }),
                 option(u"size"_s, u"WxH"_s, u"render: the view's size in mode 2 (default: the picture's)"_s) },
             MapCommands::maps, MapRenderCommand::needsGui },
+        { u"options"_s, u"Show a campaign's options, sounds, custom tools and captions, or change them"_s,
+            { file(u"CAMPAIGN"_s, u"The campaign to read"_s),
+                { u"OUT.vlf"_s, u"With --set: the campaign file to write"_s, {}, true } },
+            { option(u"set"_s, u"KEY=VALUE"_s, u"Change one setting (repeatable); keys as the output names them"_s) },
+            OptionsCommand::run },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.
