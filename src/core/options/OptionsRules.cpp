@@ -6,15 +6,9 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-int OptionsRules::intervalUp(int minutes)
-{
-    return minutes + 1 < MaxInterval + 1 ? minutes + 1 : MaxInterval;
-}
+int OptionsRules::intervalUp(int minutes) { return minutes + 1 < MaxInterval + 1 ? minutes + 1 : MaxInterval; }
 
-int OptionsRules::intervalDown(int minutes)
-{
-    return minutes >= MinInterval + 1 ? minutes - 1 : minutes;
-}
+int OptionsRules::intervalDown(int minutes) { return minutes >= MinInterval + 1 ? minutes - 1 : minutes; }
 
 // The stored-path rule decides "inside": a sound is kept relative to the application folder,
 // so a campaign finds it again on another machine.
@@ -46,15 +40,9 @@ bool OptionsRules::addTool(QList<CustomTool> &tools, const CustomTool &tool)
     return true;
 }
 
-QString OptionsRules::duplicateTitle()
-{
-    return u"Duplicate Found"_s;
-}
+QString OptionsRules::duplicateTitle() { return u"Duplicate Found"_s; }
 
-QString OptionsRules::duplicateText()
-{
-    return u"An exact duplicate exists."_s;
-}
+QString OptionsRules::duplicateText() { return u"An exact duplicate exists."_s; }
 
 const CustomTool *OptionsRules::toolNamed(const QList<CustomTool> &tools, const QString &caption)
 {

@@ -22,11 +22,11 @@ struct Flag
 };
 
 constexpr std::array<Flag, 5> kFlags { {
-    {u"soundFlag", &CampaignOptions::soundsOn},
-    {u"TipFlag", &CampaignOptions::tipFlag},
-    {u"autosave", &CampaignOptions::saveOnClose},
-    {u"TimedSave", &CampaignOptions::timedSave},
-    {u"ShowMoonFlag", &CampaignOptions::showMoons},
+    { u"soundFlag", &CampaignOptions::soundsOn },
+    { u"TipFlag", &CampaignOptions::tipFlag },
+    { u"autosave", &CampaignOptions::saveOnClose },
+    { u"TimedSave", &CampaignOptions::timedSave },
+    { u"ShowMoonFlag", &CampaignOptions::showMoons },
 } };
 
 struct Caption
@@ -36,10 +36,10 @@ struct Caption
 };
 
 constexpr std::array<Caption, 4> kCaptions { {
-    {u"CustomCaptionLinks", &FrameLabels::links},
-    {u"CustomCaptionArticles", &FrameLabels::articles},
-    {u"CustomCaptionNetBooks", &FrameLabels::netBooks},
-    {u"CustomCaptionWebSites", &FrameLabels::webSites},
+    { u"CustomCaptionLinks", &FrameLabels::links },
+    { u"CustomCaptionArticles", &FrameLabels::articles },
+    { u"CustomCaptionNetBooks", &FrameLabels::netBooks },
+    { u"CustomCaptionWebSites", &FrameLabels::webSites },
 } };
 
 const QString IntervalKey = u"interval"_s;
@@ -98,7 +98,7 @@ QJsonObject OptionsSettings::toJson(const CampaignModel &model)
     QJsonObject captions;
     for (const Caption &caption : kCaptions)
         captions.insert(QString::fromUtf16(caption.key), model.labels.*caption.member);
-    return {{u"options"_s, switches}, {u"sounds"_s, sounds}, {u"tools"_s, tools}, {u"captions"_s, captions}};
+    return { { u"options"_s, switches }, { u"sounds"_s, sounds }, { u"tools"_s, tools }, { u"captions"_s, captions } };
 }
 
 QString OptionsSettings::set(CampaignModel &model, const AppFolder &folder, const QString &assignment)

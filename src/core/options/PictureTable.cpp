@@ -11,10 +11,7 @@ PictureTable::PictureTable(QList<ImageEntry> entries)
 {
 }
 
-PictureTable PictureTable::defaults()
-{
-    return PictureTable(ImageEntry::defaultList());
-}
+PictureTable PictureTable::defaults() { return PictureTable(ImageEntry::defaultList()); }
 
 // Keys are compared without letter case, as the shipped list and older campaigns write them.
 ImageEntry *PictureTable::find(const QString &key)
@@ -26,10 +23,7 @@ ImageEntry *PictureTable::find(const QString &key)
     return nullptr;
 }
 
-bool PictureTable::contains(const QString &key) const
-{
-    return const_cast<PictureTable *>(this)->find(key) != nullptr;
-}
+bool PictureTable::contains(const QString &key) const { return const_cast<PictureTable *>(this)->find(key) != nullptr; }
 
 QString PictureTable::path(const QString &key) const
 {

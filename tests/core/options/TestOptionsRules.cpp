@@ -39,9 +39,9 @@ private slots:
 
     void customToolDuplicates()
     {
-        QList<CustomTool> tools{{u"Sheet"_s, u"/bin/calc"_s, u"-a"_s}};
-        QVERIFY(OptionsRules::addTool(tools, {u"Sheet"_s, u"/bin/calc"_s, u"-b"_s}));
-        QVERIFY(!OptionsRules::addTool(tools, {u"Sheet"_s, u"/bin/calc"_s, u"-a"_s}));
+        QList<CustomTool> tools { { u"Sheet"_s, u"/bin/calc"_s, u"-a"_s } };
+        QVERIFY(OptionsRules::addTool(tools, { u"Sheet"_s, u"/bin/calc"_s, u"-b"_s }));
+        QVERIFY(!OptionsRules::addTool(tools, { u"Sheet"_s, u"/bin/calc"_s, u"-a"_s }));
         QCOMPARE(tools.size(), 2);
         QCOMPARE(OptionsRules::toolNamed(tools, u"Sheet"_s)->commandLine, u"-a"_s);
     }
@@ -80,12 +80,12 @@ private slots:
     void resetRestoresInitialWidths()
     {
         ListLayout layout;
-        layout.columns(LayoutList::Moons) = {1, 2, 3, 4};
-        layout.columns(LayoutList::Xp) = {5, 6, 7};
-        QVERIFY(ListLayoutReset::reset(layout, {LayoutList::Moons}));
+        layout.columns(LayoutList::Moons) = { 1, 2, 3, 4 };
+        layout.columns(LayoutList::Xp) = { 5, 6, 7 };
+        QVERIFY(ListLayoutReset::reset(layout, { LayoutList::Moons }));
         QCOMPARE(layout.columns(LayoutList::Moons), ListLayout::initialWidths()[size_t(LayoutList::Moons)]);
-        QCOMPARE(layout.columns(LayoutList::Xp), (QList<float>{5, 6, 7}));
-        QVERIFY(!ListLayoutReset::reset(layout, {LayoutList::Moons}));
+        QCOMPARE(layout.columns(LayoutList::Xp), (QList<float> { 5, 6, 7 }));
+        QVERIFY(!ListLayoutReset::reset(layout, { LayoutList::Moons }));
     }
 
     void settings_data()
@@ -97,7 +97,8 @@ private slots:
         QTest::newRow("flag in lower case") << u"TimedSave=true"_s << u"takes TRUE or FALSE"_s << QString();
         QTest::newRow("interval") << u"interval=15"_s << QString() << u"options.interval=15"_s;
         QTest::newRow("interval too long") << u"interval=16"_s << u"takes whole minutes from 5 to 15"_s << QString();
-        QTest::newRow("sound inside") << u"Click=@/Sounds/Gong.wav"_s << QString() << u"sounds.Click=\\Sounds\\Gong.wav"_s;
+        QTest::newRow("sound inside") << u"Click=@/Sounds/Gong.wav"_s << QString()
+                                      << u"sounds.Click=\\Sounds\\Gong.wav"_s;
         QTest::newRow("sound outside") << u"Roll=@/Gong.wav"_s << OptionsRules::soundOutsideText() << QString();
         QTest::newRow("caption") << u"CustomCaptionWebSites=Sites; mine"_s << QString()
                                  << u"captions.CustomCaptionWebSites=Sites; mine"_s;
