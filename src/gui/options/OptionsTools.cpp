@@ -41,6 +41,7 @@ OptionsTools::OptionsTools(ToolHost &host, QObject *parent)
 
     auto *main = new QWidget;
     main->setObjectName(u"OptionsToolsMain"_s);
+    main->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum); // the tab's other tools get the room
     auto *row = new QHBoxLayout(main);
     row->addWidget(m_pictures.make(u"main"_s, u"PictureImage"_s, main), 0, Qt::AlignTop);
     row->addStretch();
