@@ -22,6 +22,8 @@ bool CliCall::isSet(const QString &option) const { return m_parser.isSet(option)
 
 QString CliCall::value(const QString &option) const { return m_parser.value(option); }
 
+QStringList CliCall::values(const QString &option) const { return m_parser.values(option); }
+
 int CliCall::usageError(const QString &what)
 {
     if (m_command.isEmpty())

@@ -23,6 +23,8 @@ public:
     QString argument(qsizetype index) const { return m_arguments.value(index); }
     bool isSet(const QString &option) const;
     QString value(const QString &option) const;
+    /// Every value of an option given more than once, in order.
+    QStringList values(const QString &option) const;
 
     /// Says what is wrong with the command line; returns Usage.
     int usageError(const QString &what);

@@ -10,6 +10,7 @@
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
+#include "cli/OptionsCommand.h"
 #include "cli/RtfCommand.h"
 #include "cli/TableCommands.h"
 #include "cli/ZipCommands.h"
@@ -145,6 +146,11 @@ QList<CliCommand> makeTable()
             GeneratorCommands::search },
         { u"docs"_s, u"Show the notes documents and the reference lists of a campaign"_s, { campaign }, {},
             DocsCommand::run },
+        { u"options"_s, u"Show a campaign's options, sounds, custom tools and captions, or change them"_s,
+            { file(u"CAMPAIGN"_s, u"The campaign to read"_s),
+                { u"OUT.vlf"_s, u"With --set: the campaign file to write"_s, {}, true } },
+            { option(u"set"_s, u"KEY=VALUE"_s, u"Change one setting (repeatable); keys as the output names them"_s) },
+            OptionsCommand::run },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

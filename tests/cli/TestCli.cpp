@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 27);
+        QCOMPARE(run.out.count("\n  "), 28);
     }
 
     void helpOfOneCommand_data()
@@ -571,6 +571,22 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(!QFile::exists(home.file(u"none.zip"_s)));
         QCOMPARE(cli({u"zip"_s, u"extract"_s, out, home.file(u"x"_s), u"--max-ratio"_s, u"0"_s}).exitCode, 2);
+    void optionsShownAndRefused()
+    {
+        TestHome home;
+        const QString in = home.file(u"in.vlf"_s);
+        QCOMPARE(cli({u"new"_s, in}).exitCode, 0);
+        const Run shown = cli({u"options"_s, in});
+        QCOMPARE(shown.exitCode, 0);
+        const QJsonObject json = QJsonDocument::fromJson(shown.out).object();
+        QCOMPARE(json.value(u"options"_s).toObject().value(u"interval"_s).toInt(), 10);
+        QCOMPARE(json.value(u"captions"_s).toObject().value(u"CustomCaptionNetBooks"_s).toString(), u"Net Books"_s);
+        // One refused setting among good ones writes nothing.
+        const QString out = home.file(u"out.vlf"_s);
+        const Run refused = cli({u"options"_s, in, out, u"--set"_s, u"TipFlag=FALSE"_s, u"--set"_s, u"interval=4"_s});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err, "velmora-cli: --set interval=4: takes whole minutes from 5 to 15\n"_ba);
+        QVERIFY(!QFile::exists(out));
     }
 
 private:

@@ -67,8 +67,9 @@ QString SoundCues::fileToPlay(SoundEvent event, bool soundsOn, bool startingUp) 
         return QString();
     const QString configured = configuredPath(event);
     if (!configured.isEmpty()) {
-        // Paths stored by the Windows program carry "\"; a file is still found by its name.
-        const QString resolved = resolvePathIgnoringCase(configured);
+        // A short path ("\Sounds\Gong.wav") is under the application folder; a full one is found
+        // by its name even when the Windows program wrote it with another letter case.
+        const QString resolved = m_folder.storedFile(configured);
         if (QFileInfo(resolved).isFile())
             return resolved;
     }

@@ -6,6 +6,7 @@
 #include "gui/documents/ReferenceTools.h"
 #include "gui/generators/GeneratorTools.h"
 #include "gui/maps/MapsTools.h"
+#include "gui/options/OptionsTools.h"
 #include "gui/search/SearchTools.h"
 #include "gui/table/TableTools.h"
 
@@ -14,6 +15,9 @@ namespace Velmora {
 std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host)
 {
     std::vector<std::unique_ptr<CampaignPart>> parts;
+    // First: it provides the pictures and captions the others use, and at a save the parts
+    // after it (the calendar and its wizard's picture) have the last word on their own data.
+    parts.push_back(std::make_unique<OptionsTools>(host));
     parts.push_back(std::make_unique<CalendarTools>(host));
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));

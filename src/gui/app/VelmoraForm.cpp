@@ -5,10 +5,13 @@
 #include "gui/app/ClosingSequence.h"
 #include "gui/app/InstalledParts.h"
 #include "gui/app/MainStatusBar.h"
+#include "gui/app/MainSwitches.h"
 #include "gui/app/MainTabs.h"
 #include "gui/app/MainToolBar.h"
 #include "gui/app/VelmoraSplash.h"
 #include "gui/app/frmTip.h"
+#include "gui/options/PictureBox.h"
+#include "gui/options/PictureShelf.h"
 #include "core/persistence/CampaignModel.h"
 #include "gui/ui/CampaignPart.h"
 #include "gui/ui/Platform.h"
@@ -77,6 +80,8 @@ void VelmoraForm::installParts()
 {
     // The parts fill their tabs and menus now; nothing of that is a change of the campaign.
     const CampaignSession::QuietGuard quiet(m_campaignSession);
+    m_switches = std::make_unique<MainSwitches>(*this);
+    m_services.provide<ProgramSwitches>(m_switches.get());
     m_parts = InstalledParts::create(*this);
 }
 
@@ -273,6 +278,8 @@ void VelmoraForm::Form_Activate()
     m_startingUp.reset();
     if (m_statusBar->Check1()->isChecked()) {
         frmTip tip(m_folder, m_platform.random(), this);
+        if (PictureShelf *pictures = m_services.find<PictureShelf>())
+            tip.setPicture(pictures->make(u"tip"_s, u"Image1"_s));
         m_platform.execDialog(tip);
     }
     emit firstActivationDone();

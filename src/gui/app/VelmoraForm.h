@@ -22,6 +22,7 @@ class QTimer;
 namespace Velmora {
 
 class CampaignCommands;
+class MainSwitches;
 class CampaignPart;
 class MainStatusBar;
 class MainTabs;
@@ -160,6 +161,7 @@ private:
     SoundCuePlayer m_sounds;
     std::unique_ptr<CampaignCommands> m_campaign;
     std::unique_ptr<VelmoraSplash> m_splash;
+    std::unique_ptr<MainSwitches> m_switches; ///< for the options dialog, among the part services
     QString m_helpFile;
 
     MainMenus m_menus;

@@ -46,8 +46,11 @@ frmTip::frmTip(const AppFolder &folder, RandomSource &random, QWidget *parent)
     if (!picture.isNull()) {
         auto *image = new QLabel(this);
         image->setPixmap(picture.scaled(96, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        body->addWidget(image, 0, Qt::AlignTop);
+        m_picture = image;
+    } else {
+        m_picture = new QWidget(this); // where a replaceable picture goes
     }
+    body->addWidget(m_picture, 0, Qt::AlignTop);
     body->addLayout(text, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -66,6 +69,14 @@ frmTip::frmTip(const AppFolder &folder, RandomSource &random, QWidget *parent)
     m_nextTip->setEnabled(!m_tips.isEmpty());
     if (!m_tips.isEmpty())
         showTip(random.roll(static_cast<int>(m_tips.size())) - 1);
+}
+
+void frmTip::setPicture(QWidget *picture)
+{
+    picture->setParent(this);
+    delete layout()->replaceWidget(m_picture, picture, Qt::FindChildrenRecursively);
+    delete m_picture;
+    m_picture = picture;
 }
 
 bool frmTip::loadTips(const QString &path)

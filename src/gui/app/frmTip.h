@@ -22,6 +22,8 @@ public:
     frmTip(const AppFolder &folder, RandomSource &random, QWidget *parent = nullptr);
 
     QString currentTip() const;
+    /// Shows `picture` (the replaceable Image1) in place of the shipped tip picture.
+    void setPicture(QWidget *picture);
     const QStringList &tips() const { return m_tips; }
 
     static QString tipFileName() { return QStringLiteral("TIPOFDAY.TXT"); }
@@ -37,6 +39,7 @@ private:
     QStringList m_tips;
     qsizetype m_current = -1;
     QLabel *m_tipText;
+    QWidget *m_picture = nullptr;
     QPushButton *m_nextTip;
 };
 

@@ -13,6 +13,7 @@
 #include "gui/calendar/ucAgenda.h"
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/ListColumns.h"
+#include "gui/ui/PartServices.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/ToolHost.h"
 
@@ -57,9 +58,23 @@ CalendarTools::CalendarTools(ToolHost &host, QObject *parent)
     connect(&m_clock, &CampaignClock::modified, this, &CalendarTools::markModified);
     connect(&m_weather, &CampaignWeather::modified, this, &CalendarTools::markModified);
     refreshCollateMenu();
+    m_host.services().provide<MoonDisplay>(this);
+    connect(&m_host.services(), &PartServices::columnsReset, this, [this](LayoutList list) {
+        if (list == LayoutList::Moons)
+            m_moonColumns = ListLayout::initialWidths()[size_t(LayoutList::Moons)];
+    });
 }
 
 CalendarTools::~CalendarTools() = default;
+
+void CalendarTools::setShowMoons(bool show)
+{
+    if (show == m_showMoons)
+        return;
+    m_showMoons = show;
+    rebuildAgendas();
+    markModified();
+}
 
 void CalendarTools::buildMainTab()
 {

@@ -6,6 +6,7 @@
 #include "core/calendar/DatedLine.h"
 #include "core/calendar/MoonRecord.h"
 #include "gui/ui/CampaignPart.h"
+#include "gui/ui/ProgramSwitches.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -30,7 +31,7 @@ class ucAgenda;
 /// in the models held here; applyCampaign() fills them from a campaign (nothing rolls weather)
 /// and collectCampaign() gives them back before a save. An agenda's page is built the first time
 /// it is in front.
-class CalendarTools : public QObject, public CampaignPart
+class CalendarTools : public QObject, public CampaignPart, public MoonDisplay
 {
     Q_OBJECT
 
@@ -47,7 +48,9 @@ public:
     CampaignClock &clock() { return m_clock; }
     CampaignWeather &weather() { return m_weather; }
     const QList<MoonRecord> &moons() const { return m_moons; }
-    bool showMoons() const { return m_showMoons; }
+    bool showMoons() const override { return m_showMoons; }
+    /// The options dialog's "display defined moons": the agendas shown again.
+    void setShowMoons(bool show) override;
     /// The agenda's page, built now if it has not been in front yet.
     ucAgenda &agenda(int index);
 

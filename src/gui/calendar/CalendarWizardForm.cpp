@@ -1,5 +1,7 @@
 #include "gui/calendar/CalendarWizardForm.h"
 
+#include "gui/options/PictureBox.h"
+
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/PushButtons.h"
@@ -60,7 +62,7 @@ CalendarWizardForm::CalendarWizardForm(Platform &platform, const SoundCuePlayer 
     , m_day(new QComboBox(this))
     , m_ok(PushButtons::make(tr("OK"), u"cmdOK"_s, this, tr("Accept changes")))
     , m_cancel(PushButtons::make(tr("Cancel"), u"cmdCancel"_s, this, tr("Discard changes")))
-    , m_image(new QLabel(this))
+    , m_image(new PictureBox(platform, sounds, QPixmap(), this))
 {
     setObjectName(u"CalendarWizardForm"_s);
     setWindowTitle(tr("Calendar Wizard"));
@@ -86,7 +88,7 @@ CalendarWizardForm::CalendarWizardForm(Platform &platform, const SoundCuePlayer 
     connect(m_day, &QComboBox::currentIndexChanged, this, &CalendarWizardForm::updateButtons);
     connect(m_ok, &QPushButton::clicked, this, &CalendarWizardForm::cmdOK_Click);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    m_image->installEventFilter(this);
+    connect(m_image, &PictureBox::replaced, this, &CalendarWizardForm::pictureReplaced);
     updateButtons();
 }
 
@@ -97,9 +99,6 @@ void CalendarWizardForm::buildWidgets()
     m_day->setObjectName(u"cboDay"_s);
     m_day->setToolTip(tr("Select starting date of campaign"));
     m_image->setObjectName(u"CalendarWizardImage"_s);
-    m_image->setCursor(Qt::PointingHandCursor);
-    // Still something to click while the campaign has no picture for the wizard.
-    m_image->setMinimumSize(32, 32);
     m_monthName->setPlaceholderText(m_monthName->toolTip());
     m_monthLength->setPlaceholderText(m_monthLength->toolTip());
 
@@ -211,19 +210,6 @@ void CalendarWizardForm::done(int result)
     // Cancel, Escape and the close box all end here as rejections.
     m_cancelled = result != QDialog::Accepted;
     QDialog::done(result);
-}
-
-bool CalendarWizardForm::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    if (watched == m_image && (press || event->type() == QEvent::MouseButtonRelease)
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        // The picture is clicked when the button comes up over it.
-        if (!press && m_image->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            CalendarWizardImage_Click();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CalendarWizardForm::setRow(int row, const QString &name, const QString &days)
@@ -382,21 +368,7 @@ void CalendarWizardForm::cmdOK_Click()
 
 void CalendarWizardForm::CalendarWizardImage_Click()
 {
-    m_sounds.play(SoundEvent::Click);
-    FileDialogRequest request;
-    request.title = tr("Replace Picture With New Selection");
-    request.filter = tr("Bitmap Files (*.bmp)|*.bmp|GIF (*.gif)|*.gif|ICO (*.ico)|*.ico|JPEG (*.jpg)|*.jpg|"
-                        "PNG (*.png)|*.png");
-    request.fileMustExist = true;
-    const FileDialogResult chosen = m_platform.openFile(request);
-    if (!chosen.accepted())
-        return;
-    const QPixmap picture(chosen.path);
-    // A file that is no picture leaves the wizard's picture as it was.
-    if (picture.isNull())
-        return;
-    setPicture(picture);
-    emit pictureReplaced(chosen.path);
+    m_image->replace();
 }
 
 } // namespace Velmora

@@ -14,6 +14,8 @@ class QTableWidget;
 
 namespace Velmora {
 
+class PictureBox;
+
 class Platform;
 class SoundCuePlayer;
 
@@ -52,7 +54,6 @@ signals:
     void pictureReplaced(const QString &path);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWidgets();
@@ -103,7 +104,7 @@ private:
     QComboBox *m_day;
     QPushButton *m_ok;
     QPushButton *m_cancel;
-    QLabel *m_image;
+    PictureBox *m_image; ///< the replaceable picture: click to replace, right click for its size
 };
 
 } // namespace Velmora

@@ -10,6 +10,7 @@
 #include "gui/maps/frmMap.h"
 #include "gui/maps/ucPictureSiz.h"
 #include "gui/ui/ListColumns.h"
+#include "gui/ui/PartServices.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/ToolHost.h"
 
@@ -57,6 +58,15 @@ MapsTools::MapsTools(ToolHost &host, QObject *parent)
     connect(&m_maps, &MapCollectionModel::modified, &host.campaignSession(), &CampaignSession::markModified);
     UpdateMapMenus();
     m_host.onFirstShown(MainTab::Maps, this, [this] { buildTab(); });
+    connect(&host.services(), &PartServices::columnsReset, this, [this](LayoutList list) {
+        for (size_t i = 0; i < StoredWidths.size(); ++i) {
+            if (StoredWidths[i] != list)
+                continue;
+            m_columns[i] = ListLayout::initialWidths()[size_t(list)];
+            if (m_views)
+                ListColumns::apply(*m_listViews[i], m_columns[i]);
+        }
+    });
 }
 
 // The page goes with the main window once placed; before that it is ours.

@@ -10,6 +10,7 @@
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PartServices.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QAction>
@@ -40,6 +41,13 @@ BattleBoxFiles::BattleBoxFiles(ToolHost &host, BattleBoxList &list, QObject *par
     , m_shownCaption(m_state.caption())
 {
     setObjectName(u"BattleBoxFiles"_s);
+    connect(&host.services(), &PartServices::columnsReset, this, [this](LayoutList reset) {
+        if (reset != LayoutList::BattleBoxLists)
+            return;
+        m_columns = ListLayout::initialWidths()[size_t(reset)];
+        if (m_savedView)
+            ListColumns::apply(*m_savedView, m_columns);
+    });
 }
 
 QWidget *BattleBoxFiles::panel()

@@ -12,6 +12,7 @@
 #include "gui/ui/CellEditor.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/Platform.h"
+#include "gui/ui/PartServices.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QAction>
@@ -47,6 +48,26 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     // The tool bar has played its click sound.
     if (QAction *ask = m_host.toolBarAction(u"ask"_s))
         connect(ask, &QAction::triggered, this, &TableTools::askTheVelmora);
+    connect(&m_host.services(), &PartServices::columnsReset, this, &TableTools::resetColumns);
+}
+
+// The list-layout reset: the list's initial widths, kept and shown.
+void TableTools::resetColumns(LayoutList list)
+{
+    const QList<float> widths = ListLayout::initialWidths()[size_t(list)];
+    if (list == LayoutList::BattleBox) {
+        m_battleBoxColumns = widths;
+        if (m_battleBox)
+            ListColumns::apply(m_battleBox->listView(), widths);
+    } else if (list == LayoutList::Xp) {
+        m_xpColumns = widths;
+        if (m_battleBox)
+            m_xp->applyColumns(widths);
+    } else if (list == LayoutList::Stats) {
+        m_statsColumns = widths;
+        if (m_stats)
+            m_stats->applyColumns(widths);
+    }
 }
 
 TableTools::~TableTools() = default;

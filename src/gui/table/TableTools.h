@@ -4,6 +4,7 @@
 #include "core/table/BattleBoxList.h"
 #include "core/table/StatsListModel.h"
 #include "core/table/XpListModel.h"
+#include "core/persistence/ListLayout.h"
 #include "gui/ui/CampaignPart.h"
 
 #include <QList>
@@ -52,6 +53,7 @@ private:
     DiceRollerFrame &diceRoller();
     /// Every change of a list is a change of the campaign; a load (a reset) or a sort is none.
     void markModifiedOnChange(QAbstractItemModel &model);
+    void resetColumns(LayoutList list);
     /// The frame's commands that concern the loaded Battle Box file go to the files.
     void connectBattleBox();
     /// The tool bar's "ask": the oracle's window.

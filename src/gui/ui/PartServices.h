@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/persistence/ListLayout.h"
+
 #include <QObject>
 
 #include <typeindex>
@@ -31,9 +33,13 @@ public:
         return found == m_services.end() ? nullptr : static_cast<Service *>(found->second);
     }
     void announce(SharedData what) { emit changed(what); }
+    /// The list-layout reset put `list` back at its initial column widths: the part that shows
+    /// the list takes them (and keeps them for the next save).
+    void resetColumns(LayoutList list) { emit columnsReset(list); }
 
 signals:
     void changed(Velmora::SharedData what);
+    void columnsReset(Velmora::LayoutList list);
 
 private:
     std::unordered_map<std::type_index, void *> m_services;

@@ -82,6 +82,9 @@ public:
     virtual void beep() = 0;
     /// The shell's "open" on a file or a web address. False when nothing could open it.
     virtual bool shellOpen(const QString &target) = 0;
+    /// The shell's "open" on a program with its parameters (a custom tool's command line), in a
+    /// normal window; no parameters when `parameters` is empty. False when it could not start.
+    virtual bool startProgram(const QString &path, const QString &parameters) = 0;
     /// Opens the help window on an HTML page (a file path), or brings it to the front.
     virtual void showHelp(const QString &helpFile) = 0;
 

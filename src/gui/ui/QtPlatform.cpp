@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QUrl>
 
@@ -231,6 +232,15 @@ bool QtPlatform::shellOpen(const QString &target)
 {
     const QUrl url = QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
     return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::startProgram(const QString &path, const QString &parameters)
+{
+    // Without parameters a document opens in its program, as the shell opens it; with them
+    // the path is a program, started on its own with the parameters split as a shell would.
+    if (parameters.isEmpty())
+        return shellOpen(path);
+    return QProcess::startDetached(path, QProcess::splitCommand(parameters));
 }
 
 void QtPlatform::showHelp(const QString &helpFile)

@@ -29,6 +29,7 @@ public:
     void playSoundToEnd(const QString &wavFile) override;
     void beep() override;
     bool shellOpen(const QString &target) override;
+    bool startProgram(const QString &path, const QString &parameters) override;
     void showHelp(const QString &helpFile) override;
     QString userName() override;
     QSize screenSize() override;

@@ -53,6 +53,11 @@ bool UnattendedPlatform::shellOpen(const QString &)
     return false;
 }
 
+bool UnattendedPlatform::startProgram(const QString &, const QString &)
+{
+    return false;
+}
+
 void UnattendedPlatform::showHelp(const QString &)
 {
 }

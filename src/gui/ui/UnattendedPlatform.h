@@ -25,6 +25,7 @@ public:
     void playSoundToEnd(const QString &) override {}
     void beep() override {}
     bool shellOpen(const QString &target) override;
+    bool startProgram(const QString &path, const QString &parameters) override;
     void showHelp(const QString &helpFile) override;
     QString userName() override;
     QSize screenSize() override;

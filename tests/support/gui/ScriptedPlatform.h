@@ -96,6 +96,12 @@ public:
         record(Kind::ShellOpen, {}, target);
         return true;
     }
+    /// Recorded as a shell call: "shell <path> <parameters>".
+    bool startProgram(const QString &path, const QString &parameters) override
+    {
+        record(Kind::ShellOpen, {}, parameters.isEmpty() ? path : path + u' ' + parameters);
+        return true;
+    }
     void showHelp(const QString &helpFile) override { record(Kind::Help, {}, helpFile); }
     QString userName() override { return QStringLiteral("gamemaster"); }
     QSize screenSize() override { return m_screen; }

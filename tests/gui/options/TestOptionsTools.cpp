@@ -1,0 +1,227 @@
+#include "core/persistence/CampaignModel.h"
+#include "gui/calendar/CalendarTools.h"
+#include "gui/options/OptionsTools.h"
+#include "gui/options/PictureBox.h"
+#include "gui/ui/PartServices.h"
+#include "gui/ui/ProgramSwitches.h"
+
+#include "support/gui/FakeHost.h"
+#include "support/gui/GuiHarness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+using namespace Velmora;
+
+namespace {
+
+// The main window's switches, as the options dialog sees them.
+struct Switches : ProgramSwitches
+{
+    CampaignOptions options = CampaignOptions::defaults();
+    bool openLast = false;
+    CampaignOptions switches() const override { return options; }
+    bool openLastCampaign() const override { return openLast; }
+    void applySwitches(const CampaignOptions &given, bool last) override
+    {
+        options = given;
+        openLast = last;
+    }
+};
+
+// The options tools (and the calendar's, whose moon list the reset reaches) on a host, with a
+// new campaign applied.
+struct Program : FakeHost
+{
+    Switches switches;
+    OptionsTools tools { *this };
+    CalendarTools calendar { *this };
+    CampaignModel model = CampaignModel::newCampaign();
+
+    Program()
+    {
+        services().provide<ProgramSwitches>(&switches);
+        apply(tools, model);
+        apply(calendar, model);
+    }
+    // Runs the options dialog: `steps` act on it, then `button` closes or applies.
+    void options(const std::function<void(QDialog &)> &steps, const QString &button = u"cmdOK"_s)
+    {
+        scripted.answerDialog([steps, button](QDialog &dialog) {
+            steps(dialog);
+            requireChild<QAbstractButton>(dialog, button)->click();
+            return dialog.result();
+        });
+        requireChild<QAction>(*this, u"mnuToolsOptions"_s)->trigger();
+    }
+    CampaignModel collected()
+    {
+        CampaignModel saved = model;
+        collect(tools, saved);
+        collect(calendar, saved);
+        return saved;
+    }
+};
+
+template <typename T = QWidget> T *in(QDialog &dialog, const QString &name, int index = -1)
+{
+    return requireChild<T>(dialog, name, index);
+}
+
+void select(QDialog &dialog, const QString &list, int row)
+{
+    QTreeWidget *tree = in<QTreeWidget>(dialog, list);
+    tree->setCurrentItem(tree->topLevelItem(row));
+}
+
+} // namespace
+
+class TestOptionsTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void autosaveFrame()
+    {
+        Program p;
+        p.options([](QDialog &d) {
+            auto *field = in<QLineEdit>(d, u"txtAutosave"_s);
+            QVERIFY(!field->isEnabled());
+            QVERIFY(!in(d, u"cmdAutosaveUp"_s)->isEnabled());
+            QVERIFY(!in(d, u"lblAutosave"_s, 1)->isEnabled());
+            in<QCheckBox>(d, u"chkAutoSave"_s)->setChecked(true);
+            QVERIFY(field->isEnabled());
+            field->setText(u"15"_s);
+            in<QAbstractButton>(d, u"cmdAutosaveUp"_s)->click();
+            QCOMPARE(field->text(), u"15"_s);
+            field->setText(u"6"_s);
+            in<QAbstractButton>(d, u"cmdAutosaveDown"_s)->click();
+            in<QAbstractButton>(d, u"cmdAutosaveDown"_s)->click();
+            QCOMPARE(field->text(), u"5"_s);
+            QCOMPARE(in(d, u"cmdAutosaveDown"_s)->toolTip(), u"Minimal time: 5 mins"_s);
+        });
+        QVERIFY(p.switches.options.timedSave);
+        QCOMPARE(p.switches.options.autosaveInterval, 5);
+        QVERIFY(p.campaignSession().isModified());
+    }
+
+    void customTools()
+    {
+        Program p;
+        p.options([](QDialog &d) {
+            const QStringList fields { u"txtAppName"_s, u"txtAppPath"_s, u"txtAppCommandLine"_s };
+            const QStringList values { u"Sheet"_s, u"/bin/calc"_s, u"-a"_s };
+            for (int i = 0; i < 3; ++i)
+                in<QLineEdit>(d, fields[i])->setText(values[i]);
+            in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
+            in<QLineEdit>(d, u"txtAppCommandLine"_s)->setText(u"-b"_s);
+            in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
+            in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
+            QCOMPARE(in<QTreeWidget>(d, u"lsvApps"_s)->topLevelItemCount(), 2);
+        });
+        QCOMPARE(p.scripted.trace().filter(u"message"_s),
+            QStringList { u"message Duplicate Found: An exact duplicate exists."_s });
+        // A command starts the first tool of its caption.
+        requireChild<QAction>(p, u"mnuToolsCustom"_s, 1)->trigger();
+        QCOMPARE(p.scripted.trace().last(), u"shell /bin/calc -a"_s);
+        QCOMPARE(p.collected().tools.size(), 2);
+    }
+
+    void soundOutsideTheSoundsFolderIsRefused()
+    {
+        Program p;
+        p.home.write(u"Sounds/Gong.wav"_s, "RIFF");
+        p.scripted.answerFile(p.home.file(u"Gong.wav"_s));
+        p.scripted.answerFile(p.home.file(u"Sounds/Gong.wav"_s));
+        p.options(
+            [](QDialog &d) {
+                select(d, u"lsvSounds"_s, 1);
+                in<QAbstractButton>(d, u"cmdSoundPath"_s)->click();
+                QCOMPARE(in<QLineEdit>(d, u"txtSoundPath"_s)->text(), QString());
+                in<QAbstractButton>(d, u"cmdSoundPath"_s)->click();
+            },
+            u"cmdApply"_s);
+        QCOMPARE(p.scripted.trace().filter(u"message"_s),
+            QStringList {
+                u"message Velmora OPtions: The sound file must be in the application 'Sounds' sub-directory."_s });
+        QCOMPARE(p.scripted.callsOf(ScriptedPlatform::Kind::OpenFile).at(0).request.title, u"Select WAV file"_s);
+        QCOMPARE(p.switches.options.soundPath(SoundEvent::Click), u"\\Sounds\\Gong.wav"_s);
+    }
+
+    void captionsRetitleTheListFrames()
+    {
+        Program p;
+        QSignalSpy announced(&p.services(), &PartServices::changed);
+        p.options(
+            [](QDialog &d) {
+                select(d, u"lsvLabelCaptions"_s, 2);
+                in<QLineEdit>(d, u"txtCaption"_s)->setText(u"Tomes"_s);
+                in<QAbstractButton>(d, u"cmdCaption"_s)->click();
+                QVERIFY(in<QLineEdit>(d, u"txtCaption"_s)->text().isEmpty());
+            },
+            u"cmdApply"_s);
+        QCOMPARE(announced.count(), 1);
+        QCOMPARE(announced.first().first().value<SharedData>(), SharedData::LabelCaptions);
+        QCOMPARE(p.services().find<FrameLabels>()->netBooks, u"Tomes"_s);
+        QCOMPARE(p.collected().labels.netBooks, u"Tomes"_s);
+    }
+
+    void pictures()
+    {
+        Program p;
+        auto *picture = p.findChild<PictureBox *>(u"PictureImage"_s);
+        QVERIFY(picture);
+        // A campaign naming a picture that is gone shows the built-in one.
+        p.model.images[0].path = p.home.file(u"gone.png"_s);
+        p.apply(p.tools, p.model);
+        QVERIFY(picture->showsBuiltIn());
+        p.scripted.answerFile(QString());
+        picture->replace();
+        QVERIFY(!p.campaignSession().isModified());
+        QCOMPARE(p.collected().images, p.model.images);
+
+        p.home.write(u"Pictures/Mine.png"_s, {});
+        QImage(4, 3, QImage::Format_RGB32).save(p.home.file(u"Pictures/Mine.png"_s));
+        p.scripted.answerFile(p.home.file(u"Pictures/Mine.png"_s));
+        picture->replace();
+        QVERIFY(!picture->showsBuiltIn());
+        QVERIFY(p.campaignSession().isModified());
+        QCOMPARE(p.collected().images[0].path, u"\\Pictures\\Mine.png"_s);
+        picture->resize(300, 200);
+        picture->showSize();
+        QCOMPARE(p.scripted.calls().last().text,
+            u"Picture dimensions in pixels (W * H) are 300 * 200\r\nProportions (W/H) are 1.5"_s);
+    }
+
+    void resetWindowRestoresDefaultWidths()
+    {
+        Program p;
+        p.model.layout.columns(LayoutList::Moons) = { 1, 2, 3, 4 };
+        p.apply(p.calendar, p.model);
+        QString listed;
+        p.options(
+            [&p, &listed](QDialog &d) {
+                p.scripted.answerDialog([&listed](QDialog &window) {
+                    listed = in<QCheckBox>(window, u"chkList"_s, 0)->text();
+                    in<QCheckBox>(window, u"chkList"_s, 0)->setChecked(true);
+                    in<QAbstractButton>(window, u"cmdReset"_s)->click();
+                    return window.result();
+                });
+                in<QAbstractButton>(d, u"cmdResetLists"_s)->click();
+            },
+            u"cmdCancel"_s);
+        QCOMPARE(listed, u"Moons"_s);
+        QCOMPARE(p.collected().layout.columns(LayoutList::Moons), ListLayout::initialWidths()[0]);
+        QVERIFY(p.campaignSession().isModified());
+    }
+};
+
+QTEST_MAIN(TestOptionsTools)
+#include "TestOptionsTools.moc"
