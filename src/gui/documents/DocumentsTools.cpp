@@ -42,27 +42,8 @@ void DocumentsTools::build()
     m_tabs->setObjectName(u"tbsDocs"_s);
     column->addWidget(m_toolBar);
     column->addWidget(m_tabs, 1);
-    for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot) {
-        auto *page = new QWidget(m_tabs);
-        auto *rows = new QVBoxLayout(page);
-        auto *search = new ucSearch(m_host.platform(), page);
-        search->setProperty("index", slot);
-        QTextEdit *editor = m_editors[size_t(slot)] = new QTextEdit(page);
-        editor->setObjectName(u"rtbText"_s);
-        editor->setProperty("index", slot);
-        editor->setAcceptRichText(true);
-        QLabel *label = m_labels[size_t(slot)] = new QLabel(page);
-        label->setObjectName(u"lblLoadedDocs"_s);
-        label->setProperty("index", slot);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        rows->addWidget(search);
-        rows->addWidget(editor, 1);
-        rows->addWidget(label);
-        search->SearchIn(editor);
-        m_tabs->addTab(page, NotesDocuments::caption(slot));
-        connect(editor->document(), &QTextDocument::modificationChanged, this, &DocumentsTools::refreshState);
-        connect(editor, &QTextEdit::textChanged, this, &DocumentsTools::refreshState);
-    }
+    for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot)
+        m_tabs->addTab(buildPage(slot), NotesDocuments::caption(slot));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
         m_toolBar->bindEditor(m_editors[size_t(activeSlot())]);
         refreshState();
@@ -71,6 +52,28 @@ void DocumentsTools::build()
     m_toolBar->bindEditor(m_editors[0]);
     m_host.placeOnTab(MainTab::Docs, tools);
     loadAll();
+}
+
+QWidget *DocumentsTools::buildPage(int slot)
+{
+    auto *page = new QWidget(m_tabs);
+    auto *rows = new QVBoxLayout(page);
+    auto *search = new ucSearch(m_host.platform(), page);
+    search->setProperty("index", slot);
+    QTextEdit *editor = m_editors[size_t(slot)] = new QTextEdit(page);
+    editor->setObjectName(u"rtbText"_s);
+    editor->setProperty("index", slot);
+    QLabel *label = m_labels[size_t(slot)] = new QLabel(page);
+    label->setObjectName(u"lblLoadedDocs"_s);
+    label->setProperty("index", slot);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rows->addWidget(search);
+    rows->addWidget(editor, 1);
+    rows->addWidget(label);
+    search->SearchIn(editor);
+    connect(editor->document(), &QTextDocument::modificationChanged, this, &DocumentsTools::refreshState);
+    connect(editor, &QTextEdit::textChanged, this, &DocumentsTools::refreshState);
+    return page;
 }
 
 void DocumentsTools::applyCampaign(const CampaignModel &model)

@@ -45,6 +45,8 @@ public:
 
 private:
     void build();
+    /// The slot's inner tab: its search box, editor and path.
+    QWidget *buildPage(int slot);
     void loadAll();
     /// Reads `file` into the slot; false, with the slot as it was, when it cannot be read.
     bool loadSlot(int slot, const QString &file);

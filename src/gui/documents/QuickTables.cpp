@@ -2,6 +2,7 @@
 
 #include "core/common/AppFolder.h"
 #include "gui/documents/DocumentViewer.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,10 +63,7 @@ QuickTables::QuickTables(const AppFolder &folder, DocumentViewer *viewer, QWidge
     }
     for (int index = 0; index < Count; ++index) {
         const TableSpec &spec = Tables[size_t(index)];
-        auto *button = new QPushButton(tr(spec.caption), this);
-        button->setObjectName(u"ObjectsCommand"_s);
-        button->setProperty("index", index);
-        button->setToolTip(tr("Click to load file"));
+        QPushButton *button = PushButtons::make(tr(spec.caption), u"ObjectsCommand"_s, this, tr("Click to load file"), index);
         frames[size_t(spec.frame)]->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, index] { ObjectsCommand_Click(index); });
     }

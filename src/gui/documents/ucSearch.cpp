@@ -1,6 +1,7 @@
 #include "gui/documents/ucSearch.h"
 
 #include "gui/ui/Platform.h"
+#include "gui/ui/PushButtons.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -19,14 +20,12 @@ ucSearch::ucSearch(Platform &platform, QWidget *parent)
     , m_text(new QLineEdit(this))
     , m_wholeWord(new QCheckBox(tr("Find Whole Word &Only"), this))
     , m_matchCase(new QCheckBox(tr("Match Ca&se"), this))
-    , m_find(new QPushButton(this))
+    , m_find(PushButtons::make(QString(), u"cmdFind"_s, this))
 {
     setObjectName(u"ucSearch"_s);
     m_text->setObjectName(u"txtSearch"_s);
     m_wholeWord->setObjectName(u"chkWholeWord"_s);
     m_matchCase->setObjectName(u"chkMatchCase"_s);
-    m_find->setObjectName(u"cmdFind"_s);
-    m_find->setDefault(false);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_text, 1);

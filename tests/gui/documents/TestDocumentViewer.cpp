@@ -44,7 +44,8 @@ private slots:
         auto *field = requireChild<QLineEdit>(search, u"txtSearch"_s);
         auto *find = requireChild<QPushButton>(search, u"cmdFind"_s);
         QVERIFY(!field->isEnabled());
-        QVERIFY(f.viewer.loadFile(f.write(u"a.txt"_s, "The orc and the ORC\r\nOrcish")));
+        QVERIFY(f.viewer.loadFile(f.write(u"a.txt"_s, "The orc and the ORC\r\nOrcish \x80")));
+        QVERIFY(f.viewer.view()->toPlainText().endsWith(u"\u20AC"_s)); // text files are Windows-1252
         QVERIFY(field->isEnabled());
         QVERIFY(!find->isEnabled());
         field->setText(u"orc"_s);
