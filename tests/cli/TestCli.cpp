@@ -571,6 +571,8 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(!QFile::exists(home.file(u"none.zip"_s)));
         QCOMPARE(cli({u"zip"_s, u"extract"_s, out, home.file(u"x"_s), u"--max-ratio"_s, u"0"_s}).exitCode, 2);
+    }
+
     void optionsShownAndRefused()
     {
         TestHome home;

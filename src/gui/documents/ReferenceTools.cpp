@@ -68,6 +68,22 @@ ReferenceTools::ReferenceTools(ToolHost &host, QObject *parent)
     setObjectName(u"ReferenceTools"_s);
     m_shelf = ReferenceShelf::fromCampaign(CampaignModel::newCampaign(), host.folder());
     host.services().provide<ListCaptions>(this);
+    // The options dialog retitles lists 2 to 5 and resets chosen lists' columns.
+    connect(&host.services(), &PartServices::changed, this, [this](SharedData what) {
+        if (what != SharedData::LabelCaptions)
+            return;
+        if (const FrameLabels *labels = m_host.services().find<FrameLabels>())
+            retitle(*labels);
+    });
+    connect(&host.services(), &PartServices::columnsReset, this, [this](LayoutList list) {
+        for (int index : ReferenceList::indexes()) {
+            if (layoutOf(index) != list)
+                continue;
+            m_columns.insert(index, ListLayout::initialWidths()[size_t(list)]);
+            if (ReferenceListFrame *frame = m_frames.value(index))
+                ListColumns::apply(*frame->view(), m_columns.value(index));
+        }
+    });
     host.onFirstShown(MainTab::Classes, this, [this] { buildClassesTab(); });
     host.onFirstShown(MainTab::Resources, this, [this] { buildResourcesTab(); });
 }

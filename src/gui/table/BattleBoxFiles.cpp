@@ -7,6 +7,7 @@
 #include "gui/documents/RichTextConverter.h"
 #include "gui/documents/RichTextToolBar.h"
 #include "gui/documents/ShortcutRelocator.h"
+#include "gui/documents/ucSearch.h"
 #include "gui/options/SoundCuePlayer.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/Platform.h"
@@ -76,6 +77,10 @@ void BattleBoxFiles::buildNotes(QWidget *panel)
     m_toolBar->bindEditor(m_notes);
     panel->layout()->addWidget(m_toolBar);
     panel->layout()->addWidget(m_notes);
+    // The notes get the search box every rich-text view has.
+    auto *search = new ucSearch(m_host.platform(), panel);
+    search->SearchIn(m_notes);
+    panel->layout()->addWidget(search);
     connect(m_toolBar, &RichTextToolBar::buttonClick, this, &BattleBoxFiles::Toolbar1_ButtonClick);
     connect(m_notes, &QTextEdit::textChanged, this, [this] {
         if (m_fillingNotes)
