@@ -19,6 +19,7 @@ struct CliArgument
     QStringList choices = {};
     bool optional = false;
     bool freeText = false; ///< a word of the user's own ("3d6", a question): nothing to complete
+    bool repeats = false; ///< the last argument may be given any number of times (PATTERN...)
 };
 
 /// An option of a command. A value with choices must be one of them.

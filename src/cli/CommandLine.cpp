@@ -48,10 +48,10 @@ QString CommandLine::checkArguments() const
         if (!expected.at(i).optional)
             return u"Missing argument %1."_s.arg(expected.at(i).name);
     }
-    if (m_arguments.size() > expected.size())
+    if (m_arguments.size() > expected.size() && !(!expected.isEmpty() && expected.last().repeats))
         return u"Unexpected argument '%1'."_s.arg(m_arguments.at(expected.size()));
     for (qsizetype i = 0; i < m_arguments.size(); ++i) {
-        const CliArgument &argument = expected.at(i);
+        const CliArgument &argument = expected.at(std::min(i, expected.size() - 1));
         if (!argument.choices.isEmpty() && !argument.choices.contains(m_arguments.at(i)))
             return u"Unknown %1 '%2'."_s.arg(argument.name.toLower(), m_arguments.at(i));
     }

@@ -10,6 +10,7 @@
 #include "cli/MapRenderCommand.h"
 #include "cli/RtfCommand.h"
 #include "cli/TableCommands.h"
+#include "cli/ZipCommands.h"
 
 using namespace Qt::StringLiterals;
 
@@ -119,6 +120,20 @@ QList<CliCommand> makeTable()
         { u"unlock"_s, u"Write the campaign of a protected file"_s,
             { file(u"IN.vlk"_s, u"The protected file"_s), file(u"OUT.vlf"_s, u"The campaign file to write"_s) },
             passwordOptions, CryptCommands::unlock },
+        { u"zip"_s, u"Create a ZIP archive, list one, or extract one into a folder"_s,
+            { { u"ACTION"_s, ZipCommands::actions().join(u" or "_s), ZipCommands::actions() },
+                file(u"ARCHIVE"_s, u"create: the archive to write; list, extract: the one to read"_s),
+                { u"PATTERN|DIR"_s, u"create: the files to add (\"*\" expanded by the program); extract: the target folder"_s,
+                    {}, true, false, true } },
+            { option(u"name-mode"_s, u"0|1|2"_s,
+                  u"create: entry names are 0 the file name, 1 the path, 2 relative to the application folder"_s,
+                  { u"0"_s, u"1"_s, u"2"_s }),
+                { QCommandLineOption(u"recurse"_s, u"create: apply each pattern in every folder below too"_s) },
+                option(u"comment"_s, u"TEXT"_s, u"create: the archive comment"_s),
+                { QCommandLineOption(u"overwrite"_s, u"extract: replace files that exist"_s) },
+                option(u"max-size"_s, u"BYTES"_s, u"extract: stop beyond this total size (default 8 GiB)"_s),
+                option(u"max-ratio"_s, u"N"_s, u"extract: refuse an entry expanding more than N times (default 10000)"_s) },
+            ZipCommands::zip },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

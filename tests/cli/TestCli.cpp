@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 22);
+        QCOMPARE(run.out.count("\n  "), 23);
     }
 
     void helpOfOneCommand_data()
@@ -487,6 +487,39 @@ private slots:
             QVERIFY(text.out.contains("font-weight:700;\">two</span>"));
             QVERIFY(text.out.contains("align=\"center\""));
         }
+    }
+
+    // zip create, list and extract: the JSON of each, a hostile name reported among the
+    // notifications with exit 0, and exit 1 without OUT when nothing matches.
+    void zipCommands()
+    {
+        TestHome home;
+        home.write(u"src/a.txt"_s, "aaaa");
+        home.write(u"src/b.dat"_s, "");
+        const QString out = home.file(u"out.zip"_s);
+        Run run = cli({u"zip"_s, u"create"_s, out, home.file(u"src/*.txt"_s), home.file(u"src/b.dat"_s), u"--comment"_s, u"hi"_s});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact),
+                 "{\"entries\":[{\"compressedSize\":9,\"name\":\"a.txt\",\"uncompressedSize\":4},"
+                 "{\"compressedSize\":0,\"name\":\"b.dat\",\"uncompressedSize\":0}],\"path\":\""_ba +
+                     out.toUtf8() + "\"}");
+        run = cli({u"zip"_s, u"list"_s, out});
+        const QJsonObject listed = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(listed[u"comment"_s].toString(), u"hi"_s);
+        const QJsonObject a = listed[u"entries"_s].toArray()[0].toObject();
+        QCOMPARE(a[u"crc32"_s].toInteger(), 2912478533);
+        QCOMPARE(a[u"method"_s].toInt(), 8);
+        QCOMPARE(listed[u"entries"_s].toArray()[1].toObject()[u"method"_s].toInt(), 0);
+        run = cli({u"zip"_s, u"extract"_s, QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/zip/dotdot.zip"_s, home.file(u"x"_s)});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject extracted = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(extracted[u"extracted"_s].toInt(), 1);
+        QCOMPARE(QJsonDocument(extracted[u"notifications"_s].toArray()[3].toObject()).toJson(QJsonDocument::Compact),
+                 "{\"code\":20,\"kind\":\"error\",\"text\":\"Le nom ../evil.txt sort du répertoire cible\"}"_ba);
+        run = cli({u"zip"_s, u"create"_s, home.file(u"none.zip"_s), home.file(u"src/*.none"_s)});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(!QFile::exists(home.file(u"none.zip"_s)));
+        QCOMPARE(cli({u"zip"_s, u"extract"_s, out, home.file(u"x"_s), u"--max-ratio"_s, u"0"_s}).exitCode, 2);
     }
 
 private:
