@@ -1,5 +1,6 @@
 #include "cli/CommandTable.h"
 
+#include "cli/ArchiveCommand.h"
 #include "cli/BashCompletion.h"
 #include "cli/CalendarCommands.h"
 #include "cli/CliCall.h"
@@ -134,6 +135,14 @@ QList<CliCommand> makeTable()
                 option(u"max-size"_s, u"BYTES"_s, u"extract: stop beyond this total size (default 8 GiB)"_s),
                 option(u"max-ratio"_s, u"N"_s, u"extract: refuse an entry expanding more than N times (default 10000)"_s) },
             ZipCommands::zip },
+        { u"archive"_s, u"Build a campaign's archive: its file and the files it refers to"_s,
+            { { u"ACTION"_s, u"build"_s, { u"build"_s } }, file(u"CAMPAIGN"_s, u"The campaign file"_s),
+                file(u"OUT.zip"_s, u"The archive to write"_s) },
+            { option(u"groups"_s, u"LIST"_s,
+                  u"The files to add, comma-separated: vlf, sounds, images, notes, bblinked, std, prestige, "
+                  u"characters, library, maps, mapicons, links, articles, netbooks (default: vlf)"_s),
+                option(u"comment"_s, u"TEXT"_s, u"The archive comment"_s) },
+            ArchiveCommand::run },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

@@ -38,7 +38,7 @@ QStringList classFiles(const QList<ClassEntry> &classes, bool prestige)
     return files;
 }
 
-template<typename Marker> void addIcons(QStringList &files, const QList<Marker> &markers)
+template <typename Marker> void addIcons(QStringList &files, const QList<Marker> &markers)
 {
     for (const Marker &marker : markers)
         files << marker.icon;
@@ -46,8 +46,8 @@ template<typename Marker> void addIcons(QStringList &files, const QList<Marker> 
 
 } // namespace
 
-ArchiveBuildPlan::ArchiveBuildPlan(const CampaignModel &model, const QString &campaignPath, AppFolder folder,
-                                   Groups groups)
+ArchiveBuildPlan::ArchiveBuildPlan(
+    const CampaignModel &model, const QString &campaignPath, AppFolder folder, Groups groups)
     : m_folder(std::move(folder))
 {
     for (int i = 0; i < GroupCount; ++i) {
@@ -133,8 +133,7 @@ QStringList ArchiveBuildPlan::folderListing(const QString &relativeFolder) const
 }
 
 ArchiveBuildResult ArchiveBuildPlan::build(clsZip_Zip &zip, const QString &archivePath, const QString &comment,
-                                           const std::function<void(const QString &)> &status,
-                                           const std::function<bool()> &stopRequested) const
+    const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested) const
 {
     ArchiveBuildResult result;
     const auto say = [&](const QString &text) {
@@ -192,7 +191,10 @@ QString ArchiveBuildPlan::preparingText(const QString &campaignPath)
     return u"\""_s + campaignPath + u"\""_s + tr(" being prepared for archiving.");
 }
 
-QString ArchiveBuildPlan::nowText(int entries) { return tr("Now ") + QString::number(entries) + tr(" files in archive"); }
+QString ArchiveBuildPlan::nowText(int entries)
+{
+    return tr("Now ") + QString::number(entries) + tr(" files in archive");
+}
 
 QString ArchiveBuildPlan::createdText(const QString &archivePath, int entries)
 {

@@ -18,8 +18,20 @@ struct CampaignModel;
 
 /// The fourteen kinds of files a campaign archive can hold, in the order they are added.
 enum class ArchiveGroup {
-    Vlf, Sounds, Images, Notes, BBLinked, ClassesStd, ClassesPrest, Characters, Library, Maps, MapIcons,
-    Links, Articles, NetBooks
+    Vlf,
+    Sounds,
+    Images,
+    Notes,
+    BBLinked,
+    ClassesStd,
+    ClassesPrest,
+    Characters,
+    Library,
+    Maps,
+    MapIcons,
+    Links,
+    Articles,
+    NetBooks
 };
 
 /// One kind of files to archive: the files (full paths, in order, missing ones included: the
@@ -37,7 +49,7 @@ struct ArchiveBuildResult
     QStringList entries; ///< entry names, in archive order
     bool written = false;
     bool stopped = false;
-    QString status;      ///< the last status text
+    QString status; ///< the last status text
 };
 
 /// Which files of a campaign go into its archive, and building it: the campaign file and, by
@@ -65,8 +77,7 @@ public:
     /// archive with `comment` when at least one file was added. `stopRequested` is asked between
     /// files; a stop writes nothing.
     ArchiveBuildResult build(clsZip_Zip &zip, const QString &archivePath, const QString &comment,
-                             const std::function<void(const QString &)> &status,
-                             const std::function<bool()> &stopRequested = {}) const;
+        const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested = {}) const;
 
     /// The archive comment from the comments box and the user name.
     static QString comment(const QString &text, const QString &userName);

@@ -18,8 +18,7 @@ ArchiveExtractFlow::Check ArchiveExtractFlow::check(const QString &archivePath, 
 }
 
 ArchiveExtractFlow::Result ArchiveExtractFlow::extract(const QString &archivePath, const QString &targetFolder,
-                                                       const std::function<void(const QString &)> &status,
-                                                       const std::function<bool()> &stopRequested)
+    const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested)
 {
     Result result;
     clsZip_UnZip unzip;

@@ -25,7 +25,7 @@ public:
     /// How an extraction ended.
     struct Result
     {
-        int entries = 0;   ///< in the archive
+        int entries = 0; ///< in the archive
         int extracted = 0;
         bool opened = false;
         bool complete = false; ///< every entry was extracted
@@ -35,8 +35,7 @@ public:
     /// nothing overwritten), saying the count found and then the count extracted. `stopRequested`
     /// is asked after each entry; a stop keeps the files already complete and no partial one.
     static Result extract(const QString &archivePath, const QString &targetFolder,
-                          const std::function<void(const QString &)> &status,
-                          const std::function<bool()> &stopRequested = {});
+        const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested = {});
 
     static QString selectArchiveText();
     static QString selectTargetText();

@@ -23,8 +23,8 @@ private slots:
         const auto put = [&](const QString &relative) { return home.write(relative, relative.toUtf8()); };
         const QString campaign = put(u"Campaigns/c.vlf"_s);
         put(u"Campaigns/old/c.vlf"_s);
-        for (const QString &name : {u"Sounds/Mine.wav"_s, u"Pictures/M.bmp"_s, u"Documents/S.rtf"_s,
-                                    u"Documents/P.rtf"_s, u"Characters/Hero.rtf"_s, u"Library/Lore.rtf"_s})
+        for (const QString &name : { u"Sounds/Mine.wav"_s, u"Pictures/M.bmp"_s, u"Documents/S.rtf"_s,
+                 u"Documents/P.rtf"_s, u"Characters/Hero.rtf"_s, u"Library/Lore.rtf"_s })
             put(name);
         const QString icon = put(u"Campaigns/MapIcons/i.png"_s);
         CampaignModel model = CampaignModel::newCampaign();
@@ -63,8 +63,8 @@ private slots:
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("comment");
         QTest::newRow("preset") << u"Enter any comments here"_s << u"gm"_s << u"Velmora campaign archive.\r\ngm"_s;
-        QTest::newRow("preset, other case, more") << u"ENTER ANY COMMENTS HERE!"_s << u"gm"_s
-                                                  << u"Velmora campaign archive.\r\ngm"_s;
+        QTest::newRow("preset, other case, more")
+            << u"ENTER ANY COMMENTS HERE!"_s << u"gm"_s << u"Velmora campaign archive.\r\ngm"_s;
         QTest::newRow("own text, no user") << u"Session 4"_s << QString() << u"Session 4"_s;
         QTest::newRow("empty") << QString() << u"gm"_s << QString();
     }
