@@ -1,5 +1,6 @@
 #include "gui/app/InstalledParts.h"
 
+#include "gui/archive/ArchiveTools.h"
 #include "gui/archive/EncryptionCommands.h"
 #include "gui/calendar/CalendarTools.h"
 #include "gui/maps/MapsTools.h"
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));
     parts.push_back(std::make_unique<EncryptionCommands>(host));
+    parts.push_back(std::make_unique<ArchiveTools>(host));
     return parts;
 }
 
