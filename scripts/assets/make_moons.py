@@ -5,7 +5,8 @@ column: Moon1.png to Moon8.png, 16 x 16 with a transparent background.
 Picture n is the moon (n - 1) eighths of a period after the full moon: 1 full, 2 waning gibbous,
 3 last quarter, 4 waning crescent, 5 new, 6 waxing crescent, 7 first quarter, 8 waxing gibbous.
 The lit part grows on the right and shrinks on the left, as seen from the northern hemisphere.
-Every disc has a dark rim, so that the new moon and the full moon stay visible on any background.
+Every disc has a dark rim and a mid-tone shadow: the rim keeps the full moon visible on a light
+list, the shadow keeps the new moon visible on a dark one (a desktop's dark palette).
 Python 3 standard library only.
 
     python3 scripts/assets/make_moons.py [data folder]
@@ -21,7 +22,7 @@ from datafolder import data_folder
 
 SIZE = 16
 RIM = (46, 52, 72)
-SHADOW = (86, 96, 124)
+SHADOW = (120, 130, 160)
 LIGHT = (255, 238, 160)
 # The terminator's bulge from full (1) over the quarter (0) to new (-1). The true cosine (0.71 at
 # an eighth of a period) leaves the gibbous moons and the crescents hard to tell from the full

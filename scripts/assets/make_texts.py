@@ -130,10 +130,15 @@ def main():
     write_cp1252(outputs[0], TIPS, final_newline=False)
     for folder, lines in FOLDERS.items():
         os.makedirs(os.path.join(data, folder), exist_ok=True)
-        # An empty marker keeps the folder in git; a README here would show up as an item
-        # of the folder's list in the program.
-        outputs.append(os.path.join(data, folder, ".gitkeep"))
-        open(outputs[-1], "wb").close()
+        # An empty marker keeps an otherwise empty folder in git; a README here would show up
+        # as an item of the folder's list in the program, and so would a marker beside files.
+        marker = os.path.join(data, folder, ".gitkeep")
+        if any(name != ".gitkeep" for name in os.listdir(os.path.dirname(marker))):
+            if os.path.exists(marker):
+                os.remove(marker)
+            continue
+        outputs.append(marker)
+        open(marker, "wb").close()
     for path in outputs:
         print(f"{os.path.normpath(path)}: {os.path.getsize(path)} bytes")
 

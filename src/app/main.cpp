@@ -1,5 +1,6 @@
-// Main: the program's entry. One instance at a time; builds the main window behind the splash,
-// opens the campaign, runs until the main window closes.
+// Main: the program's entry. One instance at a time (a second start that names a file hands it to
+// the running one); builds the main window behind the splash, opens the campaign, runs until the
+// main window closes.
 //
 // "--screenshot FILE.png" starts the program unattended (every question answered with the
 // button that changes nothing, no dialogs, no sounds), saves a picture of the main window after
@@ -12,12 +13,14 @@
 #include "gui/app/CampaignLifecycle.h"
 #include "gui/app/CommandLine.h"
 #include "gui/app/VelmoraForm.h"
+#include "gui/ui/PathHandOver.h"
 #include "gui/ui/QtPlatform.h"
 #include "gui/ui/SingleInstance.h"
 #include "gui/ui/UnattendedPlatform.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <memory>
@@ -81,7 +84,13 @@ int Main(QApplication &app)
     folder.seedFrom(AppFolder::shippedDataDir());
 
     SingleInstance instance(folder.root());
+    const QString path = CommandLine::GetCommandLineFile(CommandLine::text(options.arguments));
     if (!instance.tryAcquire()) {
+        // Overrides the one-instance rule for a file opened from the file manager: the running
+        // program opens it. Only a start without a file (or whose program cannot be reached)
+        // gets the message.
+        if (QFileInfo(path).isFile() && PathHandOver::send(folder.root(), QFileInfo(path).absoluteFilePath()))
+            return 0;
         platform.information(QApplication::translate("Main", "Velmora"),
                              QApplication::translate("Main", "Velmora is already running.") + u"\r\n"_s
                                  + QApplication::translate("Main", "Only one instance of this program can run at a time."));
@@ -94,8 +103,13 @@ int Main(QApplication &app)
         Campaign campaign(folder);
         VelmoraForm form(folder, platform);
         form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
+        PathHandOver handOver(folder.root());
+        // Queued: the file opens with its questions after the socket's signal has returned.
+        QObject::connect(&handOver, &PathHandOver::pathReceived, &form, &VelmoraForm::receiveHandedOver,
+                         Qt::QueuedConnection);
+        handOver.listen();
         form.Form_Load();
-        form.InitMainWindow(CommandLine::GetCommandLineFile(CommandLine::text(options.arguments)));
+        form.InitMainWindow(path);
         if (options.unattended) {
             result = runUnattended(form, options.screenshotFile);
         } else {

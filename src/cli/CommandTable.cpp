@@ -6,6 +6,8 @@
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
 #include "cli/CryptCommands.h"
+#include "cli/GeneratorCommands.h"
+#include "cli/DocsCommand.h"
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
@@ -135,6 +137,15 @@ QList<CliCommand> makeTable()
                 option(u"max-size"_s, u"BYTES"_s, u"extract: stop beyond this total size (default 8 GiB)"_s),
                 option(u"max-ratio"_s, u"N"_s, u"extract: refuse an entry expanding more than N times (default 10000)"_s) },
             ZipCommands::zip },
+        { u"town"_s, u"Draw a town as the Town Generator does"_s, {}, { seed }, GeneratorCommands::town },
+        { u"event"_s, u"Draw an event of the event file"_s, {}, { seed }, GeneratorCommands::event },
+        { u"search"_s, u"Find a word in every text of a campaign"_s,
+            { file(u"CAMPAIGN"_s, u"The campaign to search"_s), { u"TEXT"_s, u"What to find"_s, {}, false, true } },
+            { { QCommandLineOption(u"whole-word"_s, u"Only whole words"_s) },
+                { QCommandLineOption(u"match-case"_s, u"Letter case must match"_s) } },
+            GeneratorCommands::search },
+        { u"docs"_s, u"Show the notes documents and the reference lists of a campaign"_s, { campaign }, {},
+            DocsCommand::run },
         { u"archive"_s, u"Build a campaign's archive: its file and the files it refers to"_s,
             { { u"ACTION"_s, u"build"_s, { u"build"_s } }, file(u"CAMPAIGN"_s, u"The campaign file"_s),
                 file(u"OUT.zip"_s, u"The archive to write"_s) },

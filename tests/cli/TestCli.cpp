@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 24);
+        QCOMPARE(run.out.count("\n  "), 28);
     }
 
     void helpOfOneCommand_data()
@@ -249,6 +249,33 @@ private slots:
         QVERIFY2(QRegularExpression(u"^[^\\r\\n]+[?!.]$"_s).match(answer).hasMatch(), qPrintable(answer));
     }
 
+    void generatorsAndSearch()
+    {
+        TestHome home;
+        QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
+        const QJsonObject town = QJsonDocument::fromJson(cli({u"town"_s, u"--seed"_s, u"5"_s}).out).object();
+        const QJsonObject saved = QJsonDocument::fromJson(cli({u"dump"_s, home.file(u"a.vlf"_s)}).out)["town"_L1].toObject();
+        QCOMPARE(town.keys(), saved.keys());
+        QCOMPARE(town["powerCentres"_L1].toArray().size(), 4);
+        QVERIFY(!town["dominantRace"_L1].toString().isEmpty());
+
+        home.write(u"Documents/EventGenerator.dat"_s, "Events\r\nA storm breaks"_ba);
+        QCOMPARE(QJsonDocument::fromJson(cli({u"event"_s, u"--seed"_s, u"1"_s}).out).object(),
+            (QJsonObject{{u"event"_s, u"A storm breaks"_s}}));
+
+        oVLFile file;
+        file.UpdateBlock(u"LOG"_s, {u"2007:1:4;Meet the dragon"_s});
+        file.UpdateBlock(u"MNOTES"_s, {u"_1;Dragon lair;north;0;0;"_s});
+        QVERIFY(file.WriteData(home.file(u"b.vlf"_s)));
+        const Run found = cli({u"search"_s, home.file(u"b.vlf"_s), u"Dragon"_s, u"--match-case"_s, u"--whole-word"_s});
+        QCOMPARE(found.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(found.out).array(),
+            (QJsonArray{QJsonObject{{u"where"_s, u"map-note:north"_s}, {u"path"_s, u""_s}, {u"context"_s, u"Dragon lair"_s}}}));
+        const Run none = cli({u"search"_s, home.file(u"b.vlf"_s), u"wyvern"_s});
+        QCOMPARE(none.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(none.out).array(), QJsonArray());
+    }
+
     void battleBoxAndStatisticsFiles()
     {
         TestHome home;
@@ -345,6 +372,30 @@ private slots:
         const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
         for (const char *key : {"weather", "time", "calendar", "classes", "options", "layout", "labels", "webSites"})
             QVERIFY2(dump.contains(QLatin1String(key)), key);
+    }
+
+    void docsOfANewCampaign()
+    {
+        TestHome home;
+        home.write(u"Library/b.rtf"_s, "x");
+        home.write(u"Library/A.txt"_s, "x");
+        home.write(u"Documents/AllCustomClasses.dat"_s, "prestige,Red Wizard,C:\\Red.rtf\r\n");
+        QVERIFY(cli({u"new"_s, home.file(u"a.vlf"_s)}).exitCode == 0);
+        const Run run = cli({u"docs"_s, home.file(u"a.vlf"_s)});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject docs = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(QJsonDocument(docs[u"slots"_s].toArray()).toJson(QJsonDocument::Compact),
+                 R"([{"key":"Notes","path":"\\Documents\\DM Notes.rtf"},{"key":"Last","path":"\\Documents\\Game Last Left Off.rtf"},{"key":"NPCs","path":"\\Documents\\NPCs Have Met.rtf"}])"_ba);
+        QStringList shape; // index, caption, item count
+        for (const QJsonValue &list : docs[u"lists"_s].toArray())
+            shape << u"%1 %2 %3"_s.arg(list[u"index"_s].toInt()).arg(list[u"caption"_s].toString()).arg(list[u"items"_s].toArray().size());
+        QCOMPARE(shape, (QStringList{u"0 Standard Classes 11"_s, u"1 Prestige Classes 16"_s, u"2 Custom Links 0"_s, u"3 Articles 6"_s,
+                                     u"4 Net Books 9"_s, u"5 Web Sites 5"_s, u"7 Character misc. 0"_s, u"8 Library 2"_s}));
+        const QJsonArray prestige = docs[u"lists"_s][1][u"items"_s].toArray();
+        QCOMPARE(QJsonDocument(QJsonArray{prestige.first(), prestige.last()}).toJson(QJsonDocument::Compact),
+                 R"([{"default":true,"location":"\\Documents\\Arcane Archer.rtf","text":"Arcane Archer"},{"default":false,"location":"C:\\Red.rtf","text":"Red Wizard"}])"_ba);
+        QCOMPARE(QJsonDocument(docs[u"lists"_s][7][u"items"_s].toArray()).toJson(QJsonDocument::Compact),
+                 R"([{"default":false,"location":"\\Library\\A.txt","text":"A.txt"},{"default":false,"location":"\\Library\\b.rtf","text":"b.rtf"}])"_ba);
     }
 
     void calendarCommands_data()

@@ -2,6 +2,7 @@
 
 #include "core/common/AppFolder.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,9 @@ namespace Velmora {
 /// themselves are rich-text files of their own; the campaign keeps only where they are.
 struct NotesDocuments
 {
+    Q_DECLARE_TR_FUNCTIONS(Velmora::NotesDocuments)
+
+public:
     enum Slot { Notes, LastLeftOff, NpcsMet };
     static constexpr int SlotCount = 3;
 
@@ -25,6 +29,27 @@ struct NotesDocuments
     static QString key(int slot);
     /// The slot's default file, relative to the application folder ("\Documents\DM Notes.rtf").
     static QString defaultFile(int slot);
+
+    /// The caption of the slot's inner tab on the Docs tab (" Notes", "& Game Last Left Off").
+    static QString caption(int slot);
+    /// How prompts name the slot ("'Notes'").
+    static QString promptName(int slot);
+    /// Titles of the slot's open and save-as dialogs.
+    static QString openTitle(int slot);
+    static QString saveAsTitle(int slot);
+    /// Both dialogs' filter, RTF first.
+    static QString fileFilter();
+    /// The question before "Open" replaces a modified slot (title "Save Changes").
+    static QString saveChangesTitle();
+    static QString saveChangesText(int slot);
+    /// The one message when a campaign's documents were not all found and the defaults were
+    /// loaded instead.
+    static QString notFoundTitle();
+    static QString notFoundText();
+
+    /// The rich-text toolbar's rule: "Open" and "SaveAs" always, "Save" while the slot is
+    /// modified, every formatting button ("Fonts" to "align right") while the editor holds text.
+    static bool buttonEnabled(const QString &key, bool modified, bool hasText);
 
     /// The three default files, in the form a campaign stores them ("\Documents\DM Notes.rtf").
     static NotesDocuments defaults();

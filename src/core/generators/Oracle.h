@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/generators/LineDraw.h"
+
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QString>
@@ -20,7 +22,7 @@ class Oracle
 
 public:
     /// Draws of a line (and of an ending) before the oracle gives up.
-    static constexpr int MaxDraws = 1000;
+    static constexpr int MaxDraws = LineDraw::MaxDraws;
 
     /// The answer file, relative to the application folder (for AppFolder::file).
     static QString FileName() { return QStringLiteral("\\Documents\\ASKtheVelmora.dat"); }
@@ -52,7 +54,6 @@ public:
 
 private:
     explicit Oracle(QStringList lines);
-    bool isDrawable(qsizetype line) const;
 
     QStringList m_lines;
 };

@@ -20,6 +20,9 @@ public:
     virtual void OpenCampaign(bool atStartup) = 0;
     /// A recent-files item whose file exists.
     virtual void OpenRecentFile(const QString &path) = 0;
+    /// A file handed over by a second start of the program: opened as File > Open opens the
+    /// file chosen in its dialog, with the same questions about unsaved changes.
+    virtual void OpenHandedOver(const QString &path) = 0;
 
     virtual void mnuFileNew_Click() = 0;
     virtual void mnuFileOpen_Click() = 0;

@@ -44,16 +44,24 @@ void CampaignLifecycle::mnuFileNew_Click()
                                    m_form.state().version3Loaded);
 }
 
-void CampaignLifecycle::mnuFileOpen_Click()
+bool CampaignLifecycle::saveBeforeOpen()
 {
     const CampaignSession &session = m_form.campaignSession();
-    if (session.isUnnamed()) {
-        if (m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed)
-            return;
-    } else if (session.isModified() && m_saving.save(session.path()) == SaveResult::Failed) {
-        return;
-    }
-    m_opening.openCampaign(false);
+    if (session.isUnnamed())
+        return !(m_form.AskSaveCampaign() && m_saving.saveAs() == SaveResult::Failed);
+    return !(session.isModified() && m_saving.save(session.path()) == SaveResult::Failed);
+}
+
+void CampaignLifecycle::mnuFileOpen_Click()
+{
+    if (saveBeforeOpen())
+        m_opening.openCampaign(false);
+}
+
+void CampaignLifecycle::OpenHandedOver(const QString &path)
+{
+    if (saveBeforeOpen())
+        m_opening.openChosen(path, false);
 }
 
 void CampaignLifecycle::mnuFileSave_Click()

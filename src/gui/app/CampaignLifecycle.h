@@ -25,6 +25,7 @@ public:
 
     void OpenCampaign(bool atStartup) override;
     void OpenRecentFile(const QString &path) override;
+    void OpenHandedOver(const QString &path) override;
     void mnuFileNew_Click() override;
     void mnuFileOpen_Click() override;
     void mnuFileSave_Click() override;
@@ -38,6 +39,9 @@ public:
     void CampaignClosing() override;
 
 private:
+    /// File > Open's first step; false when the campaign could not be saved.
+    bool saveBeforeOpen();
+
     VelmoraForm &m_form;
     Campaign &m_campaign;
     CampaignOptionsBinding m_binding;

@@ -3,6 +3,7 @@
 #include "core/crypto/ProtectedCampaign.h"
 #include "core/crypto/VlkFile.h"
 #include "core/crypto/modTextEncryptDecrypt.h"
+#include "core/documents/NotesDocuments.h"
 #include "core/persistence/Campaign.h"
 #include "gui/app/CampaignFileKind.h"
 #include "gui/app/CampaignOptionsBinding.h"
@@ -114,9 +115,14 @@ void CampaignOpening::openCampaign(bool atStartup)
             startNewCampaign();
         return;
     }
+    openChosen(chosen.path, atStartup);
+}
+
+void CampaignOpening::openChosen(const QString &path, bool atStartup)
+{
     if (!atStartup && !offerSaveBeforeOpening())
         return;
-    if (!openByKind(chosen.path)) {
+    if (!openByKind(path)) {
         if (atStartup)
             startNewCampaign();
         return;
@@ -253,6 +259,8 @@ bool CampaignOpening::takeLoaded(const QString &path, const LoadOutcome &outcome
     session.setPath(path);
     m_binding.apply(m_campaign.model, extent);
     session.markClean();
+    if (outcome.defaultDocuments)
+        m_form.platform().information(NotesDocuments::notFoundTitle(), NotesDocuments::notFoundText());
     return true;
 }
 

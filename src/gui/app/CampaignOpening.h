@@ -28,6 +28,9 @@ public:
 
     /// OpenCampaign.
     void openCampaign(bool atStartup);
+    /// The file chosen in the open dialog (or handed over by a second start), with the question
+    /// about unsaved changes unless `atStartup`.
+    void openChosen(const QString &path, bool atStartup);
     /// OpenRecentFile: a recent file that exists.
     void openRecentFile(const QString &path);
     /// A new, un-named and unmodified campaign in the program.

@@ -3,7 +3,11 @@
 #include "gui/archive/ArchiveTools.h"
 #include "gui/archive/EncryptionCommands.h"
 #include "gui/calendar/CalendarTools.h"
+#include "gui/documents/DocumentsTools.h"
+#include "gui/documents/ReferenceTools.h"
+#include "gui/generators/GeneratorTools.h"
 #include "gui/maps/MapsTools.h"
+#include "gui/search/SearchTools.h"
 #include "gui/table/TableTools.h"
 
 namespace Velmora {
@@ -15,6 +19,11 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<TableTools>(host));
     parts.push_back(std::make_unique<MapsTools>(host));
     parts.push_back(std::make_unique<EncryptionCommands>(host));
+    parts.push_back(std::make_unique<GeneratorTools>(host));
+    parts.push_back(std::make_unique<ReferenceTools>(host));
+    parts.push_back(std::make_unique<DocumentsTools>(host));
+    // Last (these two): they keep the campaign that every other part has collected at a save.
+    parts.push_back(std::make_unique<SearchTools>(host));
     parts.push_back(std::make_unique<ArchiveTools>(host));
     return parts;
 }

@@ -13,6 +13,7 @@
 #include "gui/ui/CampaignPart.h"
 #include "gui/ui/Platform.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QAction>
@@ -31,6 +32,7 @@ namespace {
 
 constexpr int AutoSaveTickMs = 60000;
 constexpr int TwipsPerInch = 1440;
+constexpr int HandOverRetryMs = 200;
 
 QString finishingMessage(int dots)
 {
@@ -346,6 +348,26 @@ void VelmoraForm::showTrayIcon()
     }
     m_trayArea->setToolTip(tr("Velmora %1").arg(Version::text()));
     m_trayArea->show();
+}
+
+void VelmoraForm::receiveHandedOver(const QString &path)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    openWhenIdle(path);
+}
+
+// A dialog that is open has the user's attention and may be about to change the campaign: the
+// file waits for it (and for the start-up open) to be done.
+void VelmoraForm::openWhenIdle(const QString &path)
+{
+    if (m_state.loading || QApplication::activeModalWidget()) {
+        QTimer::singleShot(HandOverRetryMs, this, [this, path] { openWhenIdle(path); });
+        return;
+    }
+    campaign().OpenHandedOver(path);
 }
 
 QString VelmoraForm::smallScreenWarning(int width, int height)

@@ -113,6 +113,10 @@ public:
     bool AskSaveCampaign();
     void showHelp();
 
+    /// A file handed over by a second start: the window comes to the front and opens it as
+    /// File > Open would, once no dialog is open and start-up has finished.
+    void receiveHandedOver(const QString &path);
+
     /// The shipped icon of the application folder, or a drawn one when it is missing.
     QIcon programIcon() const;
     static QString smallScreenWarning(int width, int height);
@@ -142,6 +146,7 @@ private:
     void Check1_Click(bool on);
     int twipsToPixels(int twips) const;
     void installParts();
+    void openWhenIdle(const QString &path);
 
     AppFolder m_folder;
     Platform &m_platform;

@@ -1,5 +1,6 @@
 #include "gui/documents/RichTextToolBar.h"
 
+#include "core/documents/NotesDocuments.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/ToolIconEngine.h"
 
@@ -118,13 +119,8 @@ void RichTextToolBar::bindEditor(QTextEdit *editor)
 void RichTextToolBar::refreshState(bool modified)
 {
     const bool hasText = m_editor && !m_editor->document()->isEmpty();
-    for (const QString &key : keys()) {
-        QAction *action = button(key);
-        if (key == u"Save"_s)
-            action->setEnabled(modified);
-        else
-            action->setEnabled(isFileKey(key) || hasText);
-    }
+    for (const QString &key : keys())
+        button(key)->setEnabled(NotesDocuments::buttonEnabled(key, modified, hasText));
 }
 
 void RichTextToolBar::press(const QString &key)

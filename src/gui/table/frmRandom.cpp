@@ -119,6 +119,8 @@ void frmRandom::boundLeft(QLineEdit *field)
     m_platform.beep();
     QPalette yellow = field->palette();
     yellow.setColor(QPalette::Base, Qt::yellow);
+    // Dark text on the yellow, whatever text colour the desktop's palette has (light in a dark one).
+    yellow.setColor(QPalette::Text, Qt::black);
     field->setPalette(yellow);
     m_refusing = true;
     field->setFocus(Qt::OtherFocusReason);

@@ -15,10 +15,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -147,6 +149,27 @@ private slots:
         QCOMPARE(program.panel2(), u"New un-named campaign"_s); // cancelled: nothing changes
     }
 
+    // A file handed over by a second start waits for the dialog the user has open, then opens
+    // with File > Open's questions.
+    void handedOverFileOpensOnceNoDialogIsOpen()
+    {
+        Program program;
+        const QString handed = program.campaignFile(u"Campaigns/Handed.vlf"_s);
+        QDialog dialog(&program.form);
+        dialog.setModal(true);
+        dialog.show();
+        program.form.receiveHandedOver(handed);
+        QTest::qWait(400);
+        QCOMPARE(program.platform.trace(), QStringList());
+        dialog.close();
+        QTRY_COMPARE(program.session().path(), handed);
+        QCOMPARE(program.platform.trace(),
+                 QStringList({askNew, u"message Saving Changes: Do you wish to save any changes made to the previous "
+                                      u"un-named file ?"_s}));
+        QCOMPARE(program.campaign.model.town.townName, u"Hommlet"_s);
+        QCOMPARE(program.panel2(), handed);
+    }
+
     void openByKind_data()
     {
         QTest::addColumn<QString>("name");
@@ -188,6 +211,21 @@ private slots:
         QCOMPARE(program.campaign.model.town.townName,
                  current == u"base" ? u"Changed"_s : current == u"chosen" ? u"Hommlet"_s : QString());
         QVERIFY(!program.session().isModified());
+    }
+
+    // One notes document missing: all three slots take their defaults, with one message.
+    void missingNotesDocumentLoadsTheDefaults()
+    {
+        Program program;
+        Campaign other(program.home.folder());
+        other.model.documents.load({u"Last;\\Documents\\Gone.rtf"_s});
+        const QString path = program.home.file(u"Campaigns/Gone.vlf"_s);
+        QVERIFY(other.SaveCampaign(path, false));
+        program.open(path);
+        QCOMPARE(program.platform.trace().mid(2), // after the open dialog and the question about the new campaign
+                 QStringList{u"message File Not Found: 'DM Notes', 'Game LastLeft Off' and NPCs have met' were not "
+                             "found on the saved path.\r\nDefault files were reloaded."_s});
+        QCOMPARE(program.campaign.model.documents, NotesDocuments::defaults());
     }
 
     void templateSavedOnlyFromTheMenu()
@@ -289,10 +327,12 @@ private slots:
         QVERIFY(program.platform.trace().first().endsWith(u"\r\n\r\nThe campaign is still open with all its changes."_s));
         QVERIFY(program.session().isModified());
         // The toolbar's New, like the menu's, keeps a campaign whose save failed, and its name.
-        program.campaign.model.town.townName = u"Hommlet"_s;
+        program.form.showTab(MainTab::Tools);
+        auto *townName = requireChild<QLineEdit>(program.form, u"TownNameText"_s);
+        townName->setText(u"Hommlet"_s);
         program.form.toolBarAction(u"New"_s)->trigger();
         QCOMPARE(program.session().path(), unreachable);
-        QCOMPARE(program.campaign.model.town.townName, u"Hommlet"_s);
+        QCOMPARE(townName->text(), u"Hommlet"_s);
 
         // Save As to an unreachable name keeps the name the campaign had.
         const QString kept = program.home.file(u"Campaigns/Kept.vlf"_s);

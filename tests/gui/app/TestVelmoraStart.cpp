@@ -1,9 +1,13 @@
+#include "gui/ui/PathHandOver.h"
 #include "gui/ui/SingleInstance.h"
+
 #include "support/TestHome.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -50,6 +54,27 @@ private slots:
         const QString third = home.file(u"third.png"_s);
         QCOMPARE(runToEnd({u"--screenshot"_s, third}), 0);
         QVERIFY(QFileInfo::exists(third));
+    }
+
+    // A start that names a file, while another runs, hands the file's full path to it and ends.
+    void secondStartHandsItsFileToTheRunningOne()
+    {
+        TestHome home;
+        SingleInstance running(home.path());
+        QVERIFY(running.tryAcquire());
+        PathHandOver handOver(home.path());
+        QVERIFY(handOver.listen());
+        QSignalSpy received(&handOver, &PathHandOver::pathReceived);
+        QFile file(home.file(u"My Campaign.vlf"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+
+        QProcess second;
+        second.setWorkingDirectory(home.path());
+        second.start(QString::fromUtf8(VELMORA_EXECUTABLE), {u"--quit-after-start"_s, u"My Campaign.vlf"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 60000);
+        QCOMPARE(received.first().first().toString(), home.file(u"My Campaign.vlf"_s));
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(second.exitCode(), 0);
     }
 
 private:

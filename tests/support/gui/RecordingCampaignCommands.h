@@ -25,6 +25,7 @@ public:
 
     void OpenCampaign(bool atStartup) override { note(atStartup ? u"OpenCampaign(true)" : u"OpenCampaign(false)"); }
     void OpenRecentFile(const QString &path) override { note(u"OpenRecentFile", path); }
+    void OpenHandedOver(const QString &path) override { note(u"OpenHandedOver", path); }
     void mnuFileNew_Click() override { note(u"mnuFileNew_Click()"); }
     void mnuFileOpen_Click() override { note(u"mnuFileOpen_Click()"); }
     void mnuFileSave_Click() override { note(u"mnuFileSave_Click()"); }

@@ -12,7 +12,8 @@
 
 namespace Velmora {
 
-/// The whole program over a fresh application folder (with an empty "Campaigns" folder), started
+/// The whole program over a fresh application folder (with an empty "Campaigns" folder and the
+/// three default notes documents), started
 /// with a new un-named campaign and its real life cycle; the platform's record starts empty.
 struct RunningProgram
 {
@@ -24,6 +25,9 @@ struct RunningProgram
     RunningProgram()
     {
         QDir().mkpath(home.file(QStringLiteral("Campaigns")));
+        // The shipped notes documents, which a new campaign names.
+        for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot)
+            home.write(NotesDocuments::defaultFile(slot).mid(1).replace(u'\\', u'/'), "{\\rtf1\\par}");
         form.setCampaignCommands(std::make_unique<CampaignLifecycle>(form, campaign));
         form.Form_Load();
         form.InitMainWindow(QString());
