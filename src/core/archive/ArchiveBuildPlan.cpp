@@ -1,9 +1,9 @@
 #include "core/archive/ArchiveBuildPlan.h"
 
 #include "core/archive/clsZip_Zip.h"
+#include "core/documents/ReferenceList.h"
 #include "core/persistence/CampaignModel.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -100,9 +100,9 @@ QStringList ArchiveBuildPlan::filesOf(ArchiveGroup group, const CampaignModel &m
     case ArchiveGroup::ClassesPrest:
         return classFiles(model.classes, true);
     case ArchiveGroup::Characters:
-        return folderListing(u"\\Characters"_s);
+        return folderListing(ReferenceList::Characters);
     case ArchiveGroup::Library:
-        return folderListing(u"\\Library"_s);
+        return folderListing(ReferenceList::Library);
     case ArchiveGroup::Maps:
         for (const MapRecord &map : model.maps)
             files << map.picturePath;
@@ -122,13 +122,14 @@ QStringList ArchiveBuildPlan::filesOf(ArchiveGroup group, const CampaignModel &m
     return files;
 }
 
-// The Characters and Library lists show every file of their folder, by name.
-QStringList ArchiveBuildPlan::folderListing(const QString &relativeFolder) const
+// The files the Characters and Library lists show, as they show them.
+QStringList ArchiveBuildPlan::folderListing(int list) const
 {
+    ReferenceList listing(list);
+    listing.fillFolder(m_folder);
     QStringList files;
-    const QDir dir(m_folder.file(relativeFolder));
-    for (const QString &name : dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        files << dir.filePath(name);
+    for (const ReferenceItem &item : listing.items())
+        files << item.location;
     return files;
 }
 

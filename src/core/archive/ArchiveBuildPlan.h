@@ -91,7 +91,7 @@ public:
 
 private:
     QStringList filesOf(ArchiveGroup group, const CampaignModel &model, const QString &campaignPath) const;
-    QStringList folderListing(const QString &relativeFolder) const;
+    QStringList folderListing(int list) const;
 
     AppFolder m_folder;
     QList<ArchiveCategory> m_categories;
