@@ -1,12 +1,13 @@
 #include "cli/CommandTable.h"
 
+#include "cli/ArchiveCommand.h"
 #include "cli/BashCompletion.h"
 #include "cli/CalendarCommands.h"
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
 #include "cli/CryptCommands.h"
-#include "cli/GeneratorCommands.h"
 #include "cli/DocsCommand.h"
+#include "cli/GeneratorCommands.h"
 #include "cli/HelpText.h"
 #include "cli/MapCommands.h"
 #include "cli/MapRenderCommand.h"
@@ -151,6 +152,14 @@ QList<CliCommand> makeTable()
                 { u"OUT.vlf"_s, u"With --set: the campaign file to write"_s, {}, true } },
             { option(u"set"_s, u"KEY=VALUE"_s, u"Change one setting (repeatable); keys as the output names them"_s) },
             OptionsCommand::run },
+        { u"archive"_s, u"Build a campaign's archive: its file and the files it refers to"_s,
+            { { u"ACTION"_s, u"build"_s, { u"build"_s } }, file(u"CAMPAIGN"_s, u"The campaign file"_s),
+                file(u"OUT.zip"_s, u"The archive to write"_s) },
+            { option(u"groups"_s, u"LIST"_s,
+                  u"The files to add, comma-separated: vlf, sounds, images, notes, bblinked, std, prestige, "
+                  u"characters, library, maps, mapicons, links, articles, netbooks (default: vlf)"_s),
+                option(u"comment"_s, u"TEXT"_s, u"The archive comment"_s) },
+            ArchiveCommand::run },
         { u"help"_s, u"Show the commands, or one command's arguments and options"_s,
             { { u"COMMAND"_s, u"The command to show"_s, {}, true } }, {}, help },
         // The shell completion is installed with the program; users do not call this themselves.

@@ -78,7 +78,7 @@ private slots:
         const Run run = cli({u"--help"_s});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n  resave    Load a campaign and save it as the window would\n"));
-        QCOMPARE(run.out.count("\n  "), 28);
+        QCOMPARE(run.out.count("\n  "), 29);
     }
 
     void helpOfOneCommand_data()
@@ -589,6 +589,33 @@ private slots:
         QCOMPARE(refused.exitCode, 1);
         QCOMPARE(refused.err, "velmora-cli: --set interval=4: takes whole minutes from 5 to 15\n"_ba);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // archive build: the campaign file alone by default, named relative to the application
+    // folder; groups in their own order whatever --groups says; nothing to add is exit 1 and no file.
+    void archiveBuild()
+    {
+        TestHome home;
+        const QString campaign = home.file(u"Campaigns/c.vlf"_s);
+        home.write(u"Campaigns/x"_s, "");
+        QCOMPARE(cli({u"new"_s, campaign}).exitCode, 0);
+        home.write(u"Library/b.rtf"_s, "b");
+        home.write(u"Library/A.rtf"_s, "a");
+        const QString out = home.file(u"a.zip"_s);
+        const auto names = [](const Run &run) {
+            QStringList listed;
+            for (const QJsonValue &entry : QJsonDocument::fromJson(run.out)[u"entries"_s].toArray())
+                listed << entry[u"name"_s].toString();
+            return listed;
+        };
+        QCOMPARE(names(cli({u"archive"_s, u"build"_s, campaign, out})), QStringList{u"Campaigns/c.vlf"_s});
+        QCOMPARE(names(cli({u"archive"_s, u"build"_s, campaign, out, u"--groups"_s, u"library,vlf"_s})),
+                 (QStringList{u"Campaigns/c.vlf"_s, u"Library/A.rtf"_s, u"Library/b.rtf"_s}));
+        const Run none = cli({u"archive"_s, u"build"_s, campaign, home.file(u"n.zip"_s), u"--groups"_s, u"links"_s});
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY(none.err.contains("There were no files to add to archive."));
+        QVERIFY(!QFile::exists(home.file(u"n.zip"_s)));
+        QCOMPARE(cli({u"archive"_s, u"build"_s, campaign, out, u"--groups"_s, u"vlf,frob"_s}).exitCode, 2);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "gui/app/InstalledParts.h"
 
+#include "gui/archive/ArchiveTools.h"
 #include "gui/archive/EncryptionCommands.h"
 #include "gui/calendar/CalendarTools.h"
 #include "gui/documents/DocumentsTools.h"
@@ -25,8 +26,9 @@ std::vector<std::unique_ptr<CampaignPart>> InstalledParts::create(ToolHost &host
     parts.push_back(std::make_unique<GeneratorTools>(host));
     parts.push_back(std::make_unique<ReferenceTools>(host));
     parts.push_back(std::make_unique<DocumentsTools>(host));
-    // Last: it keeps the campaign that every other part has collected at a save.
+    // Last (these two): they keep the campaign that every other part has collected at a save.
     parts.push_back(std::make_unique<SearchTools>(host));
+    parts.push_back(std::make_unique<ArchiveTools>(host));
     return parts;
 }
 

@@ -1,4 +1,6 @@
 #include "gui/app/frmTip.h"
+#include "gui/archive/frmArchiveBuild.h"
+#include "gui/archive/frmArchiveExtract.h"
 #include "gui/archive/frmDecrypt.h"
 #include "gui/archive/frmVlkPassword.h"
 #include "gui/calendar/AgendaReportWindow.h"
@@ -87,6 +89,13 @@ const std::map<QString, Factory> &dialogs()
         { u"frmDecrypt"_s, [](FakeHost &host) { return std::make_unique<frmDecrypt>(host.sounds(), &host); } },
         { u"frmVlkPassword"_s,
           [](FakeHost &host) { return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host); } },
+        { u"frmArchiveBuild"_s,
+          [](FakeHost &host) {
+              return std::make_unique<frmArchiveBuild>(host.platform(), host.folder(), CampaignModel::newCampaign(),
+                                                       u"campaign.vlf"_s, u"gm"_s, &host);
+          } },
+        { u"frmArchiveExtract"_s,
+          [](FakeHost &host) { return std::make_unique<frmArchiveExtract>(host.platform(), &host); } },
     };
     return all;
 }
