@@ -12,6 +12,10 @@
 #include "gui/maps/frmObject.h"
 #include "gui/maps/frmPlayer.h"
 #include "gui/maps/frmWhichNote.h"
+#include "gui/options/PictureShelf.h"
+#include "gui/options/frmAbout.h"
+#include "gui/options/frmListReset.h"
+#include "gui/options/frmOptions.h"
 #include "gui/search/CampaignSearchDialog.h"
 #include "gui/table/frmAsk.h"
 #include "gui/table/frmBBReplicate.h"
@@ -86,6 +90,19 @@ const std::map<QString, Factory> &dialogs()
               return std::make_unique<CampaignSearchDialog>(host, CampaignModel::newCampaign(), &host);
           } },
         { u"frmListWebSite"_s, make<frmListWebSite>() },
+        { u"frmOptions"_s,
+          [](FakeHost &host) {
+              return std::make_unique<frmOptions>(host.platform(), host.sounds(), host.folder(), &host);
+          } },
+        { u"frmListReset"_s, make<frmListReset>() },
+        { u"frmAbout"_s,
+          [](FakeHost &host) -> std::unique_ptr<QDialog> {
+              auto pictures = std::make_shared<PictureShelf>(host);
+              auto about = std::make_unique<frmAbout>(host.platform(), host.folder(), *pictures, &host);
+              // The shelf lives as long as the dialog.
+              QObject::connect(about.get(), &QObject::destroyed, [pictures] {});
+              return about;
+          } },
         { u"frmDecrypt"_s, [](FakeHost &host) { return std::make_unique<frmDecrypt>(host.sounds(), &host); } },
         { u"frmVlkPassword"_s,
           [](FakeHost &host) { return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host); } },

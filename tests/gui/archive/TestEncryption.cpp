@@ -148,7 +148,9 @@ private slots:
 
         // Saved in place without a question, under a fresh nonce.
         program.platform.clearCalls();
-        program.campaign.model.town.townName = u"Nulb"_s;
+        // The town's name is the Town Generator's: typed into its field, it goes into the save.
+        program.form.showTab(MainTab::Tools);
+        requireChild<QLineEdit>(program.form, u"TownNameText"_s)->setText(u"Nulb"_s);
         program.form.campaignSession().markModified();
         program.form.campaign().mnuFileSave_Click();
         QCOMPARE(program.platform.trace(), QStringList { u"sound Save.WAV"_s });
