@@ -34,7 +34,7 @@ QByteArray content(const QString &name)
     if (name == u"big.bin") {
         static QByteArray bytes;
         for (int i = int(bytes.size()); i < 300000; ++i)
-            bytes += char((i * 7919) >> (i % 5));
+            bytes += char((unsigned(i) * 7919u) >> (i % 5)); // unsigned: the product passes INT_MAX
         return bytes;
     }
     return (name + u" says hello\n"_s).toUtf8().repeated(50);
