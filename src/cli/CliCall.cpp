@@ -1,5 +1,8 @@
 #include "cli/CliCall.h"
 
+#include "core/common/Clock.h"
+#include "core/common/RandomSource.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -52,6 +55,15 @@ void CliCall::printJson(const QJsonDocument &document)
 {
     m_out << document.toJson(QJsonDocument::Indented);
     m_out.flush();
+}
+
+bool CliCall::seedRandom(MersenneRandomSource &random)
+{
+    quint32 seed = SystemClock().timerTicks();
+    if (!readSeed(seed))
+        return false;
+    random.seed(seed);
+    return true;
 }
 
 bool CliCall::readSeed(quint32 &seed)

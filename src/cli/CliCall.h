@@ -9,6 +9,8 @@ class QJsonDocument;
 
 namespace Velmora {
 
+class MersenneRandomSource;
+
 /// One run of a command, its command line parsed: what a handler reads, and where it writes.
 /// Output is JSON on `out`; a refused input or a usage error is one line on `err`.
 class CliCall
@@ -36,6 +38,9 @@ public:
     /// The value of --seed in `seed`, left as it is without the option. False, after the usage
     /// error, when the value is not a number from 0 to 4294967295.
     bool readSeed(quint32 &seed);
+    /// Seeds `random` with --seed, or from the clock as the window draws. False after the usage
+    /// error of readSeed().
+    bool seedRandom(MersenneRandomSource &random);
     /// What a command that wrote a file prints: its path and what it counted. Returns Success.
     int wrote(const QString &path, QJsonObject counts = {});
 

@@ -17,24 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-namespace {
-
-// Seeded from the clock, as the window draws, unless --seed asks for a draw that can be repeated.
-bool seededRandom(CliCall &call, MersenneRandomSource &random)
-{
-    quint32 seed = SystemClock().timerTicks();
-    if (!call.readSeed(seed))
-        return false;
-    random.seed(seed);
-    return true;
-}
-
-} // namespace
-
 int GeneratorCommands::town(CliCall &call)
 {
     MersenneRandomSource random;
-    if (!seededRandom(call, random))
+    if (!call.seedRandom(random))
         return CliCall::Usage;
     call.printJson(QJsonDocument(TownGenerator::Generate(random, TownValues::defaults()).toJson()));
     return CliCall::Success;
@@ -44,7 +30,7 @@ int GeneratorCommands::town(CliCall &call)
 int GeneratorCommands::event(CliCall &call)
 {
     MersenneRandomSource random;
-    if (!seededRandom(call, random))
+    if (!call.seedRandom(random))
         return CliCall::Usage;
     EventGenerator events;
     events.load(AppFolder::locate().file(EventGenerator::FileName()));

@@ -23,17 +23,6 @@ namespace Velmora {
 
 namespace {
 
-// Without --seed a roll or an answer is drawn as the program draws it, seeded from the clock:
-// only a test or a script that wants the same draw again gives a seed.
-bool seededRandom(CliCall &call, MersenneRandomSource &random)
-{
-    quint32 seed = SystemClock().timerTicks();
-    if (!call.readSeed(seed))
-        return false;
-    random.seed(seed);
-    return true;
-}
-
 // The two forms of bbox and stats: "export CAMPAIGN OUT" and "import CAMPAIGN IN OUT".
 bool checkArity(CliCall &call, bool &importing)
 {
@@ -79,7 +68,7 @@ int TableCommands::roll(CliCall &call)
     if (!expression)
         return call.usageError(expression.error().message);
     MersenneRandomSource random;
-    if (!seededRandom(call, random))
+    if (!call.seedRandom(random))
         return CliCall::Usage;
     const DiceRoll roll = expression->roll(random);
     QJsonArray faces;
@@ -92,7 +81,7 @@ int TableCommands::roll(CliCall &call)
 int TableCommands::ask(CliCall &call)
 {
     MersenneRandomSource random;
-    if (!seededRandom(call, random))
+    if (!call.seedRandom(random))
         return CliCall::Usage;
     // The question does not sway the oracle; a missing answer file gets the window's own words.
     Oracle oracle;

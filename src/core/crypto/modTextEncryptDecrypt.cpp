@@ -3,6 +3,7 @@
 #include "core/common/CodePage.h"
 #include "core/common/FileWriter.h"
 #include "core/persistence/Version3Reader.h"
+#include "core/persistence/oKeyValue.h"
 
 #include <QFile>
 
@@ -159,18 +160,6 @@ QString substitute(QString text, const std::array<char16_t, 256> &map)
     return text;
 }
 
-// Blanks at either end, as the old dialog trimmed them; tabs and line ends are characters.
-QString trimmedBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 Result<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
@@ -235,7 +224,8 @@ int modTextEncryptDecrypt::KeyFromCredentials(const QString &userName, const QSt
     // 130 characters). The dialog keeps each box to 64 characters, so it never gets there; here
     // the sum is taken in 64 bits, so that longer credentials (velmora-cli) still give a key of
     // 1 to 9 instead of failing, and every shorter one gives the old key.
-    const QByteArray ansi = CodePage::fromUnicode(trimmedBlanks(userName) + trimmedBlanks(password));
+    // Blanks at either end, as the old dialog trimmed them; tabs and line ends are characters.
+    const QByteArray ansi = CodePage::fromUnicode(trimBlanks(userName) + trimBlanks(password));
     qint64 sum = 0;
     for (const char c : ansi)
         sum += static_cast<unsigned char>(c);
