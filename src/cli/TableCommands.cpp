@@ -3,7 +3,6 @@
 #include "cli/CliCall.h"
 #include "cli/CliCommands.h"
 #include "core/common/AppFolder.h"
-#include "core/common/Clock.h"
 #include "core/common/RandomSource.h"
 #include "core/generators/Oracle.h"
 #include "core/persistence/Campaign.h"
