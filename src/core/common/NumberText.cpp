@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace Velmora {
@@ -25,9 +26,48 @@ QString NumberText::single(float value)
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
+namespace {
+
+// "-12.5": at most seven digits, so that the digits and the power of ten are exact floats and
+// their quotient is the correctly rounded value that the general reader gives too. Maps hold
+// thousands of such coordinates; anything else goes to the general reader.
+std::optional<float> shortDecimal(QStringView text)
+{
+    static constexpr float Powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+    const bool negative = text.startsWith(u'-');
+    qsizetype i = negative ? 1 : 0;
+    qint32 digits = 0;
+    int count = 0;
+    int decimals = -1; // no point yet
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'.' && decimals < 0 && count > 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++count > 7)
+            return std::nullopt;
+        digits = digits * 10 + (c - u'0');
+        if (decimals >= 0)
+            ++decimals;
+    }
+    if (count == 0 || decimals == 0)
+        return std::nullopt; // "", "-", "12."
+    const float value = float(digits) / Powers[decimals < 0 ? 0 : decimals];
+    return negative ? -value : value;
+}
+
+} // namespace
+
 float NumberText::toSingle(QStringView text, bool *ok)
 {
-    return text.trimmed().toFloat(ok);
+    const QStringView trimmed = text.trimmed();
+    if (const std::optional<float> value = shortDecimal(trimmed)) {
+        if (ok)
+            *ok = true;
+        return *value;
+    }
+    return trimmed.toFloat(ok);
 }
 
 int NumberText::leadingInt16(const QString &text)

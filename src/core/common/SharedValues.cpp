@@ -1,5 +1,7 @@
 #include "core/common/SharedValues.h"
 
+#include "core/common/InternPool.h"
+
 #include <cstring>
 
 namespace Velmora {
@@ -23,28 +25,9 @@ quint64 hashOf(const char16_t *chars, qsizetype n)
     return hash;
 }
 
-// Equal texts of `n` characters, compared in the registers: a call to memcmp costs more than the
-// comparison itself for values this short.
-bool sameChars(const char16_t *a, const char16_t *b, qsizetype n)
-{
-    qsizetype i = 0;
-    for (; i + 4 <= n; i += 4) {
-        quint64 x, y;
-        std::memcpy(&x, a + i, sizeof x);
-        std::memcpy(&y, b + i, sizeof y);
-        if (x != y)
-            return false;
-    }
-    for (; i < n; ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
-QString SharedValues::text(int column, QStringView value)
+QString SharedValues::lookUp(int column, QStringView value)
 {
     const qsizetype n = value.size();
     if (n == 0)
@@ -53,19 +36,29 @@ QString SharedValues::text(int column, QStringView value)
         m_columns.resize(size_t(column) + 1);
     Column &values = m_columns[size_t(column)];
     const char16_t *const chars = value.utf16();
-    const auto equals = [&](const QString &kept) {
-        return kept.size() == n && sameChars(reinterpret_cast<const char16_t *>(kept.constData()), chars, n);
-    };
+    const auto equals = [value](const QString &kept) { return same(kept, value); };
+    if (values.looked == Trial && values.found < Worthwhile)
+        return value.toString(); // a column of names: hardly a value comes twice
+    ++values.looked;
     // Most often a value is the one of the row before.
-    if (values.last && equals(*values.last))
-        return *values.last;
-    if (values.byHash.empty())
-        values.byHash.resize(size_t(1) << SlotBits);
-    QString &slot = values.byHash[size_t(hashOf(chars, n) >> (64 - SlotBits))];
-    if (!equals(slot))
-        slot = value.toString();
-    values.last = &slot;
-    return slot;
+    Slot *slot = values.last;
+    if (!slot || !equals(slot->text)) {
+        if (values.byHash.empty())
+            values.byHash.resize(size_t(1) << SlotBits);
+        slot = &values.byHash[size_t(hashOf(chars, n) >> (64 - SlotBits))];
+        values.last = slot;
+        if (!equals(slot->text)) {
+            *slot = {value.toString()};
+            return slot->text;
+        }
+    }
+    ++values.found;
+    if (!slot->interned) {
+        if (QString kept = InternPool::intern(value); !kept.isNull())
+            slot->text = std::move(kept);
+        slot->interned = true;
+    }
+    return slot->text;
 }
 
 } // namespace Velmora

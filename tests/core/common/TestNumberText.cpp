@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace Velmora {
@@ -34,6 +36,35 @@ private slots:
         bool ok = false;
         QCOMPARE(NumberText::single(NumberText::toSingle(text, &ok)), text);
         QVERIFY(ok);
+    }
+
+    // Short decimals are read by a shortcut of ours: it must give the very float Qt's reader
+    // gives, rounding included, for every decimal of up to seven digits in each position of the
+    // point (a stride through them, with the ends), and leave the rest to Qt.
+    void toSingleMatchesQt()
+    {
+        for (qint32 digits = 0; digits <= 9999999; digits += digits < 2000 ? 1 : 997) {
+            const QString whole = QString::number(digits);
+            QStringList texts;
+            for (qsizetype point = 1; point <= whole.size(); ++point)
+                texts << (point < whole.size() ? QString(whole).insert(point, u'.') : whole);
+            for (qsizetype zeros = 0; whole.size() + zeros < 7; ++zeros)
+                texts << u"0."_s + QString(zeros, u'0') + whole;
+            for (const QString &text : std::as_const(texts)) {
+                for (const QString &signedText : {text, u'-' + text}) {
+                    bool ok = false;
+                    const float ours = NumberText::toSingle(signedText, &ok);
+                    const float qt = signedText.toFloat();
+                    QVERIFY2(ok && std::memcmp(&ours, &qt, sizeof ours) == 0, qPrintable(signedText));
+                }
+            }
+        }
+        for (const QString &text : {u"12."_s, u".5"_s, u"1e3"_s, u"12345678.5"_s, u"+2"_s, u" 7.25 "_s, u"x"_s}) {
+            bool ours = false;
+            bool qt = false;
+            QCOMPARE(NumberText::toSingle(text, &ours), text.trimmed().toFloat(&qt));
+            QCOMPARE(ours, qt);
+        }
     }
 
     void leadingInt16_data()
