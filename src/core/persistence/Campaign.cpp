@@ -1,5 +1,6 @@
 #include "core/persistence/Campaign.h"
 
+#include "core/common/BackgroundDisposal.h"
 #include "core/common/Version.h"
 #include "core/persistence/CampaignBlocks.h"
 #include "core/persistence/Version3Reader.h"
@@ -27,8 +28,10 @@ void Campaign::ResetToNewCampaign(RandomSource &random)
 
 void Campaign::clear()
 {
-    model = CampaignModel::newCampaign();
-    m_file.reset();
+    // The campaign that was open is freed off this thread: a long one takes as long to free as
+    // the next one takes to read.
+    BackgroundDisposal::dispose(std::exchange(model, CampaignModel::newCampaign()));
+    BackgroundDisposal::dispose(std::move(m_file));
 }
 
 LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)

@@ -150,11 +150,25 @@ private slots:
         QVERIFY(campaign.model == expected);
     }
 
+    // A long list is read on a second thread: what it reads and skips is the same, in file order.
+    void badLineIsSkippedAndTheRestRead_data()
+    {
+        QTest::addColumn<int>("characters");
+        QTest::newRow("short list") << 2;
+        QTest::newRow("long list, read ahead") << 6000;
+    }
+
     void badLineIsSkippedAndTheRestRead()
     {
+        QFETCH(int, characters);
+        QStringList stats;
+        for (int i = 1; i <= characters; ++i)
+            stats << u"Hero %1;Fighter 1;1;M;Male;LG;Heironeous;6 ft.;180 lb.;Human;16;14;15;10;12;8;30;30;+2;+5;+2;+1;18"_s.arg(i);
+        stats.insert(1, u"not a character"_s);
         TestHome home;
         const QString path = writeFile(home, u"c.vlf"_s,
                                        {{u"MOONS"_s, {u"Luna;28;2007:1:3"_s, u"broken"_s, u"Selune;30;2007:1:10"_s}},
+                                        {u"STATS"_s, stats},
                                         {u"LOG"_s, {u"2007:1:4;a"_s, u"no date"_s, u"2007:1:5;b"_s}},
                                         {u"BATTLEBOX"_s, {u"F;1;;0;0;0;;0;0;0;0;0;0;0;"_s, u"T;2;Orc;0;0;0;;0;0;0;0;0;0;0;"_s}}});
         Campaign campaign(home.folder());
@@ -163,7 +177,10 @@ private slots:
         QCOMPARE(campaign.model.moons.last().name, u"Selune"_s);
         QCOMPARE(campaign.model.agenda.size(), 2);
         QCOMPARE(campaign.model.battleBox.size(), 1); // a combatant without a name is not taken
+        QCOMPARE(campaign.model.stats.size(), characters);
+        QCOMPARE(campaign.model.stats.last().name, u"Hero %1"_s.arg(characters));
         QCOMPARE(outcome.skipped, (QStringList{u"MOONS: item 2 \"broken\" not understood"_s,
+                                               u"STATS: item 2 \"not a character\" not understood"_s,
                                                u"LOG: item 2 \"no date\" not understood"_s}));
     }
 
