@@ -1,6 +1,5 @@
 #include "core/persistence/Campaign.h"
 
-#include "core/common/BackgroundDisposal.h"
 #include "core/common/Version.h"
 #include "core/persistence/CampaignBlocks.h"
 #include "core/persistence/Version3Reader.h"
@@ -28,10 +27,8 @@ void Campaign::ResetToNewCampaign(RandomSource &random)
 
 void Campaign::clear()
 {
-    // The campaign that was open is freed off this thread: a long one takes as long to free as
-    // the next one takes to read.
-    BackgroundDisposal::dispose(std::exchange(model, CampaignModel::newCampaign()));
-    BackgroundDisposal::dispose(std::move(m_file));
+    model = CampaignModel::newCampaign();
+    m_file.reset();
 }
 
 LoadOutcome Campaign::LoadCampaignFile(const QString &path, const LoadProgress &progress)

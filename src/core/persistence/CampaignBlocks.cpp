@@ -8,6 +8,7 @@
 #include <functional>
 #include <future>
 #include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -328,9 +329,10 @@ bool readStage(Stage stage, const oVLFile &file, Loading &loading, const LoadPro
 constexpr qsizetype WriteAheadRows = 4096; // shorter lists are encoded in turn
 
 // The longest list of a long campaign (tens of thousands of statistics or Battle Box rows) is
-// read on a second thread while this one reads the other blocks: on a machine of two cores the
-// campaign loads in little more than half the time. The list is read into a model of its own and
-// taken, with the lines it skipped, when the reading comes to its block, as if read in turn.
+// read on a second thread while this one reads the other blocks. The list is read into a model
+// of its own and taken when the other blocks are read, its skipped lines put where its block
+// stands in the file, as if it had been read in turn. A label the file holds twice is read in
+// turn, so that the later block still wins.
 class ReadAhead
 {
 public:
@@ -343,7 +345,10 @@ public:
             const BlockRow *row = rowOf(block.Label());
             const qsizetype bytes = block.GetFullBlockSize();
             if (row && row->stage == Stage::FileOrder && row->take && bytes >= MinimumBytes
-                && (!m_block || bytes > m_block->GetFullBlockSize())) {
+                && (!m_block || bytes > m_block->GetFullBlockSize())
+                && std::count_if(file.Blocks().cbegin(), file.Blocks().cend(), [&block](const oBlock &other) {
+                       return other.Label().compare(block.Label(), Qt::CaseInsensitive) == 0;
+                   }) == 1) {
                 m_block = &block;
                 m_row = row;
             }
@@ -359,15 +364,23 @@ public:
     ReadAhead(const ReadAhead &) = delete;
     ReadAhead &operator=(const ReadAhead &) = delete;
 
-    /// True when `block` is the one read ahead: its rows and skipped lines are now `loading`'s.
-    bool take(const oBlock &block, Loading &loading)
+    /// True when `block` is the one read ahead: its place among the skipped lines is noted.
+    bool passes(const oBlock &block, const LoadOutcome &outcome)
     {
         if (&block != m_block)
             return false;
+        m_skippedAt = outcome.skipped.size();
+        return true;
+    }
+    /// The list read ahead, and its skipped lines, made `loading`'s.
+    void take(Loading &loading)
+    {
+        if (!m_done.valid())
+            return;
         m_done.get();
         m_row->take(m_model, loading.model);
-        loading.outcome.skipped << m_outcome.skipped;
-        return true;
+        for (qsizetype i = 0; i < m_outcome.skipped.size(); ++i)
+            loading.outcome.skipped.insert(m_skippedAt + i, m_outcome.skipped.at(i));
     }
 
 private:
@@ -377,6 +390,7 @@ private:
     LoadOutcome m_outcome;
     Loading m_loading;
     std::future<void> m_done;
+    qsizetype m_skippedAt = 0;
 };
 
 } // namespace
@@ -394,18 +408,25 @@ const QStringList &CampaignBlocks::labels()
 
 void CampaignBlocks::write(const CampaignModel &model, oVLFile &file)
 {
-    // The longest list is encoded on a second thread while this one encodes the rest, as the
-    // load reads it.
+    // The longest list is encoded on a second thread while this one encodes the other blocks;
+    // the blocks are put in the file in table order once all are encoded.
+    const QList<BlockRow> &table = blockTable();
     const BlockRow *longest = nullptr;
-    for (const BlockRow &row : blockTable()) {
+    for (const BlockRow &row : table) {
         if (row.rows && row.rows(model) >= WriteAheadRows && (!longest || row.rows(model) > longest->rows(model)))
             longest = &row;
     }
     std::future<QByteArray> ahead;
     if (longest)
         ahead = std::async(std::launch::async, [longest, &model] { return longest->text(model); });
-    for (const BlockRow &row : blockTable()) {
-        QByteArray text = &row == longest ? ahead.get() : row.text(model);
+    std::vector<QByteArray> texts(size_t(table.size()));
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        if (&table[i] != longest)
+            texts[size_t(i)] = table[i].text(model);
+    }
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        const BlockRow &row = table[i];
+        QByteArray text = &row == longest ? ahead.get() : std::move(texts[size_t(i)]);
         if (row.kind == Kind::List && text.isEmpty())
             file.RemoveBlock(row.label);
         else
@@ -424,9 +445,10 @@ void CampaignBlocks::load(const oVLFile &file, CampaignModel &model, LoadOutcome
         if (!row || row->stage != Stage::FileOrder)
             continue; // taken up below, or a block of another program: kept in the file as it is
         progress.show(row->message);
-        if (!ahead.take(block, loading))
+        if (!ahead.passes(block, outcome))
             row->read(block, loading);
     }
+    ahead.take(loading);
 
     progress.show(CampaignBlocks::tr("Loading agenda and almanach"));
     readStage(Stage::Agenda, file, loading, progress);
