@@ -7,13 +7,16 @@
 
 #include "support/gui/FakeHost.h"
 #include "support/gui/GuiHarness.h"
+#include "support/gui/RunningProgram.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -124,7 +127,15 @@ private slots:
             in<QLineEdit>(d, u"txtAppCommandLine"_s)->setText(u"-b"_s);
             in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
             in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
-            QCOMPARE(in<QTreeWidget>(d, u"lsvApps"_s)->topLevelItemCount(), 2);
+            auto *list = in<QTreeWidget>(d, u"lsvApps"_s);
+            QCOMPARE(list->topLevelItemCount(), 2);
+            // With an entry selected its fields update it; a click beside the entries adds again.
+            in<QTabWidget>(d, u"tbsOptions"_s)->setCurrentIndex(2);
+            d.show();
+            select(d, u"lsvApps"_s, 1);
+            QVERIFY(!in(d, u"cmdAppCustom"_s, 0)->isEnabled());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(4, list->viewport()->height() - 4));
+            QVERIFY(in(d, u"cmdAppCustom"_s, 0)->isEnabled());
         });
         QCOMPARE(p.scripted.trace().filter(u"message"_s),
             QStringList { u"message Duplicate Found: An exact duplicate exists."_s });
@@ -220,6 +231,35 @@ private slots:
         QCOMPARE(listed, u"Moons"_s);
         QCOMPARE(p.collected().layout.columns(LayoutList::Moons), ListLayout::initialWidths()[0]);
         QVERIFY(p.campaignSession().isModified());
+    }
+
+    // Through the whole program: the next click after OK plays the chosen sound, a chosen sound
+    // that is gone falls back to the shipped one, and "Default" goes back to the shipped one.
+    void theNextClickPlaysTheChosenSound()
+    {
+        RunningProgram program;
+        const QString gong = program.home.write(u"Sounds/Gong.wav"_s, "RIFF");
+        const auto options = [&program](const std::function<void(QDialog &)> &steps) {
+            program.platform.answerDialog([steps](QDialog &d) {
+                select(d, u"lsvSounds"_s, int(SoundEvent::Click));
+                steps(d);
+                in<QAbstractButton>(d, u"cmdOK"_s)->click();
+                return d.result();
+            });
+            requireChild<QAction>(program.form, u"mnuToolsOptions"_s)->trigger();
+        };
+        program.platform.answerFile(gong);
+        options([](QDialog &d) { in<QAbstractButton>(d, u"cmdSoundPath"_s)->click(); });
+        options([](QDialog &) {});
+        QFile::remove(gong);
+        options([](QDialog &d) {
+            in<QAbstractButton>(d, u"cmdSoundDefault"_s)->click();
+            QCOMPARE(in<QLineEdit>(d, u"txtSoundPath"_s)->text(), QString());
+        });
+        program.home.write(u"Sounds/Gong.wav"_s, "RIFF");
+        options([](QDialog &) {});
+        const QString click = u"Click.wav"_s;
+        QCOMPARE(program.platform.sounds(), (QStringList { click, click, u"Gong.wav"_s, click, click, click }));
     }
 };
 
