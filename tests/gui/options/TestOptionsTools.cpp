@@ -1,5 +1,6 @@
 #include "core/persistence/CampaignModel.h"
 #include "gui/calendar/CalendarTools.h"
+#include "gui/documents/ReferenceTools.h"
 #include "gui/options/OptionsTools.h"
 #include "gui/options/PictureBox.h"
 #include "gui/ui/PartServices.h"
@@ -13,11 +14,12 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -39,13 +41,14 @@ struct Switches : ProgramSwitches
     }
 };
 
-// The options tools (and the calendar's, whose moon list the reset reaches) on a host, with a
-// new campaign applied.
+// The options tools (and the calendar's and the reference lists', which captions and the reset
+// reach) on a host, with a new campaign applied.
 struct Program : FakeHost
 {
     Switches switches;
     OptionsTools tools { *this };
     CalendarTools calendar { *this };
+    ReferenceTools references { *this };
     CampaignModel model = CampaignModel::newCampaign();
 
     Program()
@@ -53,6 +56,8 @@ struct Program : FakeHost
         services().provide<ProgramSwitches>(&switches);
         apply(tools, model);
         apply(calendar, model);
+        apply(references, model);
+        showTab(MainTab::Resources);
     }
     // Runs the options dialog: `steps` act on it, then `button` closes or applies.
     void options(const std::function<void(QDialog &)> &steps, const QString &button = u"cmdOK"_s)
@@ -69,6 +74,7 @@ struct Program : FakeHost
         CampaignModel saved = model;
         collect(tools, saved);
         collect(calendar, saved);
+        collect(references, saved);
         return saved;
     }
 };
@@ -166,21 +172,32 @@ private slots:
         QCOMPARE(p.switches.options.soundPath(SoundEvent::Click), u"\\Sounds\\Gong.wav"_s);
     }
 
+    void captionsRetitleTheListFrames_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Apply") << u"cmdApply"_s;
+        QTest::newRow("OK") << u"cmdOK"_s;
+    }
+
     void captionsRetitleTheListFrames()
     {
+        QFETCH(QString, button);
+        const QStringList captions { u"Sites"_s, u"Papers"_s, u"Tomes"_s, u"Webs"_s };
         Program p;
-        QSignalSpy announced(&p.services(), &PartServices::changed);
         p.options(
-            [](QDialog &d) {
-                select(d, u"lsvLabelCaptions"_s, 2);
-                in<QLineEdit>(d, u"txtCaption"_s)->setText(u"Tomes"_s);
-                in<QAbstractButton>(d, u"cmdCaption"_s)->click();
+            [&captions](QDialog &d) {
+                for (int row = 0; row < 4; ++row) {
+                    select(d, u"lsvLabelCaptions"_s, row);
+                    in<QLineEdit>(d, u"txtCaption"_s)->setText(captions[row]);
+                    in<QAbstractButton>(d, u"cmdCaption"_s)->click();
+                }
                 QVERIFY(in<QLineEdit>(d, u"txtCaption"_s)->text().isEmpty());
             },
-            u"cmdApply"_s);
-        QCOMPARE(announced.count(), 1);
-        QCOMPARE(announced.first().first().value<SharedData>(), SharedData::LabelCaptions);
-        QCOMPARE(p.services().find<FrameLabels>()->netBooks, u"Tomes"_s);
+            button);
+        QStringList titles;
+        for (int list = 2; list <= 5; ++list)
+            titles << requireChild<QGroupBox>(p, u"fraList"_s, list)->title();
+        QCOMPARE(titles, captions);
         QCOMPARE(p.collected().labels.netBooks, u"Tomes"_s);
     }
 
@@ -215,20 +232,29 @@ private slots:
     {
         Program p;
         p.model.layout.columns(LayoutList::Moons) = { 1, 2, 3, 4 };
+        p.model.layout.columns(LayoutList::Articles) = { 1500, 1500 };
         p.apply(p.calendar, p.model);
-        QString listed;
+        p.apply(p.references, p.model);
+        QStringList listed;
         p.options(
             [&p, &listed](QDialog &d) {
                 p.scripted.answerDialog([&listed](QDialog &window) {
-                    listed = in<QCheckBox>(window, u"chkList"_s, 0)->text();
-                    in<QCheckBox>(window, u"chkList"_s, 0)->setChecked(true);
+                    for (LayoutList list : { LayoutList::Moons, LayoutList::Articles }) {
+                        listed << in<QCheckBox>(window, u"chkList"_s, int(list))->text();
+                        in<QCheckBox>(window, u"chkList"_s, int(list))->setChecked(true);
+                    }
                     in<QAbstractButton>(window, u"cmdReset"_s)->click();
                     return window.result();
                 });
                 in<QAbstractButton>(d, u"cmdResetLists"_s)->click();
             },
             u"cmdCancel"_s);
-        QCOMPARE(listed, u"Moons"_s);
+        QCOMPARE(listed, (QStringList { u"Moons"_s, u"Articles"_s }));
+        const QList<float> articles = ListLayout::initialWidths()[size_t(LayoutList::Articles)];
+        QTreeView *view = requireChild<QTreeView>(p, u"lsvClass"_s, 3);
+        QCOMPARE(view->columnWidth(0), ListLayout::toPixels(articles[0]));
+        QVERIFY(view->isColumnHidden(1));
+        QCOMPARE(p.collected().layout.columns(LayoutList::Articles), articles);
         QCOMPARE(p.collected().layout.columns(LayoutList::Moons), ListLayout::initialWidths()[0]);
         QVERIFY(p.campaignSession().isModified());
     }
