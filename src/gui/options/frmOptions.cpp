@@ -16,6 +16,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -163,9 +164,13 @@ QWidget *frmOptions::buildSounds()
     m_soundPath = makeField(u"txtSoundPath"_s, page);
     m_soundPath->setReadOnly(true);
     QPushButton *choose = PushButtons::make(tr("..."), u"cmdSoundPath"_s, page, tr("Choose the sound file"));
+    // An empty path plays the sound the program ships: "Default" is the way back to it.
+    m_soundDefault = PushButtons::make(
+        tr("Default"), u"cmdSoundDefault"_s, page, tr("Play the sound the program comes with for this event"));
     auto *pathRow = new QHBoxLayout;
     pathRow->addWidget(m_soundPath, 1);
     pathRow->addWidget(choose);
+    pathRow->addWidget(m_soundDefault);
     auto *fields = new QFormLayout;
     fields->addRow(tr("Sound file path:"), pathRow);
     fields->addRow(tr("Event:"), m_soundKey);
@@ -174,6 +179,7 @@ QWidget *frmOptions::buildSounds()
     layout->addLayout(fields);
     connect(m_soundList, &QTreeWidget::itemSelectionChanged, this, &frmOptions::showSelectedSound);
     connect(choose, &QPushButton::clicked, this, &frmOptions::cmdSoundPath_Click);
+    connect(m_soundDefault, &QPushButton::clicked, this, &frmOptions::cmdSoundDefault_Click);
     return page;
 }
 
@@ -204,6 +210,7 @@ QWidget *frmOptions::buildTools()
     layout->addLayout(fields);
     layout->addLayout(buttons);
     connect(m_toolList, &QTreeWidget::itemSelectionChanged, this, &frmOptions::showSelectedTool);
+    m_toolList->viewport()->installEventFilter(this);
     connect(choose, &QPushButton::clicked, this, &frmOptions::cmdAppPath_Click);
     return page;
 }
@@ -295,6 +302,17 @@ void frmOptions::showSelectedSound()
     const int row = selectedRow(m_soundList);
     m_soundKey->setText(row < 0 ? QString() : m_soundList->topLevelItem(row)->text(0));
     m_soundPath->setText(row < 0 ? QString() : m_soundList->topLevelItem(row)->text(1));
+    m_soundDefault->setEnabled(row >= 0);
+}
+
+void frmOptions::cmdSoundDefault_Click()
+{
+    m_sounds.play(SoundEvent::Click);
+    const int row = selectedRow(m_soundList);
+    if (row < 0)
+        return;
+    m_soundList->topLevelItem(row)->setText(1, QString());
+    m_soundPath->clear();
 }
 
 void frmOptions::cmdSoundPath_Click()
@@ -338,6 +356,7 @@ void frmOptions::showSelectedTool()
         m_toolFields[1]->setText(tool.path);
         m_toolFields[2]->setText(tool.commandLine);
     }
+    m_toolButtons[AddTool]->setEnabled(row < 0);
     m_toolButtons[UpdateTool]->setEnabled(row >= 0);
     m_toolButtons[RemoveTool]->setEnabled(row >= 0);
 }
@@ -363,19 +382,31 @@ void frmOptions::cmdAppCustom_Click(int index)
 {
     m_sounds.play(SoundEvent::Click);
     const int row = selectedRow(m_toolList);
+    // Add is for nothing selected (with an entry selected, its fields update it); Update and
+    // Remove act on the selected entry.
+    if ((index == AddTool) != (row < 0))
+        return;
     if (index == AddTool) {
         if (!OptionsRules::addTool(m_values.tools, toolFields())) {
             m_platform.information(OptionsRules::duplicateTitle(), OptionsRules::duplicateText());
             return;
         }
-    } else if (row < 0) {
-        return;
     } else if (index == UpdateTool) {
         m_values.tools[row] = toolFields();
     } else {
         m_values.tools.removeAt(row);
     }
     showTools();
+}
+
+// A click on the empty part of the tools list clears its selection, so that Add is in reach
+// again once an entry has been looked at.
+bool frmOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_toolList->viewport() && event->type() == QEvent::MouseButtonPress
+        && !m_toolList->itemAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        m_toolList->clearSelection();
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmOptions::cmdCaption_Click()

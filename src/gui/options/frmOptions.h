@@ -40,9 +40,13 @@ public:
     void cmdAutosaveUp_Click();
     void cmdAutosaveDown_Click();
     void cmdSoundPath_Click();
+    void cmdSoundDefault_Click();
     void cmdAppPath_Click();
     void cmdAppCustom_Click(int index);
     void cmdCaption_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     void applied(const Velmora::OptionsValues &values);
@@ -73,6 +77,7 @@ private:
     QTreeWidget *m_soundList = nullptr;
     QLineEdit *m_soundKey = nullptr;
     QLineEdit *m_soundPath = nullptr;
+    QPushButton *m_soundDefault = nullptr;
     QTreeWidget *m_toolList = nullptr;
     std::array<QLineEdit *, 3> m_toolFields {};
     std::array<QPushButton *, 3> m_toolButtons {};

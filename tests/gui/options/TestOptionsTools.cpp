@@ -1,5 +1,6 @@
 #include "core/persistence/CampaignModel.h"
 #include "gui/calendar/CalendarTools.h"
+#include "gui/documents/ReferenceTools.h"
 #include "gui/options/OptionsTools.h"
 #include "gui/options/PictureBox.h"
 #include "gui/ui/PartServices.h"
@@ -7,14 +8,18 @@
 
 #include "support/gui/FakeHost.h"
 #include "support/gui/GuiHarness.h"
+#include "support/gui/RunningProgram.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -36,13 +41,14 @@ struct Switches : ProgramSwitches
     }
 };
 
-// The options tools (and the calendar's, whose moon list the reset reaches) on a host, with a
-// new campaign applied.
+// The options tools (and the calendar's and the reference lists', which captions and the reset
+// reach) on a host, with a new campaign applied.
 struct Program : FakeHost
 {
     Switches switches;
     OptionsTools tools { *this };
     CalendarTools calendar { *this };
+    ReferenceTools references { *this };
     CampaignModel model = CampaignModel::newCampaign();
 
     Program()
@@ -50,6 +56,8 @@ struct Program : FakeHost
         services().provide<ProgramSwitches>(&switches);
         apply(tools, model);
         apply(calendar, model);
+        apply(references, model);
+        showTab(MainTab::Resources);
     }
     // Runs the options dialog: `steps` act on it, then `button` closes or applies.
     void options(const std::function<void(QDialog &)> &steps, const QString &button = u"cmdOK"_s)
@@ -66,6 +74,7 @@ struct Program : FakeHost
         CampaignModel saved = model;
         collect(tools, saved);
         collect(calendar, saved);
+        collect(references, saved);
         return saved;
     }
 };
@@ -124,7 +133,15 @@ private slots:
             in<QLineEdit>(d, u"txtAppCommandLine"_s)->setText(u"-b"_s);
             in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
             in<QAbstractButton>(d, u"cmdAppCustom"_s, 0)->click();
-            QCOMPARE(in<QTreeWidget>(d, u"lsvApps"_s)->topLevelItemCount(), 2);
+            auto *list = in<QTreeWidget>(d, u"lsvApps"_s);
+            QCOMPARE(list->topLevelItemCount(), 2);
+            // With an entry selected its fields update it; a click beside the entries adds again.
+            in<QTabWidget>(d, u"tbsOptions"_s)->setCurrentIndex(2);
+            d.show();
+            select(d, u"lsvApps"_s, 1);
+            QVERIFY(!in(d, u"cmdAppCustom"_s, 0)->isEnabled());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(4, list->viewport()->height() - 4));
+            QVERIFY(in(d, u"cmdAppCustom"_s, 0)->isEnabled());
         });
         QCOMPARE(p.scripted.trace().filter(u"message"_s),
             QStringList { u"message Duplicate Found: An exact duplicate exists."_s });
@@ -155,21 +172,32 @@ private slots:
         QCOMPARE(p.switches.options.soundPath(SoundEvent::Click), u"\\Sounds\\Gong.wav"_s);
     }
 
+    void captionsRetitleTheListFrames_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Apply") << u"cmdApply"_s;
+        QTest::newRow("OK") << u"cmdOK"_s;
+    }
+
     void captionsRetitleTheListFrames()
     {
+        QFETCH(QString, button);
+        const QStringList captions { u"Sites"_s, u"Papers"_s, u"Tomes"_s, u"Webs"_s };
         Program p;
-        QSignalSpy announced(&p.services(), &PartServices::changed);
         p.options(
-            [](QDialog &d) {
-                select(d, u"lsvLabelCaptions"_s, 2);
-                in<QLineEdit>(d, u"txtCaption"_s)->setText(u"Tomes"_s);
-                in<QAbstractButton>(d, u"cmdCaption"_s)->click();
+            [&captions](QDialog &d) {
+                for (int row = 0; row < 4; ++row) {
+                    select(d, u"lsvLabelCaptions"_s, row);
+                    in<QLineEdit>(d, u"txtCaption"_s)->setText(captions[row]);
+                    in<QAbstractButton>(d, u"cmdCaption"_s)->click();
+                }
                 QVERIFY(in<QLineEdit>(d, u"txtCaption"_s)->text().isEmpty());
             },
-            u"cmdApply"_s);
-        QCOMPARE(announced.count(), 1);
-        QCOMPARE(announced.first().first().value<SharedData>(), SharedData::LabelCaptions);
-        QCOMPARE(p.services().find<FrameLabels>()->netBooks, u"Tomes"_s);
+            button);
+        QStringList titles;
+        for (int list = 2; list <= 5; ++list)
+            titles << requireChild<QGroupBox>(p, u"fraList"_s, list)->title();
+        QCOMPARE(titles, captions);
         QCOMPARE(p.collected().labels.netBooks, u"Tomes"_s);
     }
 
@@ -204,22 +232,60 @@ private slots:
     {
         Program p;
         p.model.layout.columns(LayoutList::Moons) = { 1, 2, 3, 4 };
+        p.model.layout.columns(LayoutList::Articles) = { 1500, 1500 };
         p.apply(p.calendar, p.model);
-        QString listed;
+        p.apply(p.references, p.model);
+        QStringList listed;
         p.options(
             [&p, &listed](QDialog &d) {
                 p.scripted.answerDialog([&listed](QDialog &window) {
-                    listed = in<QCheckBox>(window, u"chkList"_s, 0)->text();
-                    in<QCheckBox>(window, u"chkList"_s, 0)->setChecked(true);
+                    for (LayoutList list : { LayoutList::Moons, LayoutList::Articles }) {
+                        listed << in<QCheckBox>(window, u"chkList"_s, int(list))->text();
+                        in<QCheckBox>(window, u"chkList"_s, int(list))->setChecked(true);
+                    }
                     in<QAbstractButton>(window, u"cmdReset"_s)->click();
                     return window.result();
                 });
                 in<QAbstractButton>(d, u"cmdResetLists"_s)->click();
             },
             u"cmdCancel"_s);
-        QCOMPARE(listed, u"Moons"_s);
+        QCOMPARE(listed, (QStringList { u"Moons"_s, u"Articles"_s }));
+        const QList<float> articles = ListLayout::initialWidths()[size_t(LayoutList::Articles)];
+        QTreeView *view = requireChild<QTreeView>(p, u"lsvClass"_s, 3);
+        QCOMPARE(view->columnWidth(0), ListLayout::toPixels(articles[0]));
+        QVERIFY(view->isColumnHidden(1));
+        QCOMPARE(p.collected().layout.columns(LayoutList::Articles), articles);
         QCOMPARE(p.collected().layout.columns(LayoutList::Moons), ListLayout::initialWidths()[0]);
         QVERIFY(p.campaignSession().isModified());
+    }
+
+    // Through the whole program: the next click after OK plays the chosen sound, a chosen sound
+    // that is gone falls back to the shipped one, and "Default" goes back to the shipped one.
+    void theNextClickPlaysTheChosenSound()
+    {
+        RunningProgram program;
+        const QString gong = program.home.write(u"Sounds/Gong.wav"_s, "RIFF");
+        const auto options = [&program](const std::function<void(QDialog &)> &steps) {
+            program.platform.answerDialog([steps](QDialog &d) {
+                select(d, u"lsvSounds"_s, int(SoundEvent::Click));
+                steps(d);
+                in<QAbstractButton>(d, u"cmdOK"_s)->click();
+                return d.result();
+            });
+            requireChild<QAction>(program.form, u"mnuToolsOptions"_s)->trigger();
+        };
+        program.platform.answerFile(gong);
+        options([](QDialog &d) { in<QAbstractButton>(d, u"cmdSoundPath"_s)->click(); });
+        options([](QDialog &) {});
+        QFile::remove(gong);
+        options([](QDialog &d) {
+            in<QAbstractButton>(d, u"cmdSoundDefault"_s)->click();
+            QCOMPARE(in<QLineEdit>(d, u"txtSoundPath"_s)->text(), QString());
+        });
+        program.home.write(u"Sounds/Gong.wav"_s, "RIFF");
+        options([](QDialog &) {});
+        const QString click = u"Click.wav"_s;
+        QCOMPARE(program.platform.sounds(), (QStringList { click, click, u"Gong.wav"_s, click, click, click }));
     }
 };
 
