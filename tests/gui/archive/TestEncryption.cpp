@@ -23,9 +23,10 @@ using namespace Velmora;
 
 namespace {
 
+// A 3.0 campaign as the old program wrote it: one value per line.
 QByteArray oldCampaign()
 {
-    QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-campaign.vls"_s);
+    QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/crypto/old-campaign.vls"_s);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
