@@ -55,11 +55,13 @@ bool ZipExtractor::run(const QList<int> &indexes)
     }
     m_canonicalTarget = QFileInfo(m_target).canonicalFilePath();
     bool all = true;
+    m_entries = indexes.size();
     for (qsizetype k = 0; k < indexes.size(); ++k) {
-        m_percent = int((k + 1) * 100 / indexes.size());
+        m_entry = k;
         const Outcome outcome = extractOne(indexes[k]);
         if (outcome == Ended)
             return false;
+        m_percent = int((k + 1) * 100 / indexes.size());
         all = all && outcome != Failed;
         if (progressStops())
             return false;
@@ -293,6 +295,8 @@ ZipExtractor::Outcome ZipExtractor::copyData(const clsZip_File &file, qint64 dat
         }
         if (written >= nextProgress) {
             nextProgress += ProgressEvery;
+            // Within a large entry the share grows with its bytes.
+            m_percent = int((m_entry * 100 + written * 100 / std::max<qint64>(file.UncompressedSize, 1)) / m_entries);
             if (progressStops())
                 return Ended;
         }
