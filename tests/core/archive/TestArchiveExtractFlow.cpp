@@ -1,4 +1,5 @@
 #include "core/archive/ArchiveExtractFlow.h"
+#include "core/archive/clsZip_Zip.h"
 
 #include "TestConfig.h"
 
@@ -63,6 +64,23 @@ private slots:
         QCOMPARE(result.limit, limit);
         QCOMPARE(statuses.last(), status);
         QCOMPARE(filesBelow(target.path()), files);
+    }
+
+    // The share done follows the entries, and within a large entry its bytes.
+    void progressFollowsBytes()
+    {
+        QTemporaryDir home;
+        writeFile(home.filePath(u"in/zeros.bin"_s), QByteArray(24 << 20, '\0'));
+        writeFile(home.filePath(u"in/small.txt"_s), "small");
+        clsZip_Zip zip { AppFolder(home.path()) };
+        zip.FileAdd(home.filePath(u"in/zeros.bin"_s));
+        zip.FileAdd(home.filePath(u"in/small.txt"_s));
+        QVERIFY(zip.WriteZip(home.filePath(u"a.zip"_s), true));
+        QList<int> shares;
+        ArchiveExtractFlow::extract(
+            home.filePath(u"a.zip"_s), home.filePath(u"out"_s), [](const QString &) {}, {},
+            [&](int percent) { shares << percent; });
+        QCOMPARE(shares, (QList<int> { 33, 50, 100 }));
     }
 };
 
