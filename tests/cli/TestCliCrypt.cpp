@@ -43,7 +43,7 @@ private slots:
     void oldCipherRoundTripAndWrongCredentials()
     {
         TestHome home;
-        const QByteArray plain = fixture(u"old-campaign.vls"_s);
+        const QByteArray plain = fixture(u"../crypto/old-campaign.vls"_s); // one value per line
         home.write(u"a.vls"_s, plain);
         const QStringList credentials { u"--user"_s, u"gm"_s, u"--password"_s, u"secret"_s };
         Run run = cli(QStringList { u"encrypt"_s, home.file(u"a.vls"_s) } + credentials);

@@ -134,7 +134,8 @@ QStringList ArchiveBuildPlan::folderListing(int list) const
 }
 
 ArchiveBuildResult ArchiveBuildPlan::build(clsZip_Zip &zip, const QString &archivePath, const QString &comment,
-    const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested) const
+    const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested,
+    const std::function<void(int percent)> &progress) const
 {
     ArchiveBuildResult result;
     const auto say = [&](const QString &text) {
@@ -163,7 +164,11 @@ ArchiveBuildResult ArchiveBuildPlan::build(clsZip_Zip &zip, const QString &archi
     }
     zip.SetComment(comment);
     ZipNotifications notifications;
-    notifications.progress = [&](int, bool &halt) { halt = stopRequested && stopRequested(); };
+    notifications.progress = [&](int percent, bool &halt) {
+        if (progress)
+            progress(percent);
+        halt = stopRequested && stopRequested();
+    };
     zip.SetNotifications(notifications);
     result.written = zip.WriteZip(archivePath, true);
     zip.SetNotifications({});

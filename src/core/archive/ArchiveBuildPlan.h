@@ -74,10 +74,11 @@ public:
     const QList<ArchiveCategory> &categories() const { return m_categories; }
 
     /// Adds every category to `zip`, saying "Now N files in archive" after each; writes the
-    /// archive with `comment` when at least one file was added. `stopRequested` is asked between
-    /// files; a stop writes nothing.
+    /// archive with `comment` when at least one file was added, telling `progress` the share of
+    /// entries written. `stopRequested` is asked between files; a stop writes nothing.
     ArchiveBuildResult build(clsZip_Zip &zip, const QString &archivePath, const QString &comment,
-        const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested = {}) const;
+        const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested = {},
+        const std::function<void(int percent)> &progress = {}) const;
 
     /// The archive comment from the comments box and the user name.
     static QString comment(const QString &text, const QString &userName);

@@ -3,6 +3,7 @@
 #include "core/archive/clsZip_UnZip.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -18,13 +19,26 @@ ArchiveExtractFlow::Check ArchiveExtractFlow::check(const QString &archivePath, 
 }
 
 ArchiveExtractFlow::Result ArchiveExtractFlow::extract(const QString &archivePath, const QString &targetFolder,
-    const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested)
+    const std::function<void(const QString &)> &status, const std::function<bool()> &stopRequested,
+    const std::function<void(int percent)> &progress, const ArchiveExtractLimits &limits)
 {
     Result result;
     clsZip_UnZip unzip;
-    // The reader's own status and error texts are not shown: only its results are.
+    unzip.SetMaxTotalSize(limits.maxTotalSize);
+    unzip.SetMaxRatio(limits.maxRatio);
+    // The reader's own status and error texts are not shown: only its results are, and which
+    // limit against archive bombs it met.
     ZipNotifications notifications;
-    notifications.progress = [&](int, bool &stop) { stop = result.stopped = stopRequested && stopRequested(); };
+    notifications.progress = [&](int percent, bool &stop) {
+        if (progress)
+            progress(percent);
+        stop = result.stopped = stopRequested && stopRequested();
+    };
+    notifications.error = [&](const QString &, int code) {
+        const bool isLimit = code == ZipError::SizeLimit || code == ZipError::RatioLimit || code == ZipError::Overlap;
+        if (isLimit && result.limit == 0)
+            result.limit = code;
+    };
     unzip.SetNotifications(notifications);
     result.opened = unzip.ZipOpen(archivePath);
     if (!result.opened) {
@@ -41,6 +55,8 @@ ArchiveExtractFlow::Result ArchiveExtractFlow::extract(const QString &archivePat
     result.extracted = unzip.ExtractedCount();
     if (result.stopped)
         status(stoppedText(result.extracted));
+    else if (result.limit != 0)
+        status(limitText(result.limit, result.extracted, limits));
     else
         status(result.complete ? extractedText(result.extracted) : errorText());
     return result;
@@ -71,6 +87,31 @@ QString ArchiveExtractFlow::emptyText() { return tr("No files were detected in t
 QString ArchiveExtractFlow::stoppedText(int extracted)
 {
     return tr("Extraction cancelled; files extracted until then: %1.").arg(extracted);
+}
+
+// Ours too: the old reader had no limits. Size and ratio end the extraction; entries that share
+// their bytes are refused one by one and the others extracted.
+QString ArchiveExtractFlow::limitText(int code, int extracted, const ArchiveExtractLimits &limits)
+{
+    QString why;
+    if (code == ZipError::SizeLimit) {
+        const QLocale c = QLocale::c();
+        const QString precise = c.formattedDataSize(limits.maxTotalSize, 1, QLocale::DataSizeIecFormat);
+        why = tr("Extraction stopped: the archive would extract to more than %1, the limit (velmora-cli zip "
+                 "extract --max-size raises it)")
+                  .arg(precise.contains(u".0 "_s)
+                          ? c.formattedDataSize(limits.maxTotalSize, 0, QLocale::DataSizeIecFormat)
+                          : precise);
+    } else if (code == ZipError::RatioLimit) {
+        why = tr("Extraction stopped: a file would grow to more than %1 times its packed size, as archive bombs do "
+                 "(velmora-cli zip extract --max-ratio raises the limit)")
+                  .arg(limits.maxRatio);
+    } else {
+        return tr("Files sharing their packed bytes with other files were refused, as archive bombs do; files "
+                  "extracted: %1.")
+            .arg(extracted);
+    }
+    return why + tr("; files extracted until then: %1.").arg(extracted);
 }
 
 } // namespace Velmora

@@ -55,11 +55,13 @@ bool ZipExtractor::run(const QList<int> &indexes)
     }
     m_canonicalTarget = QFileInfo(m_target).canonicalFilePath();
     bool all = true;
+    m_entries = indexes.size();
     for (qsizetype k = 0; k < indexes.size(); ++k) {
-        m_percent = int((k + 1) * 100 / indexes.size());
+        m_entry = k;
         const Outcome outcome = extractOne(indexes[k]);
         if (outcome == Ended)
             return false;
+        m_percent = int((k + 1) * 100 / indexes.size());
         all = all && outcome != Failed;
         if (progressStops())
             return false;
@@ -247,59 +249,67 @@ ZipExtractor::Outcome ZipExtractor::prepareFile(const QString &path)
 // damaged as a wrong checksum, and is reported the same way; stored entries are checked too.
 ZipExtractor::Outcome ZipExtractor::copyData(const clsZip_File &file, qint64 dataStart, QSaveFile &out)
 {
+    const auto damaged = [&] {
+        m_zip.error(checksumError(file.Name), ZipError::Checksum);
+        return Failed;
+    };
     QFile &archive = m_zip.m_file;
-    if (!archive.seek(dataStart))
-        return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
     const bool stored = file.Method == 0;
-    if (stored && file.CompressedSize != file.UncompressedSize)
-        return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
+    if (!archive.seek(dataStart) || (stored && file.CompressedSize != file.UncompressedSize))
+        return damaged();
     Inflater inflater;
     QByteArray in(Chunk, Qt::Uninitialized), buffer(Chunk, Qt::Uninitialized);
     qint64 left = file.CompressedSize, written = 0, nextProgress = ProgressEvery;
     uint32_t crc = 0;
     bool ended = stored;
+    enum class Put { Ok, Bad, Stop };
     auto put = [&](const char *data, qint64 size) {
         if (written + size > file.UncompressedSize)
-            return false;
+            return Put::Bad;
         written += size;
         crc = ZipDeflate::crc32(crc, QByteArrayView(data, size));
-        return out.write(data, size) == size;
+        if (out.write(data, size) != size)
+            return Put::Bad;
+        // Counted in bytes written, so that an entry packed a thousand times stops soon too; the
+        // share grows with the entry's bytes.
+        if (written >= nextProgress) {
+            nextProgress += ProgressEvery;
+            m_percent = int((m_entry * 100 + written * 100 / std::max<qint64>(file.UncompressedSize, 1)) / m_entries);
+            if (progressStops())
+                return Put::Stop;
+        }
+        return Put::Ok;
     };
     while (left > 0) {
         const qint64 n = archive.read(in.data(), std::min(left, Chunk));
         if (n <= 0)
-            return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
+            return damaged();
         left -= n;
         if (stored) {
-            if (!put(in.constData(), n))
-                return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
-        } else {
-            if (!inflater.ready || ended)
-                return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
-            inflater.s.next_in = reinterpret_cast<Bytef *>(in.data());
-            inflater.s.avail_in = uInt(n);
-            do {
-                inflater.s.next_out = reinterpret_cast<Bytef *>(buffer.data());
-                inflater.s.avail_out = uInt(buffer.size());
-                const int rc = inflate(&inflater.s, Z_NO_FLUSH);
-                if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
-                    return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
-                if (!put(buffer.constData(), buffer.size() - inflater.s.avail_out))
-                    return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
-                ended = rc == Z_STREAM_END;
-                if (rc == Z_BUF_ERROR && inflater.s.avail_out != 0)
-                    break;
-            } while (!ended && (inflater.s.avail_in > 0 || inflater.s.avail_out == 0));
+            if (const Put done = put(in.constData(), n); done != Put::Ok)
+                return done == Put::Stop ? Ended : damaged();
+            continue;
         }
-        if (written >= nextProgress) {
-            nextProgress += ProgressEvery;
-            if (progressStops())
-                return Ended;
-        }
+        if (!inflater.ready || ended)
+            return damaged();
+        inflater.s.next_in = reinterpret_cast<Bytef *>(in.data());
+        inflater.s.avail_in = uInt(n);
+        do {
+            inflater.s.next_out = reinterpret_cast<Bytef *>(buffer.data());
+            inflater.s.avail_out = uInt(buffer.size());
+            const int rc = inflate(&inflater.s, Z_NO_FLUSH);
+            if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
+                return damaged();
+            if (const Put done = put(buffer.constData(), buffer.size() - inflater.s.avail_out); done != Put::Ok)
+                return done == Put::Stop ? Ended : damaged();
+            ended = rc == Z_STREAM_END;
+            if (rc == Z_BUF_ERROR && inflater.s.avail_out != 0)
+                break;
+        } while (!ended && (inflater.s.avail_in > 0 || inflater.s.avail_out == 0));
     }
     // An empty entry has no stream at all.
     if ((!ended && file.CompressedSize > 0) || written != file.UncompressedSize || crc != file.Crc32)
-        return m_zip.error(checksumError(file.Name), ZipError::Checksum), Failed;
+        return damaged();
     return Done;
 }
 

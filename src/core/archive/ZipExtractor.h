@@ -44,6 +44,8 @@ private:
     bool m_overwrite;
     int m_extracted = 0;
     int m_percent = 0;
+    qint64 m_entry = 0; // the entry being extracted, of m_entries
+    qint64 m_entries = 1;
     qint64 m_total = 0;
     std::vector<qint64> m_sortedOffsets;
 };

@@ -52,8 +52,11 @@ QByteArray endRecord(int count, qint64 centralSize, qint64 centralOffset, const 
 
 clsZip_Zip::clsZip_Zip(AppFolder appFolder)
     : m_appFolder(std::move(appFolder))
+    , m_sizeLimit(MaxOffset)
 {
 }
+
+void clsZip_Zip::SetSizeLimit(qint64 bytes) { m_sizeLimit = std::min(bytes, MaxOffset); }
 
 int clsZip_Zip::FileAdd(const QString &pattern, int nameMode, bool recurse)
 {
@@ -185,6 +188,9 @@ bool clsZip_Zip::writeEntries(QSaveFile &out)
     for (const clsZip_File &file : std::as_const(m_files)) {
         paths << file.SourcePath;
         sizes.push_back(QFileInfo(file.SourcePath).size());
+        // Said before anything is read: an entry's sizes are 32-bit without the ZIP64 extensions.
+        if (sizes.back() > MaxOffset)
+            return fail(tr("%1 is larger than 4 GiB, more than an archive entry holds.").arg(file.SourcePath));
     }
     const int threads = m_threads > 0 ? m_threads : QThread::idealThreadCount();
     ZipCompressQueue queue(paths, sizes, threads, BytesAhead);
@@ -195,7 +201,7 @@ bool clsZip_Zip::writeEntries(QSaveFile &out)
         if (!data.ok)
             return fail(tr("Cannot read %1.").arg(file.SourcePath));
         // Without the ZIP64 extensions sizes and offsets are 32-bit: an archive stops at 4 GiB.
-        if (data.size > MaxOffset || offset + 30 + 2 * 0xFFFF + data.data.size() > MaxOffset)
+        if (data.size > MaxOffset || offset + 30 + 2 * 0xFFFF + data.data.size() > m_sizeLimit)
             return fail(tr("The archive would be larger than 4 GiB, more than the format holds."));
         file.Method = data.stored ? 0 : 8;
         file.Crc32 = data.crc;
@@ -215,7 +221,7 @@ bool clsZip_Zip::writeEntries(QSaveFile &out)
     QByteArray central;
     for (const clsZip_File &file : std::as_const(m_files))
         central += file.CentralHeader();
-    if (offset + central.size() + 22 + m_comment.size() > MaxOffset)
+    if (offset + central.size() + 22 + m_comment.size() > m_sizeLimit)
         return fail(tr("The archive would be larger than 4 GiB, more than the format holds."));
     central += endRecord(int(m_files.size()), central.size(), offset, CodePage::fromUnicode(m_comment));
     if (out.write(central) != central.size())

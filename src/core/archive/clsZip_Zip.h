@@ -55,6 +55,9 @@ public:
     void SetNotifications(ZipNotifications notifications) { m_notify = std::move(notifications); }
     /// Threads compressing entries at once (0: one per core).
     void SetThreadCount(int threads) { m_threads = threads; }
+    /// The largest archive written: the format's 4 GiB, or less (so that a test reaches the
+    /// refusal without writing gigabytes). Beyond it WriteZip fails and writes nothing.
+    void SetSizeLimit(qint64 bytes);
 
 private:
     int addMatching(const QString &folder, const QString &namePattern, int nameMode, bool recurse);
@@ -69,6 +72,7 @@ private:
     QString m_lastError;
     ZipNotifications m_notify;
     int m_threads = 0;
+    qint64 m_sizeLimit;
 };
 
 } // namespace Velmora

@@ -261,14 +261,23 @@ bool modTextEncryptDecrypt::IsValidDecryptedFile(const QString &path)
 
 bool modTextEncryptDecrypt::isValidDecryptedText(const QByteArray &bytes)
 {
-    // Counted in the old format's values rather than in lines: its files hold several values on
-    // some lines, and a correctly deciphered file must pass whatever its line breaks. The 22nd
-    // value is the month, the first number of the file.
-    const QStringList values = Version3Reader::splitFields(bytes, Version3Reader::FieldCount);
-    if (values.size() < Version3Reader::FieldCount)
+    // Counted in CR LF lines, as the old program tested its files: it wrote one value per line,
+    // so a deciphered campaign has a line for each of its 214 values, the 22nd being the month.
+    // A file laid out otherwise still loads as a ".vls", but is not one the old program wrote.
+    QList<QByteArrayView> lines;
+    const QByteArrayView text(bytes);
+    qsizetype start = 0;
+    while (lines.size() < Version3Reader::FieldCount) {
+        const qsizetype end = text.indexOf("\r\n", start);
+        lines << text.sliced(start, (end < 0 ? text.size() : end) - start);
+        if (end < 0)
+            break;
+        start = end + 2;
+    }
+    if (lines.size() < Version3Reader::FieldCount)
         return false;
     bool ok = false;
-    const int month = values.at(21).trimmed().toInt(&ok);
+    const int month = lines.at(21).trimmed().toInt(&ok);
     return ok && month >= -32768 && month <= 32767;
 }
 

@@ -5,6 +5,7 @@
 #include "gui/app/CampaignFileKind.h"
 #include "gui/app/CampaignOptionsBinding.h"
 #include "gui/app/VelmoraForm.h"
+#include "gui/archive/frmVlkPassword.h"
 #include "gui/ui/Platform.h"
 
 #include <QApplication>
@@ -86,7 +87,8 @@ QString CampaignSaving::saveFailedText(const Error &error)
 QString CampaignSaving::notACampaignNameText(const QString &path)
 {
     return tr("\"%1\" cannot hold a campaign.").arg(path) + u"\r\n"_s
-        + tr("Campaigns are saved under names ending in \".vlf\", or \".vlt\" for a template.");
+        + tr("Campaigns are saved under names ending in \".vlf\", \".vlk\" for one protected by a password, or "
+             "\".vlt\" for a template.");
 }
 
 QString CampaignSaving::proposedName(const AppFolder &folder, const QString &currentPath)
@@ -114,10 +116,10 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
     request.title = campaignFileKind(currentPath) == CampaignFileKind::Template
         ? tr("Save as VLF or as a new template with VLT")
         : tr("Save Under New Name");
-    request.filter = tr("Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt");
-    // A protected campaign can be saved under another protected name, with the same password.
-    if (m_key)
-        request.filter += tr("|Encrypted Velmora 4.0 (*.vlk)|*.vlk");
+    // A ".vlk" name protects the campaign by a password: a new one, unless the campaign is
+    // protected already, when it keeps its password.
+    request.filter = tr("Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt|"
+                        "Encrypted Velmora 4.0 (*.vlk)|*.vlk");
     request.selectedFilter = 0;
     request.initialFolder = campaignsFolder(m_form.folder());
     request.initialFileName = proposedName(m_form.folder(), currentPath);
@@ -127,8 +129,17 @@ std::optional<QString> CampaignSaving::chooseSaveName(const QString &currentPath
         const FileDialogResult chosen = m_form.platform().saveFile(request);
         if (!chosen.accepted())
             return std::nullopt;
-        if (canSaveInPlace(chosen.path))
+        if (isWritableCampaignName(chosen.path))
             return chosen.path;
+        if (campaignFileKind(chosen.path) == CampaignFileKind::Encrypted) {
+            if (!m_key) {
+                std::optional<VlkKey> key = frmVlkPassword::askNewKey(m_form.platform(), chosen.path, &m_form);
+                if (!key)
+                    return std::nullopt;
+                m_key.emplace(std::move(*key));
+            }
+            return chosen.path;
+        }
         m_form.platform().information(tr("Velmora"), notACampaignNameText(chosen.path));
         request.initialFileName = chosen.path;
     }
@@ -149,6 +160,9 @@ SaveResult CampaignSaving::write(const QString &path)
         m_form.platform().exclamation(tr("Velmora"), saveFailedText(saved.error()));
         return SaveResult::Failed;
     }
+    // Saved under a plain name, the campaign is no longer protected: its key goes.
+    if (campaignFileKind(path) != CampaignFileKind::Encrypted)
+        forgetKey();
     m_form.SaveSessionSettings();
     saveModifiedDocuments();
     m_form.campaignSession().markClean();
@@ -174,6 +188,9 @@ SaveResult CampaignSaving::saveAs()
     if (write(*chosen) == SaveResult::Failed) {
         // A name that could not be written must not stay current: the next save would fail again.
         session.setPath(previous);
+        // Nor the password just chosen for it.
+        if (campaignFileKind(previous) != CampaignFileKind::Encrypted)
+            forgetKey();
         return SaveResult::Failed;
     }
     m_form.AddToRecentFiles(*chosen);

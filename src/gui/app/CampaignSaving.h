@@ -44,7 +44,8 @@ public:
     /// place, anything else through saveAs().
     SaveResult saveOrSaveAs();
     /// ChooseSaveName: the save dialog. A chosen name the program does not save campaigns under
-    /// is refused with a message and the dialog comes again.
+    /// is refused with a message and the dialog comes again. A ".vlk" name for a campaign not
+    /// protected yet asks a new password, whose key is then held; cancelling it cancels the save.
     std::optional<QString> chooseSaveName(const QString &currentPath);
     /// SaveModifiedDocuments: after every campaign save and at close.
     void saveModifiedDocuments();

@@ -16,7 +16,8 @@ ArchiveJob::~ArchiveJob()
 
 void ArchiveJob::run()
 {
-    m_work([this](const QString &text) { emit status(text); }, [this] { return m_stop.load(); });
+    m_work([this](const QString &text) { emit status(text); }, [this](int percent) { emit progress(percent); },
+        [this] { return m_stop.load(); });
 }
 
 } // namespace Velmora

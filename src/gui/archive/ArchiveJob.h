@@ -8,16 +8,17 @@
 
 namespace Velmora {
 
-/// Long archive work run off the window's thread. The work reports status texts (delivered to
-/// the window's thread as queued signals) and asks whether to stop.
+/// Long archive work run off the window's thread. The work reports status texts and the share
+/// done (delivered to the window's thread as queued signals) and asks whether to stop.
 class ArchiveJob : public QThread
 {
     Q_OBJECT
 
 public:
     using Status = std::function<void(const QString &)>;
+    using Progress = std::function<void(int percent)>;
     using Stop = std::function<bool()>;
-    using Work = std::function<void(const Status &status, const Stop &stopRequested)>;
+    using Work = std::function<void(const Status &status, const Progress &progress, const Stop &stopRequested)>;
 
     ArchiveJob(Work work, QObject *parent);
     /// Stops the work and waits for it.
@@ -27,6 +28,7 @@ public:
 
 signals:
     void status(const QString &text);
+    void progress(int percent);
 
 protected:
     void run() override;

@@ -20,8 +20,7 @@ ArchiveWorkBar::ArchiveWorkBar(QWidget *parent)
     m_stbStatus->setObjectName(u"stbStatus"_s);
     m_stbStatus->setSizeGripEnabled(false);
     m_progress->setObjectName(u"prgWork"_s);
-    // The writer and reader tell little of how far they are: the bar only shows that work runs.
-    m_progress->setRange(0, 0);
+    m_progress->setRange(0, 100);
     m_progress->setMaximumWidth(120);
     m_progress->hide();
     m_cmdCancel->hide();
@@ -44,6 +43,7 @@ void ArchiveWorkBar::start(ArchiveJob::Work work, std::function<void()> finished
 {
     m_job = new ArchiveJob(std::move(work), this);
     connect(m_job, &ArchiveJob::status, this, &ArchiveWorkBar::showStatus);
+    connect(m_job, &ArchiveJob::progress, m_progress, &QProgressBar::setValue);
     connect(m_job, &QThread::finished, this, [this, finished = std::move(finished)] {
         m_job->deleteLater();
         m_job = nullptr;
@@ -51,6 +51,7 @@ void ArchiveWorkBar::start(ArchiveJob::Work work, std::function<void()> finished
         m_cmdCancel->hide();
         finished();
     });
+    m_progress->setValue(0);
     m_progress->show();
     m_cmdCancel->show();
     m_job->start();

@@ -10,8 +10,8 @@ class QStatusBar;
 
 namespace Velmora {
 
-/// The foot of the archive windows: the status bar `stbStatus`, and while work runs a busy
-/// progress bar and Cancel (`cmdCancel`) beside it.
+/// The foot of the archive windows: the status bar `stbStatus`, and while work runs its progress
+/// bar (`prgWork`, the share done) and Cancel (`cmdCancel`) beside it.
 class ArchiveWorkBar : public QWidget
 {
     Q_OBJECT

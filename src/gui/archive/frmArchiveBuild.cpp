@@ -203,9 +203,10 @@ void frmArchiveBuild::cmdBuild_Click()
     AppFolder folder = m_folder;
     setWorking(true);
     m_work->start(
-        [plan, archive, comment, folder](const ArchiveJob::Status &status, const ArchiveJob::Stop &stop) {
+        [plan, archive, comment, folder](
+            const ArchiveJob::Status &status, const ArchiveJob::Progress &progress, const ArchiveJob::Stop &stop) {
             clsZip_Zip zip(folder);
-            plan.build(zip, archive, comment, status, stop);
+            plan.build(zip, archive, comment, status, stop, progress);
         },
         [this] { setWorking(false); });
 }

@@ -108,8 +108,10 @@ void frmArchiveExtract::cmdExtract_Click()
     if (isWorking() || !ArchiveExtractFlow::check(m_txtArchive->text(), m_txtTarget->text()).ready)
         return;
     m_cmdExtract->setEnabled(false);
-    m_work->start([archive = m_txtArchive->text(), target = m_txtTarget->text()](const ArchiveJob::Status &status,
-                      const ArchiveJob::Stop &stop) { ArchiveExtractFlow::extract(archive, target, status, stop); },
+    m_work->start(
+        [archive = m_txtArchive->text(), target = m_txtTarget->text()](const ArchiveJob::Status &status,
+            const ArchiveJob::Progress &progress,
+            const ArchiveJob::Stop &stop) { ArchiveExtractFlow::extract(archive, target, status, stop, progress); },
         [this] { m_cmdExtract->setEnabled(true); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "TestConfig.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -134,12 +135,47 @@ private slots:
         QVERIFY(zip.WriteZip(path(u"old.zip"_s), true));
         QVERIFY(readFile(path(u"old.zip"_s)).startsWith("PK\x03\x04"));
         QCOMPARE(zip.SizeCompressed(0), readFile(path(u"old.zip"_s)).size() - 2 * (30 + 5) - 16 - 22);
-        // Without ZIP64 an archive holds at most 65535 entries: more are refused before writing.
-        for (int i = 0; i < 65535; ++i)
-            zip.FileAdd(path(u"a.txt"_s));
-        QVERIFY(!zip.WriteZip(path(u"many.zip"_s), true));
-        QCOMPARE(zip.LastError(), u"An archive holds at most 65535 files; 65536 were added."_s);
-        QVERIFY(!QFile::exists(path(u"many.zip"_s)));
+    }
+
+    // Without ZIP64 an archive holds at most 65535 entries, an entry at most 4 GiB and the archive
+    // too: beyond, nothing is written. The 4 GiB entry is a sparse file (no disk used, never
+    // read); the whole archive reaches a lowered limit with three entries of 1 MiB.
+    void refusesWhatTheFormatCannotHold_data()
+    {
+        QTest::addColumn<qint64>("fileSize");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("65536 entries") << qint64(1) << 65536 << (qint64(1) << 32)
+                                       << u"An archive holds at most 65535 files; 65536 were added."_s;
+        QTest::newRow("an entry of 4 GiB") << (qint64(1) << 32) << 1 << (qint64(1) << 32)
+                                           << u"SOURCE is larger than 4 GiB, more than an archive entry holds."_s;
+        QTest::newRow("an archive beyond the limit")
+            << (qint64(1) << 20) << 3 << (qint64(5) << 19)
+            << u"The archive would be larger than 4 GiB, more than the format holds."_s;
+    }
+
+    void refusesWhatTheFormatCannotHold()
+    {
+        QFETCH(qint64, fileSize);
+        QFETCH(int, copies);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(QString, error);
+        const QString source = path(u"in/a.bin"_s);
+        QByteArray noise(int(std::min<qint64>(fileSize, 1 << 20)), Qt::Uninitialized);
+        for (char &byte : noise)
+            byte = char(QRandomGenerator::global()->generate());
+        writeFile(source, noise);
+        QVERIFY(QDir().mkpath(path(u"out"_s)));
+        QFile file(source);
+        QVERIFY(file.resize(fileSize));
+        clsZip_Zip zip { AppFolder(m_dir.path()) };
+        zip.SetSizeLimit(sizeLimit);
+        for (int i = 0; i < copies; ++i)
+            zip.FileAdd(source);
+        QVERIFY(!zip.WriteZip(path(u"out/big.zip"_s), true));
+        QCOMPARE(zip.LastError(), QString(error).replace(u"SOURCE"_s, source));
+        QCOMPARE(filesBelow(path(u"out"_s)), QStringList());
     }
 
     void hostile_data()

@@ -14,11 +14,13 @@ class TestTextEncryption : public QObject
 {
     Q_OBJECT
 
-    static QByteArray oldCampaign()
+    static QByteArray fixture(const QString &name)
     {
-        QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-campaign.vls"_s);
+        QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // A 3.0 campaign as the old program wrote it: one value per line.
+    static QByteArray oldCampaign() { return fixture(u"/crypto/old-campaign.vls"_s); }
 
 private slots:
     void tableIsPinned()
@@ -86,6 +88,31 @@ private slots:
         QCOMPARE(*decrypted, vls);
         QVERIFY(!QFile::exists(*encrypted));
         QCOMPARE(home.read(u"name.vls"_s), plain);
+    }
+
+    // The old program's test of a deciphered file: CR LF lines, at least 214, the 22nd a 16-bit
+    // integer; the same values laid out several to a line do not pass it.
+    void validDecryptedText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("valid");
+        const QByteArray plain = oldCampaign();
+        QByteArray month40000 = plain, word = plain, lfOnly = plain;
+        QTest::newRow("one value per line") << plain << true;
+        QTest::newRow("214 lines, no last line end") << plain.chopped(2) << true;
+        QTest::newRow("213 lines") << plain.left(plain.lastIndexOf("\r\n", plain.size() - 3)) << false;
+        QTest::newRow("month beyond 16 bits")
+            << month40000.replace("\"2009\"\r\n4\r\n", "\"2009\"\r\n40000\r\n") << false;
+        QTest::newRow("a word as month") << word.replace("\"2009\"\r\n4\r\n", "\"2009\"\r\nMay\r\n") << false;
+        QTest::newRow("LF line ends") << lfOnly.replace("\r\n", "\n") << false;
+        QTest::newRow("several values to a line") << fixture(u"/persistence/old-campaign.vls"_s) << false;
+    }
+
+    void validDecryptedText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, valid);
+        QCOMPARE(modTextEncryptDecrypt::isValidDecryptedText(text), valid);
     }
 
     void refusals_data()

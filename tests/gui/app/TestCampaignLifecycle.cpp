@@ -110,7 +110,9 @@ private slots:
         const FileDialogRequest request = program.platform.callsOf(ScriptedPlatform::Kind::SaveFile).value(0).request;
         QCOMPARE(request.title, title);
         QCOMPARE(request.initialFileName, program.home.file(proposal));
-        QCOMPARE(request.filter, u"Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt"_s);
+        QCOMPARE(request.filter,
+            u"Velmora 4.0 (*.vlf)|*.vlf|Velmora 4.0 Template (*.vlt)|*.vlt|"
+            u"Encrypted Velmora 4.0 (*.vlk)|*.vlk"_s);
         QCOMPARE(request.selectedFilter, 0);
         QCOMPARE(request.initialFolder, program.home.file(u"Campaigns"_s));
         QVERIFY(request.overwritePrompt);

@@ -106,6 +106,10 @@ const std::map<QString, Factory> &dialogs()
         { u"frmDecrypt"_s, [](FakeHost &host) { return std::make_unique<frmDecrypt>(host.sounds(), &host); } },
         { u"frmVlkPassword"_s,
           [](FakeHost &host) { return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host); } },
+        { u"frmVlkPassword, a new password"_s,
+          [](FakeHost &host) {
+              return std::make_unique<frmVlkPassword>(u"campaign.vlk"_s, &host, frmVlkPassword::Mode::NewPassword);
+          } },
         { u"frmArchiveBuild"_s,
           [](FakeHost &host) {
               return std::make_unique<frmArchiveBuild>(host.platform(), host.folder(), CampaignModel::newCampaign(),

@@ -6,6 +6,7 @@
 #include "gui/archive/frmArchiveBuild.h"
 #include "gui/archive/frmArchiveExtract.h"
 
+#include "TestConfig.h"
 #include "support/gui/FakeHost.h"
 #include "support/gui/GuiHarness.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -115,6 +117,7 @@ private slots:
         window.build();
         QVERIFY(finish(window.form));
         QCOMPARE(status(window.form), u"\""_s + window.archive + u"\" created: 1 files."_s);
+        QCOMPARE(requireChild<QProgressBar>(window.form, u"prgWork"_s)->value(), 100);
         clsZip_UnZip unzip;
         QVERIFY(unzip.ZipOpen(window.archive));
         QCOMPARE(unzip.FileList(), QStringList { u"Campaigns/c.vlf"_s });
@@ -170,7 +173,52 @@ private slots:
         QCOMPARE(messages[0][0].toString(), u"Only 1 file in this archive."_s);
         QCOMPARE(messages[1][0].toString(), u"Only 1 file extracted from this archive."_s);
         QVERIFY(QFile::exists(home.file(u"target/a.txt"_s)));
+        QCOMPARE(requireChild<QProgressBar>(form, u"prgWork"_s)->value(), 100);
         QCOMPARE(platform.calls()[0].request.filter, u"Zip file (*.zip)|*.zip"_s);
+    }
+
+    // An extraction that does not run to its end says why: Cancel (no partial file left) or a
+    // limit against archive bombs.
+    void extractionCutShort_data()
+    {
+        QTest::addColumn<QString>("archive"); // "" for 24 MiB of zeros, cancelled
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("cancelled") << QString() << u"Extraction cancelled; files extracted until then: 0."_s
+                                   << QStringList();
+        QTest::newRow("overlapping entries")
+            << QStringLiteral(VELMORA_TEST_DATA_DIR "/zip/overlap.zip")
+            << u"Files sharing their packed bytes with other files were refused, as archive bombs do; files "
+               u"extracted: 1."_s
+            << QStringList { u"b.txt"_s };
+    }
+
+    void extractionCutShort()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, said);
+        QFETCH(QStringList, files);
+        TestHome home;
+        const bool cancel = archive.isEmpty();
+        if (cancel) {
+            clsZip_Zip zip(home.folder());
+            zip.FileAdd(home.write(u"in/zeros.bin"_s, QByteArray(24 << 20, '\0')));
+            archive = home.file(u"big.zip"_s);
+            QVERIFY(zip.WriteZip(archive, true));
+        }
+        QDir(home.path()).mkdir(u"target"_s);
+        ScriptedPlatform platform;
+        frmArchiveExtract form(platform);
+        platform.answerFile(archive);
+        requireChild<QPushButton>(form, u"cmdArchive"_s)->click();
+        platform.answerFile(home.file(u"target/*.*"_s));
+        requireChild<QPushButton>(form, u"cmdTarget"_s)->click();
+        requireChild<QPushButton>(form, u"cmdExtract"_s)->click();
+        if (cancel)
+            requireChild<QPushButton>(form, u"cmdCancel"_s)->click();
+        QVERIFY(finish(form));
+        QTRY_COMPARE(status(form), said);
+        QCOMPARE(QDir(home.file(u"target"_s)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "gui/archive/EncryptedCampaign.h"
 #include "gui/archive/EncryptionCommands.h"
 #include "gui/archive/frmDecrypt.h"
+#include "gui/archive/frmVlkPassword.h"
 
 #include "TestConfig.h"
 #include "support/gui/GuiHarness.h"
@@ -23,9 +24,10 @@ using namespace Velmora;
 
 namespace {
 
+// A 3.0 campaign as the old program wrote it: one value per line.
 QByteArray oldCampaign()
 {
-    QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/persistence/old-campaign.vls"_s);
+    QFile file(QString::fromUtf8(VELMORA_TEST_DATA_DIR) + u"/crypto/old-campaign.vls"_s);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -160,6 +162,52 @@ private slots:
         LoadOutcome outcome;
         QVERIFY(ProtectedCampaign::load(check, vlk, "pw", outcome));
         QCOMPARE(check.model.town.townName, u"Nulb"_s);
+    }
+
+    // Save As under a ".vlk" name protects the open campaign with a new password typed twice;
+    // from then on it is that ".vlk": the autosave enciphers it again without asking.
+    void saveAsProtectsTheCampaign()
+    {
+        Program program;
+        const QString vlk = program.home.file(u"Campaigns/Locked.vlk"_s);
+        program.platform.answerFile(vlk); // the password dialog cancelled: nothing written
+        program.form.campaign().SaveCampaignAs();
+        QVERIFY(!QFile::exists(vlk) && program.form.campaignSession().isUnnamed());
+
+        QStringList problems;
+        program.platform.answerFile(vlk);
+        program.platform.answerDialog([&](QDialog &dialog) {
+            QLineEdit *confirm = requireChild<QLineEdit>(dialog, u"txtConfirm"_s);
+            const auto ok = [&] {
+                requireChild<QPushButton>(dialog, u"cmdOK"_s)->click();
+                problems << static_cast<frmVlkPassword &>(dialog).problem();
+            };
+            ok();
+            requireChild<QLineEdit>(dialog, u"txtPassword"_s)->setText(u"pw"_s);
+            confirm->setText(u"pW"_s);
+            ok();
+            confirm->setText(u"pw"_s);
+            ok();
+            return dialog.result();
+        });
+        program.form.campaign().SaveCampaignAs();
+        QCOMPARE(problems, (QStringList { frmVlkPassword::emptyText(), frmVlkPassword::mismatchText(), QString() }));
+        QCOMPARE(program.platform.trace().mid(2),
+            (QStringList { u"save-dialog Save Under New Name"_s, u"dialog frmVlkPassword"_s }));
+        QCOMPARE(program.form.campaignSession().path(), vlk);
+        QCOMPARE(program.form.sessionSettings().recentFiles().value(0), vlk);
+
+        const QByteArray first = program.home.read(u"Campaigns/Locked.vlk"_s);
+        program.platform.clearCalls();
+        program.form.state().autosaveIntervalMinutes = 1;
+        program.form.campaignSession().markModified();
+        program.form.campaign().tmrAutoSave_Timer();
+        QCOMPARE(program.platform.trace(), QStringList());
+        QVERIFY(program.home.read(u"Campaigns/Locked.vlk"_s).mid(34, 24) != first.mid(34, 24)); // a fresh nonce
+        Campaign check(program.home.folder());
+        LoadOutcome outcome;
+        QVERIFY(ProtectedCampaign::load(check, vlk, "pw", outcome));
+        QVERIFY(outcome.readable);
     }
 };
 
