@@ -244,6 +244,22 @@ void ucAgenda::lsvAgenda_Click(QTreeView *page, const QModelIndex &index)
     m_editor->open(index.data(Qt::EditRole).toString(), page->visualRect(index));
 }
 
+QPlainTextEdit *ucAgenda::openDay(const QString &date)
+{
+    const QStringList fields = date.split(u':');
+    const int month = fields.value(1).toInt();
+    const int day = fields.value(2).toInt();
+    if (fields.size() != 3 || month < 1 || month > m_book.PageCount() || day < 1 || day > m_book.RowCount(month))
+        return nullptr;
+    m_tabs->setCurrentIndex(month - 1);
+    QTreeView *shown = page(month);
+    const QModelIndex cell = shown->model()->index(day - 1, AgendaMonthModel::EventsColumn);
+    shown->setCurrentIndex(cell);
+    shown->scrollTo(cell);
+    lsvAgenda_Click(shown, cell);
+    return m_editor;
+}
+
 void ucAgenda::commitEdit()
 {
     const QPersistentModelIndex cell = m_editedCell;
