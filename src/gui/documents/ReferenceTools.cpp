@@ -380,7 +380,14 @@ void ReferenceTools::openHit(FoundMatch &match)
     if (!ReferenceList::indexes().contains(index))
         return;
     m_host.showTab(ReferenceList(index).isClassList() ? MainTab::Classes : MainTab::Resources);
-    const int row = rowOf(index, where.section(u':', 2), match.hit().path);
+    int row = rowOf(index, where.section(u':', 2), match.hit().path);
+    // The search lists a folder as it is now; the list shows it as it was at the load.
+    if (row < 0 && ReferenceList(index).isFolderList()) {
+        m_shelf.refreshFolders(m_host.folder());
+        showList(ReferenceList::Characters);
+        showList(ReferenceList::Library);
+        row = rowOf(index, where.section(u':', 2), match.hit().path);
+    }
     ReferenceListFrame *frame = m_frames.value(index);
     if (row < 0 || !frame) {
         match.placeGone();

@@ -43,7 +43,6 @@ struct Program : FakeHost
             home.write(u"Documents/"_s + slot + u".rtf"_s, "{\\rtf1 " + slot.toLatin1() + " met the blue dragon\\par}");
         model.documents.load(
             { u"Notes;\\Documents\\Notes.rtf"_s, u"Last;\\Documents\\Last.rtf"_s, u"NPCs;\\Documents\\NPCs.rtf"_s });
-        home.write(u"Characters/sheet.txt"_s, "Ulf\r\nrides the blue dragon");
         home.write(u"Campaigns/Fight.csv"_s, "BATTLEBOX\r\nNOTE,{\\rtf1 The blue dragon waits}");
         model.linkedBattleBoxes = { { u"Fight.csv"_s, u"\\Campaigns\\Fight.csv"_s } };
         model.agenda = { { u"2007:1:5"_s, u"Feed the blue dragon"_s } };
@@ -56,6 +55,7 @@ struct Program : FakeHost
         for (CampaignPart *part :
             std::initializer_list<CampaignPart *> { &docs, &lists, &table, &calendar, &maps, &search })
             apply(*part, model);
+        home.write(u"Characters/sheet.txt"_s, "Ulf\r\nrides the blue dragon"); // not listed yet
     }
 
     // Finds "dragon" and goes to the match listed at `where`; `next` answers a dialog it opens.
