@@ -58,6 +58,13 @@ private slots:
         QCOMPARE(listed,
             (QStringList{u"list:7:sheet.txt|rides the blue dragon"_s, u"map-note:north|Dragon lair"_s}));
         QCOMPARE(opened, (QStringList{u"Dragon%1"_s.arg(int(MainTab::Maps)), u"dragon%1"_s.arg(int(MainTab::Resources))}));
+        int listedAgain = 0; // the window opens again on the last search
+        host.scripted.answerDialog([&](QDialog &d) {
+            listedAgain = requireChild<QTreeWidget>(d, u"lsvHits"_s)->topLevelItemCount();
+            return int(QDialog::Rejected);
+        });
+        find->trigger();
+        QCOMPARE(listedAgain, 2);
     }
 };
 

@@ -78,20 +78,13 @@ struct Program : FakeHost
 // "<selected text>@<its start>", and whether it shows when its window does.
 QString selection(QWidget *editor)
 {
-    QString text;
-    int start = -1;
-    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        text = line->selectedText();
-        start = line->selectionStart();
-    } else if (auto *rich = qobject_cast<QTextEdit *>(editor)) {
-        text = rich->textCursor().selectedText();
-        start = rich->textCursor().selectionStart();
-    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor)) {
-        text = plain->textCursor().selectedText();
-        start = plain->textCursor().selectionStart();
-    }
+    const auto *rich = qobject_cast<QTextEdit *>(editor);
+    const auto *plain = qobject_cast<QPlainTextEdit *>(editor);
+    const QTextCursor cursor = rich ? rich->textCursor() : plain ? plain->textCursor() : QTextCursor();
+    const auto *line = qobject_cast<QLineEdit *>(editor);
     const QString shown = editor->isVisibleTo(editor->window()) ? u" shown"_s : QString();
-    return text + u'@' + QString::number(start) + shown;
+    return (line ? line->selectedText() : cursor.selectedText()) + u'@'
+        + QString::number(line ? line->selectionStart() : cursor.selectionStart()) + shown;
 }
 
 } // namespace
