@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -257,6 +258,14 @@ QPlainTextEdit *ucAgenda::openDay(const QString &date)
     shown->setCurrentIndex(cell);
     shown->scrollTo(cell);
     lsvAgenda_Click(shown, cell);
+    // A page just placed is shown and laid out at the next turn of the event loop: the editor
+    // goes over its cell again then.
+    QTimer::singleShot(0, this, [this] {
+        if (m_editedCell.isValid() && m_editedPage) {
+            const QRect cellRect = m_editedPage->visualRect(m_editedCell);
+            m_editor->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), m_editor->height());
+        }
+    });
     return m_editor;
 }
 

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -124,6 +125,19 @@ private slots:
         else if (editor != u"txtNote"_s)
             seen = selection(requireChild<QWidget>(program, editor, index));
         QCOMPARE(seen, selected);
+    }
+
+    // An agenda placed just now shows at the next turn of the event loop: its editor follows.
+    void theAgendaEditorLiesOverItsDay()
+    {
+        Program program;
+        program.resize(900, 700);
+        program.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program));
+        program.goTo(u"almanach"_s);
+        QCoreApplication::processEvents();
+        auto *page = requireChild<QTreeView>(*requireChild<QWidget>(program, u"ucAgenda"_s, 1), u"lsvAgenda"_s, 2);
+        QCOMPARE(requireChild<QWidget>(*page, u"txtEdit"_s)->pos(), page->visualRect(page->currentIndex()).topLeft());
     }
 
     // The notes as typed since the search read their file.
