@@ -368,10 +368,6 @@ DocumentViewer *ReferenceTools::viewerOf(int index) const
 
 void ReferenceTools::markModified() { m_host.campaignSession().markModified(); }
 
-} // namespace Velmora
-
-namespace Velmora {
-
 // "list:<index>:<item text>"; the item text may hold ":" itself.
 void ReferenceTools::openHit(FoundMatch &match)
 {
