@@ -127,6 +127,13 @@ void MainTabs::placeOnPage(StripPage page, QWidget *tools)
     holder->layout()->addWidget(tools);
 }
 
+void MainTabs::showPage(StripPage page)
+{
+    const PageSpec spec = pageSpec(page);
+    setCurrentIndex(int(MainTab::User));
+    strip(spec.strip)->setCurrentIndex(spec.index);
+}
+
 QTabWidget *MainTabs::strip(TabStrip) const
 {
     return m_sstbUser;

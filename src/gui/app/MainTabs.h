@@ -32,6 +32,7 @@ public:
     /// Puts a tab's tools on its page, in place of the notice that they come later.
     void placeTools(MainTab tab, QWidget *tools);
     void placeOnPage(StripPage page, QWidget *tools);
+    void showPage(StripPage page);
     QTabWidget *strip(TabStrip strip) const;
     StripPage currentPage(TabStrip strip) const;
     /// ToolHost::onFirstShown: `build` once `tab` (or `page`) is first in front.

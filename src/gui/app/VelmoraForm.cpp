@@ -159,6 +159,11 @@ void VelmoraForm::showTab(MainTab tab)
     m_tabs->setCurrentIndex(int(tab));
 }
 
+void VelmoraForm::showPage(StripPage page)
+{
+    m_tabs->showPage(page);
+}
+
 void VelmoraForm::placeOnPage(StripPage page, QWidget *tools)
 {
     m_tabs->placeOnPage(page, tools);

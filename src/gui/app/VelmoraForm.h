@@ -71,6 +71,7 @@ public:
     PartServices &services() override { return m_services; }
     void placeOnTab(MainTab tab, QWidget *tools) override;
     void showTab(MainTab tab) override;
+    void showPage(StripPage page) override;
     void placeOnPage(StripPage page, QWidget *tools) override;
     StripPage currentPage(TabStrip strip) const override;
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;

@@ -12,6 +12,7 @@
 #include "gui/calendar/frmMoons.h"
 #include "gui/calendar/ucAgenda.h"
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/FoundMatch.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/PartServices.h"
 #include "gui/ui/Platform.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -59,6 +61,7 @@ CalendarTools::CalendarTools(ToolHost &host, QObject *parent)
     connect(&m_weather, &CampaignWeather::modified, this, &CalendarTools::markModified);
     refreshCollateMenu();
     m_host.services().provide<MoonDisplay>(this);
+    m_host.services().provide<SearchHitOpener<SearchPlaceKind::Calendar>>(this);
     connect(&m_host.services(), &PartServices::columnsReset, this, [this](LayoutList list) {
         if (list == LayoutList::Moons)
             m_moonColumns = ListLayout::initialWidths()[size_t(LayoutList::Moons)];
@@ -119,6 +122,16 @@ ucAgenda &CalendarTools::agenda(int index)
 {
     buildAgenda(index);
     return *m_agendas[index];
+}
+
+void CalendarTools::openHit(FoundMatch &match)
+{
+    const int index = match.hit().where == u"agenda"_s ? Agenda : Almanach;
+    m_host.showPage(index == Agenda ? StripPage::UserAgenda : StripPage::UserAlmanach);
+    if (QPlainTextEdit *text = agenda(index).openDay(match.hit().key))
+        match.selectIn(*text);
+    else
+        match.placeGone();
 }
 
 int CalendarTools::frontAgenda() const

@@ -7,6 +7,7 @@
 #include "core/calendar/MoonRecord.h"
 #include "gui/ui/CampaignPart.h"
 #include "gui/ui/ProgramSwitches.h"
+#include "gui/ui/SearchHitOpener.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -31,7 +32,10 @@ class ucAgenda;
 /// in the models held here; applyCampaign() fills them from a campaign (nothing rolls weather)
 /// and collectCampaign() gives them back before a save. An agenda's page is built the first time
 /// it is in front.
-class CalendarTools : public QObject, public CampaignPart, public MoonDisplay
+class CalendarTools : public QObject,
+                      public CampaignPart,
+                      public MoonDisplay,
+                      public SearchHitOpener<SearchPlaceKind::Calendar>
 {
     Q_OBJECT
 
@@ -53,6 +57,9 @@ public:
     void setShowMoons(bool show) override;
     /// The agenda's page, built now if it has not been in front yet.
     ucAgenda &agenda(int index);
+    /// A match of the whole-campaign search in an agenda or almanach entry: its day in front
+    /// with its text open, the match selected there.
+    void openHit(FoundMatch &match) override;
 
     void cmdMoons_Click();
     void CalendarWizardCommand_Click();

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -242,6 +243,30 @@ void ucAgenda::lsvAgenda_Click(QTreeView *page, const QModelIndex &index)
     if (m_editor->parent() != page->viewport())
         m_editor->setParent(page->viewport());
     m_editor->open(index.data(Qt::EditRole).toString(), page->visualRect(index));
+}
+
+QPlainTextEdit *ucAgenda::openDay(const QString &date)
+{
+    const QStringList fields = date.split(u':');
+    const int month = fields.value(1).toInt();
+    const int day = fields.value(2).toInt();
+    if (fields.size() != 3 || month < 1 || month > m_book.PageCount() || day < 1 || day > m_book.RowCount(month))
+        return nullptr;
+    m_tabs->setCurrentIndex(month - 1);
+    QTreeView *shown = page(month);
+    const QModelIndex cell = shown->model()->index(day - 1, AgendaMonthModel::EventsColumn);
+    shown->setCurrentIndex(cell);
+    shown->scrollTo(cell);
+    lsvAgenda_Click(shown, cell);
+    // A page just placed is shown and laid out at the next turn of the event loop: the editor
+    // goes over its cell again then.
+    QTimer::singleShot(0, this, [this] {
+        if (m_editedCell.isValid() && m_editedPage) {
+            const QRect cellRect = m_editedPage->visualRect(m_editedCell);
+            m_editor->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), m_editor->height());
+        }
+    });
+    return m_editor;
 }
 
 void ucAgenda::commitEdit()

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QLabel;
+class QPlainTextEdit;
 class QStackedWidget;
 class QTabBar;
 class QTreeView;
@@ -49,6 +50,9 @@ public:
     /// Commits an edit still open in `txtEdit`, as Enter would. The main window calls it before
     /// the campaign is saved or the pages are rebuilt, so that text typed is never lost.
     void commitOpenEdit();
+    /// The day of `date` (a date string) in front, its row selected and its text open in
+    /// `txtEdit`, as a click on it opens it; nullptr when the pages have no such day.
+    QPlainTextEdit *openDay(const QString &date);
 
 signals:
     /// An edit was committed and changed a day's text.

@@ -8,6 +8,8 @@
 #include "gui/documents/RichTextToolBar.h"
 #include "gui/documents/ucSearch.h"
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/FoundMatch.h"
+#include "gui/ui/PartServices.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/ToolHost.h"
 
@@ -26,6 +28,7 @@ DocumentsTools::DocumentsTools(ToolHost &host, QObject *parent)
     , m_documents(NotesDocuments::defaults())
 {
     setObjectName(u"DocumentsTools"_s);
+    m_host.services().provide<SearchHitOpener<SearchPlaceKind::Notes>>(this);
     m_host.onFirstShown(MainTab::Docs, this, [this] { build(); });
 }
 
@@ -209,6 +212,18 @@ void DocumentsTools::saveAs(int slot)
     keepPath(slot, chosen.path);
     m_host.campaignSession().markModified();
     m_host.sounds().play(SoundEvent::Save);
+}
+
+void DocumentsTools::openHit(FoundMatch &match)
+{
+    for (int slot = 0; slot < NotesDocuments::SlotCount; ++slot) {
+        if (match.hit().where != u"notes:"_s + NotesDocuments::key(slot))
+            continue;
+        m_host.showTab(MainTab::Docs);
+        build();
+        m_tabs->setCurrentIndex(slot);
+        match.selectIn(*m_editors[size_t(slot)]);
+    }
 }
 
 void DocumentsTools::refreshState()

@@ -2,6 +2,7 @@
 
 #include "core/documents/NotesDocuments.h"
 #include "gui/ui/CampaignPart.h"
+#include "gui/ui/SearchHitOpener.h"
 
 #include <QObject>
 
@@ -23,7 +24,7 @@ class ucSearch;
 /// documents are files of their own, read when the tab is first shown and at every campaign
 /// load after that, and written by the toolbar's "Save" and "SaveAs" and, when modified, after
 /// every campaign save and at close.
-class DocumentsTools : public QObject, public CampaignPart
+class DocumentsTools : public QObject, public CampaignPart, public SearchHitOpener<SearchPlaceKind::Notes>
 {
     Q_OBJECT
 
@@ -42,6 +43,9 @@ public:
     bool isModified(int slot) const;
 
     void Toolbar1_ButtonClick(const QString &key);
+    /// A match of the whole-campaign search in a notes document: its slot in front, the match
+    /// selected in what the slot holds now.
+    void openHit(FoundMatch &match) override;
 
 private:
     void build();

@@ -11,6 +11,7 @@
 #include "gui/documents/ShortcutRelocator.h"
 #include "gui/documents/frmListWebSite.h"
 #include "gui/options/SoundCuePlayer.h"
+#include "gui/ui/FoundMatch.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/PartServices.h"
 #include "gui/ui/Platform.h"
@@ -68,6 +69,7 @@ ReferenceTools::ReferenceTools(ToolHost &host, QObject *parent)
     setObjectName(u"ReferenceTools"_s);
     m_shelf = ReferenceShelf::fromCampaign(CampaignModel::newCampaign(), host.folder());
     host.services().provide<ListCaptions>(this);
+    host.services().provide<SearchHitOpener<SearchPlaceKind::List>>(this);
     // The options dialog retitles lists 2 to 5 and resets chosen lists' columns.
     connect(&host.services(), &PartServices::changed, this, [this](SharedData what) {
         if (what != SharedData::LabelCaptions)
@@ -365,5 +367,50 @@ DocumentViewer *ReferenceTools::viewerOf(int index) const
 }
 
 void ReferenceTools::markModified() { m_host.campaignSession().markModified(); }
+
+// "list:<index>:<item text>"; the item text may hold ":" itself.
+void ReferenceTools::openHit(FoundMatch &match)
+{
+    const QString &where = match.hit().where;
+    const int index = where.section(u':', 1, 1).toInt();
+    if (!ReferenceList::indexes().contains(index))
+        return;
+    m_host.showTab(ReferenceList(index).isClassList() ? MainTab::Classes : MainTab::Resources);
+    int row = rowOf(index, where.section(u':', 2), match.hit().path);
+    // The search lists a folder as it is now; the list shows it as it was at the load.
+    if (row < 0 && ReferenceList(index).isFolderList()) {
+        m_shelf.refreshFolders(m_host.folder());
+        showList(ReferenceList::Characters);
+        showList(ReferenceList::Library);
+        row = rowOf(index, where.section(u':', 2), match.hit().path);
+    }
+    ReferenceListFrame *frame = m_frames.value(index);
+    if (row < 0 || !frame) {
+        match.placeGone();
+        return;
+    }
+    frame->view()->setCurrentIndex(frame->view()->model()->index(row, 0));
+    lsvClass_Click(index, row);
+    const ReferenceItem &item = m_shelf.list(index).items().at(row);
+    DocumentViewer *viewer = viewerOf(index);
+    if (ItemOpening::of(index, item.location).action == ItemOpening::Action::Viewer && viewer
+        && viewer->loadedFile() == targetOf(index, row))
+        match.selectIn(*viewer->view());
+}
+
+int ReferenceTools::rowOf(int index, const QString &text, const QString &location) const
+{
+    const QList<ReferenceItem> &items = m_shelf.list(index).items();
+    int named = -1;
+    for (int row = 0; row < items.size(); ++row) {
+        if (items.at(row).text != text)
+            continue;
+        if (items.at(row).location == location)
+            return row;
+        if (named < 0)
+            named = row;
+    }
+    return named;
+}
 
 } // namespace Velmora

@@ -3,6 +3,7 @@
 #include "core/documents/ReferenceShelf.h"
 #include "gui/documents/ListCaptions.h"
 #include "gui/ui/CampaignPart.h"
+#include "gui/ui/SearchHitOpener.h"
 
 #include <QList>
 #include <QMap>
@@ -26,7 +27,10 @@ class ToolHost;
 /// lblDoc and the quick tables on the "Resources" tab. Each tab is built the first time it is in
 /// front; the lists live in the shelf here, so a campaign loads and saves the same either way.
 /// The context menu mnuC adds, edits, removes and prints a list's items.
-class ReferenceTools : public QObject, public CampaignPart, public ListCaptions
+class ReferenceTools : public QObject,
+                       public CampaignPart,
+                       public ListCaptions,
+                       public SearchHitOpener<SearchPlaceKind::List>
 {
     Q_OBJECT
 
@@ -46,6 +50,9 @@ public:
 
     void mnuC_Click(int listIndex, MenuCommand command);
     void lsvClass_Click(int listIndex, int row);
+    /// A match of the whole-campaign search in a list's document: the item selected and opened
+    /// as a click opens it, the match selected in the viewer when the document shows there.
+    void openHit(FoundMatch &match) override;
 
 private:
     void buildClassesTab();
@@ -63,6 +70,8 @@ private:
     /// The viewer beside list `index`, nullptr until its tab is built.
     DocumentViewer *viewerOf(int index) const;
     void markModified();
+    /// The row of list `index` whose item is `text` (at `location` when several are), or -1.
+    int rowOf(int index, const QString &text, const QString &location) const;
 
     ToolHost &m_host;
     ReferenceShelf m_shelf;

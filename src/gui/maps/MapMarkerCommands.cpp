@@ -56,6 +56,12 @@ void MapMarkerCommands::edit(List list, const QString &key)
         open(list, key, mapOf(list, key));
 }
 
+void MapMarkerCommands::editNote(const QString &key, const std::function<void(QLineEdit &)> &showNote)
+{
+    if (noteFound(List::Notes, key) && m_maps.rowOfKey(List::Notes, key) >= 0)
+        open(List::Notes, key, mapOf(List::Notes, key), showNote);
+}
+
 void MapMarkerCommands::remove(List list, const QString &key)
 {
     if (!noteFound(list, key) || m_maps.rowOfKey(list, key) < 0)
@@ -68,7 +74,8 @@ void MapMarkerCommands::remove(List list, const QString &key)
         emit changed(list, mapKey);
 }
 
-void MapMarkerCommands::open(List list, const QString &key, const QString &mapKey)
+void MapMarkerCommands::open(
+    List list, const QString &key, const QString &mapKey, const std::function<void(QLineEdit &)> &showNote)
 {
     const MapCollection &all = m_maps.collection();
     const int row = key.isEmpty() ? -1 : m_maps.rowOfKey(list, key);
@@ -89,6 +96,8 @@ void MapMarkerCommands::open(List list, const QString &key, const QString &mapKe
     } else {
         frmNote dialog(platform, m_host.folder(), m_host.dialogParent());
         dialog.init(all.maps, all.notes, markerAt(all.notes, row), mapKey);
+        if (showNote)
+            showNote(*dialog.noteField());
         platform.execDialog(dialog);
         if (!dialog.cancelled())
             result = row < 0 ? m_maps.AddNote(dialog.GetNote()) : m_maps.EditNote(key, dialog.GetNote());

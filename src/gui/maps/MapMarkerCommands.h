@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
+class QLineEdit;
+
 namespace Velmora {
 
 class ToolHost;
@@ -28,6 +32,8 @@ public:
     /// A new marker of `list`'s kind, its dialog starting on the map `mapKey`.
     void add(List list, const QString &mapKey);
     void edit(List list, const QString &key);
+    /// edit() on a note, whose text box `showNote` gets before the dialog shows.
+    void editNote(const QString &key, const std::function<void(QLineEdit &)> &showNote);
     void remove(List list, const QString &key);
     /// ChooseMarker on the map `mapKey`: the only marker of the kind there, or the one the user
     /// picks among several; "" after the "no markers" message or a cancelled choice.
@@ -39,7 +45,8 @@ signals:
 
 private:
     /// The dialog of `list`'s kind on the marker `key` ("" for a new one on the map `mapKey`).
-    void open(List list, const QString &key, const QString &mapKey);
+    void open(List list, const QString &key, const QString &mapKey,
+        const std::function<void(QLineEdit &)> &showNote = {});
     /// The note-selection error for a note key not in the list; true when the key is there.
     bool noteFound(List list, const QString &key);
     QString mapOf(List list, const QString &key) const;

@@ -9,6 +9,7 @@
 #include "gui/maps/MapViewTabs.h"
 #include "gui/maps/frmMap.h"
 #include "gui/maps/ucPictureSiz.h"
+#include "gui/ui/FoundMatch.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/PartServices.h"
 #include "gui/ui/Platform.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QTabBar>
@@ -58,6 +60,7 @@ MapsTools::MapsTools(ToolHost &host, QObject *parent)
     connect(&m_maps, &MapCollectionModel::modified, &host.campaignSession(), &CampaignSession::markModified);
     UpdateMapMenus();
     m_host.onFirstShown(MainTab::Maps, this, [this] { buildTab(); });
+    host.services().provide<SearchHitOpener<SearchPlaceKind::MapNote>>(this);
     connect(&host.services(), &PartServices::columnsReset, this, [this](LayoutList list) {
         for (size_t i = 0; i < StoredWidths.size(); ++i) {
             if (StoredWidths[i] != list)
@@ -402,6 +405,30 @@ void MapsTools::markersChanged(List list, const QString &mapKey)
     else
         ShowMapInView(m_maps.rowOfKey(List::Maps, mapKey));
     UpdateMapMenus();
+}
+
+void MapsTools::openHit(FoundMatch &match)
+{
+    m_host.showTab(MainTab::Maps);
+    buildTab();
+    const QString key = match.hit().key;
+    const auto showNoteMap = [this, &key] {
+        const int note = m_maps.rowOfKey(List::Notes, key);
+        if (note >= 0)
+            selectMapTab(m_maps.rowOfKey(List::Maps, m_maps.collection().notes.at(note).mapKey) + 1);
+        return note;
+    };
+    const int note = showNoteMap();
+    if (note < 0) {
+        match.placeGone();
+        return;
+    }
+    m_lists->setCurrentIndex(int(List::Notes));
+    QTreeView *notes = m_listViews[int(List::Notes)];
+    notes->setCurrentIndex(notes->model()->index(note, 0));
+    m_markers->editNote(key, [&match](QLineEdit &text) { match.selectIn(text); });
+    // A changed note shows every map again from the first: the note's own comes back to the front.
+    showNoteMap();
 }
 
 void MapsTools::mnuMapsImport_Click()

@@ -5,6 +5,7 @@
 #include "gui/maps/MapScene.h"
 #include "gui/maps/MapsMenus.h"
 #include "gui/ui/CampaignPart.h"
+#include "gui/ui/SearchHitOpener.h"
 
 #include <QList>
 #include <QObject>
@@ -35,7 +36,7 @@ class ucPictureSiz;
 /// The menus are there from the start; the lists and views are built the first time the tab comes
 /// to the front (or a command needs a view), so that a campaign loads and saves the same whether or
 /// not its maps have been shown.
-class MapsTools : public QObject, public CampaignPart
+class MapsTools : public QObject, public CampaignPart, public SearchHitOpener<SearchPlaceKind::MapNote>
 {
     Q_OBJECT
 
@@ -63,6 +64,11 @@ public:
     /// The selected row of lsvMaps (before the lists are built: the row they will select), -1 when
     /// none.
     int selectedMapRow() const;
+
+    /// A match of the whole-campaign search in a map note: its map in front, the note selected
+    /// in lsvNotes and its dialog open with the match selected in the text, the one place where
+    /// a note's text shows whole and can be changed.
+    void openHit(FoundMatch &match) override;
 
     void mnuMapsAdd_Click();
     void mnuMapsEdit_Click();

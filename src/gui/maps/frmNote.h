@@ -19,6 +19,8 @@ public:
     void init(const QList<MapEntry> &maps, const QList<oNote> &notes, const std::optional<oNote> &note,
         const QString &currentMapKey = {});
     oNote GetNote() const;
+    /// The note's text box, txtNote.
+    QLineEdit *noteField() const { return m_text; }
 
 private:
     QLineEdit *m_text = nullptr;

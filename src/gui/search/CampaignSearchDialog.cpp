@@ -18,10 +18,12 @@ using namespace Qt::StringLiterals;
 
 namespace Velmora {
 
-CampaignSearchDialog::CampaignSearchDialog(ToolHost &host, CampaignModel model, QWidget *parent)
+CampaignSearchDialog::CampaignSearchDialog(
+    ToolHost &host, CampaignModel model, QWidget *parent, std::function<bool(const QString &)> opensInPlace)
     : QDialog(parent)
     , m_host(host)
     , m_model(std::move(model))
+    , m_opensInPlace(std::move(opensInPlace))
 {
     setObjectName(u"frmFindInCampaign"_s);
     setWindowTitle(tr("Find in Campaign"));
@@ -52,13 +54,23 @@ CampaignSearchDialog::CampaignSearchDialog(ToolHost &host, CampaignModel model, 
     m_viewer->setObjectName(u"txtPlace"_s);
     m_viewer->setReadOnly(true);
     column->addWidget(m_viewer, 1);
+    auto *buttons = new QHBoxLayout;
+    m_goTo = PushButtons::make(tr("&Go To"), u"cmdGoTo"_s, this);
+    m_goTo->setEnabled(false);
     QPushButton *close = PushButtons::make(tr("Close"), u"cmdClose"_s, this);
-    column->addWidget(close, 0, Qt::AlignRight);
+    buttons->addStretch();
+    buttons->addWidget(m_goTo);
+    buttons->addWidget(close);
+    column->addLayout(buttons);
     resize(640, 480);
     connect(find, &QPushButton::clicked, this, &CampaignSearchDialog::cmdFind_Click);
     connect(m_text, &QLineEdit::returnPressed, this, &CampaignSearchDialog::cmdFind_Click);
     connect(m_hits, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem *item) { showHit(item ? m_hits->indexOfTopLevelItem(item) : -1); });
+    connect(m_hits, &QTreeWidget::itemActivated, this,
+        [this](QTreeWidgetItem *item) { chooseHit(m_hits->indexOfTopLevelItem(item)); });
+    connect(m_goTo, &QPushButton::clicked, this,
+        [this] { chooseHit(m_hits->indexOfTopLevelItem(m_hits->currentItem())); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -81,14 +93,24 @@ MainTab CampaignSearchDialog::tabOf(const QString &where)
 void CampaignSearchDialog::cmdFind_Click()
 {
     m_host.sounds().play(SoundEvent::Click);
+    search(m_text->text(), {m_wholeWord->isChecked(), m_matchCase->isChecked()});
+}
+
+void CampaignSearchDialog::search(const QString &text, CampaignSearch::Options options)
+{
+    m_text->setText(text);
+    m_wholeWord->setChecked(options.wholeWord);
+    m_matchCase->setChecked(options.matchCase);
+    m_searched = text;
+    m_options = options;
     m_hits->clear();
     m_found.clear();
     m_viewer->clear();
     m_place->clear();
+    m_goTo->setEnabled(false);
     m_places = CampaignSearch(m_host.folder()).places(m_model);
-    const CampaignSearch::Options options{m_wholeWord->isChecked(), m_matchCase->isChecked()};
     for (qsizetype place = 0; place < m_places.size(); ++place) {
-        for (const SearchHit &hit : CampaignSearch::find(m_places.at(place), m_text->text(), options)) {
+        for (const SearchHit &hit : CampaignSearch::find(m_places.at(place), text, options)) {
             m_found.append({place, hit});
             auto *item = new QTreeWidgetItem(m_hits, {hit.where, hit.context});
             item->setToolTip(0, hit.path);
@@ -101,6 +123,7 @@ void CampaignSearchDialog::showHit(int row)
     if (row < 0 || row >= m_found.size())
         return;
     const Found &found = m_found.at(row);
+    m_goTo->setEnabled(true);
     m_host.showTab(tabOf(found.hit.where));
     const QString key = found.hit.key.isEmpty() ? QString() : u" ("_s + found.hit.key + u')';
     m_place->setText((found.hit.path.isEmpty() ? found.hit.where : found.hit.path) + key);
@@ -110,6 +133,18 @@ void CampaignSearchDialog::showHit(int row)
     cursor.setPosition(int(found.hit.start + found.hit.length), QTextCursor::KeepAnchor);
     m_viewer->setTextCursor(cursor);
     m_viewer->ensureCursorVisible();
+}
+
+void CampaignSearchDialog::chooseHit(int row)
+{
+    if (row < 0 || row >= m_found.size())
+        return;
+    if (!m_opensInPlace || !m_opensInPlace(m_found.at(row).hit.where)) {
+        showHit(row);
+        return;
+    }
+    m_chosen = m_found.at(row).hit;
+    accept();
 }
 
 } // namespace Velmora

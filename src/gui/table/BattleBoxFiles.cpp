@@ -333,6 +333,20 @@ void BattleBoxFiles::lsvClass_Click(int row)
     LoadBattleBoxFile(path);
 }
 
+QTextEdit *BattleBoxFiles::showNotesOf(const QString &location)
+{
+    panel();
+    const auto row = std::find_if(m_saved.cbegin(), m_saved.cend(),
+                         [&](const Shortcut &saved) { return saved.location == location; })
+        - m_saved.cbegin();
+    if (row >= m_saved.size())
+        return nullptr;
+    m_savedView->setCurrentIndex(m_savedModel->index(int(row), 0));
+    if (m_state.loadedName() != fileOfRow(int(row)))
+        lsvClass_Click(int(row));
+    return m_state.loadedName() == fileOfRow(int(row)) ? m_notes : nullptr;
+}
+
 void BattleBoxFiles::Toolbar1_ButtonClick(const QString &key)
 {
     if (key == u"Open"_s) {

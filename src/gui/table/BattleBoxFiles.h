@@ -78,6 +78,11 @@ public:
     /// The Battle Box, notes and file name emptied; the saved list stays ("New BattleBox...").
     void unload();
 
+    /// The notes of the saved list's file `location` (as the campaign stores it), loaded as a
+    /// click on its row loads it unless it is the loaded one; nullptr when the list holds no such
+    /// file or it did not load. Builds panel() first.
+    QTextEdit *showNotesOf(const QString &location);
+
     void mnuBB_Click(int index);
     void lsvClass_Click(int row);
     void Toolbar1_ButtonClick(const QString &key);

@@ -10,12 +10,14 @@
 #include "gui/table/XpFrame.h"
 #include "gui/table/frmAsk.h"
 #include "gui/ui/CellEditor.h"
+#include "gui/ui/FoundMatch.h"
 #include "gui/ui/ListColumns.h"
 #include "gui/ui/Platform.h"
 #include "gui/ui/PartServices.h"
 #include "gui/ui/ToolHost.h"
 
 #include <QAction>
+#include <QTextEdit>
 #include <QHBoxLayout>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -49,6 +51,17 @@ TableTools::TableTools(ToolHost &host, QObject *parent)
     if (QAction *ask = m_host.toolBarAction(u"ask"_s))
         connect(ask, &QAction::triggered, this, &TableTools::askTheVelmora);
     connect(&m_host.services(), &PartServices::columnsReset, this, &TableTools::resetColumns);
+    m_host.services().provide<SearchHitOpener<SearchPlaceKind::BattleBoxNotes>>(this);
+}
+
+void TableTools::openHit(FoundMatch &match)
+{
+    m_host.showTab(MainTab::Tools);
+    buildToolsTab();
+    if (QTextEdit *notes = m_battleBoxFiles->showNotesOf(match.hit().path))
+        match.selectIn(*notes);
+    else
+        match.placeGone();
 }
 
 // The list-layout reset: the list's initial widths, kept and shown.

@@ -6,6 +6,7 @@
 #include "core/table/XpListModel.h"
 #include "core/persistence/ListLayout.h"
 #include "gui/ui/CampaignPart.h"
+#include "gui/ui/SearchHitOpener.h"
 
 #include <QList>
 #include <QObject>
@@ -28,7 +29,7 @@ class XpFrame;
 /// The campaign's lists live in the models held here, so that a campaign loads and saves the same
 /// bytes whether or not their tools have been shown: the tools of a tab are built the first time
 /// it comes to the front (or a menu command needs them).
-class TableTools : public QObject, public CampaignPart
+class TableTools : public QObject, public CampaignPart, public SearchHitOpener<SearchPlaceKind::BattleBoxNotes>
 {
     Q_OBJECT
 
@@ -45,6 +46,9 @@ public:
     BattleBoxFrame &battleBox();
     /// The Battle Box's files; saveIfModified() belongs after every campaign save and at close.
     BattleBoxFiles &battleBoxFiles() { return *m_battleBoxFiles; }
+    /// A match of the whole-campaign search in a saved Battle Box file's notes: that file in the
+    /// Battle Box, the match selected in its notes.
+    void openHit(FoundMatch &match) override;
 
 private:
     /// The "Tools" tab's tools, once: the Battle Box, its files, the Dice Roller and the XP list.

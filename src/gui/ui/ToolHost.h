@@ -48,6 +48,8 @@ public:
     virtual void showTab(MainTab tab) = 0;
     /// Puts tools on a page of a tab strip.
     virtual void placeOnPage(StripPage page, QWidget *tools) = 0;
+    /// Brings `page` to the front, and its tab.
+    virtual void showPage(StripPage page) = 0;
     virtual StripPage currentPage(TabStrip strip) const = 0;
     /// Calls `slot` whenever another page of `strip` comes to the front, for as long as
     /// `context` lives.

@@ -36,6 +36,7 @@ private slots:
         QCOMPARE(find->shortcut(), QKeySequence(u"Ctrl+Shift+F"_s));
         QStringList listed;
         QStringList opened; // the selection shown, and the tab in front
+        bool stayedOpen = false;
         host.scripted.answerDialog([&](QDialog &d) {
             QTest::keyClicks(requireChild<QLineEdit>(d, u"txtFind"_s), u"dragon"_s);
             requireChild<QCheckBox>(d, u"chkWholeWord"_s)->setChecked(true);
@@ -45,15 +46,25 @@ private slots:
                 listed << hits->topLevelItem(row)->text(0) + u'|' + hits->topLevelItem(row)->text(1);
             for (int row : {1, 0}) {
                 hits->setCurrentItem(hits->topLevelItem(row));
+                requireChild<QPushButton>(d, u"cmdGoTo"_s)->click(); // no part to open it: only shown
                 opened << requireChild<QPlainTextEdit>(d, u"txtPlace"_s)->textCursor().selectedText()
                         + QString::number(static_cast<QTabWidget *>(host.centralWidget())->currentIndex());
             }
+            stayedOpen = d.result() == 0;
             return int(QDialog::Accepted);
         });
         find->trigger();
+        QVERIFY(stayedOpen);
         QCOMPARE(listed,
             (QStringList{u"list:7:sheet.txt|rides the blue dragon"_s, u"map-note:north|Dragon lair"_s}));
         QCOMPARE(opened, (QStringList{u"Dragon%1"_s.arg(int(MainTab::Maps)), u"dragon%1"_s.arg(int(MainTab::Resources))}));
+        int listedAgain = 0; // the window opens again on the last search
+        host.scripted.answerDialog([&](QDialog &d) {
+            listedAgain = requireChild<QTreeWidget>(d, u"lsvHits"_s)->topLevelItemCount();
+            return int(QDialog::Rejected);
+        });
+        find->trigger();
+        QCOMPARE(listedAgain, 2);
     }
 };
 

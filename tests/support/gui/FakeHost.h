@@ -42,6 +42,7 @@ public:
     void placeOnTab(MainTab tab, QWidget *tools) override { m_tabs->placeTools(tab, tools); }
     void showTab(MainTab tab) override { m_tabs->setCurrentIndex(int(tab)); }
     void placeOnPage(StripPage page, QWidget *tools) override { m_tabs->placeOnPage(page, tools); }
+    void showPage(StripPage page) override { m_tabs->showPage(page); }
     StripPage currentPage(TabStrip strip) const override { return m_tabs->currentPage(strip); }
     void onPageChanged(TabStrip strip, QObject *context, std::function<void()> slot) override;
     void onFirstShown(MainTab tab, QObject *context, std::function<void()> build) override
