@@ -68,7 +68,6 @@ ReferenceTools::ReferenceTools(ToolHost &host, QObject *parent)
 {
     setObjectName(u"ReferenceTools"_s);
     m_shelf = ReferenceShelf::fromCampaign(CampaignModel::newCampaign(), host.folder());
-    host.services().provide<ListCaptions>(this);
     host.services().provide<SearchHitOpener<SearchPlaceKind::List>>(this);
     // The options dialog retitles lists 2 to 5 and resets chosen lists' columns.
     connect(&host.services(), &PartServices::changed, this, [this](SharedData what) {

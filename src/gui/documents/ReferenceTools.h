@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/documents/ReferenceShelf.h"
-#include "gui/documents/ListCaptions.h"
 #include "gui/ui/CampaignPart.h"
 #include "gui/ui/SearchHitOpener.h"
 
@@ -29,7 +28,6 @@ class ToolHost;
 /// The context menu mnuC adds, edits, removes and prints a list's items.
 class ReferenceTools : public QObject,
                        public CampaignPart,
-                       public ListCaptions,
                        public SearchHitOpener<SearchPlaceKind::List>
 {
     Q_OBJECT
@@ -44,7 +42,8 @@ public:
     void collectCampaign(CampaignModel &model) override;
     void commitPendingEdits() override { }
     void saveModifiedDocuments() override;
-    void retitle(const FrameLabels &labels) override;
+    /// Lists 2 to 5 take the captions the game master gave them.
+    void retitle(const FrameLabels &labels);
 
     const ReferenceShelf &shelf() const { return m_shelf; }
 

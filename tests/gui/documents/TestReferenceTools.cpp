@@ -141,17 +141,6 @@ private slots:
         QVERIFY(QFileInfo(program.home.file(u"list.pdf"_s)).size() > 0);
     }
 
-    void listsRetitledThroughTheService()
-    {
-        Program program;
-        FrameLabels labels = FrameLabels::defaults();
-        labels.netBooks = u"Tomes"_s;
-        program.services().find<ListCaptions>()->retitle(labels);
-        QCOMPARE(requireChild<QGroupBox>(program, u"fraList"_s, 4)->title(), u"Tomes"_s);
-        QCOMPARE(requireChild<QGroupBox>(program, u"fraList"_s, 3)->title(), u"Articles"_s);
-        QCOMPARE(requireChild<QAbstractButton>(program, u"ObjectsCommand"_s, 11)->text(), u"Skill Synergies"_s);
-    }
-
     void pdfGoesToTheShellAndTextToTheViewer()
     {
         Program program;
