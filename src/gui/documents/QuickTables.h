@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/common/AppFolder.h"
+
 #include <QPointer>
 #include <QWidget>
 
 namespace Velmora {
 
-class AppFolder;
 class DocumentViewer;
 
 /// The quick tables of the Resources tab: twelve buttons (ObjectsCommand 0-11, "Click to load
@@ -32,7 +33,7 @@ public:
     void ObjectsCommand_Click(int index);
 
 private:
-    const AppFolder &m_folder;
+    AppFolder m_folder; // a copy: a caller may hand over a temporary
     QPointer<DocumentViewer> m_viewer;
 };
 
