@@ -81,6 +81,21 @@ void put32(QByteArray &out, uint32_t v)
     out.append(b, 4);
 }
 
+// The fields the local and the central header share, in the order both hold them: from the
+// general-purpose flags to the extra field's length.
+void putSharedFields(QByteArray &out, const clsZip_File &entry, const QByteArray &name)
+{
+    put16(out, entry.Flags);
+    put16(out, entry.Method);
+    put16(out, entry.DosTime);
+    put16(out, entry.DosDate);
+    put32(out, entry.Crc32);
+    put32(out, entry.CompressedSize);
+    put32(out, entry.UncompressedSize);
+    put16(out, uint16_t(name.size()));
+    put16(out, uint16_t(entry.ExtraField.size()));
+}
+
 QByteArray textBytes(const QString &text, uint16_t flags)
 {
     return (flags & clsZip_File::Utf8Flag) ? text.toUtf8() : CodePage::fromUnicode(text);
@@ -145,15 +160,7 @@ QByteArray clsZip_File::LocalHeader() const
     out.reserve(30 + name.size() + ExtraField.size());
     put32(out, 0x04034B50);
     put16(out, 20);
-    put16(out, Flags);
-    put16(out, Method);
-    put16(out, DosTime);
-    put16(out, DosDate);
-    put32(out, Crc32);
-    put32(out, CompressedSize);
-    put32(out, UncompressedSize);
-    put16(out, uint16_t(name.size()));
-    put16(out, uint16_t(ExtraField.size()));
+    putSharedFields(out, *this, name);
     return out + name + ExtraField;
 }
 
@@ -166,15 +173,7 @@ QByteArray clsZip_File::CentralHeader() const
     put32(out, 0x02014B50);
     put16(out, 20);
     put16(out, 20);
-    put16(out, Flags);
-    put16(out, Method);
-    put16(out, DosTime);
-    put16(out, DosDate);
-    put32(out, Crc32);
-    put32(out, CompressedSize);
-    put32(out, UncompressedSize);
-    put16(out, uint16_t(name.size()));
-    put16(out, uint16_t(ExtraField.size()));
+    putSharedFields(out, *this, name);
     put16(out, uint16_t(comment.size()));
     put16(out, 0);
     put16(out, 0);
